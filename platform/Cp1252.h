@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Record and page texts are Windows-1252 bytes; widgets work with QString. These two are
+// the only crossing between the two.
+QString fromCp1252(const QByteArray &bytes);
+QByteArray toCp1252(const QString &text);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+// An embedded browser showing local pages.
+class HtmlView : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    // Shows the local file at a file-system path.
+    virtual void navigate(const QString &path) = 0;
+    virtual void goBack() = 0;
+    // Puts the keyboard focus into the current document's body; does nothing without one.
+    virtual void focusDocument() = 0;
+    // Opens the find bar on the current document; does nothing without one.
+    virtual void showFindBox() = 0;
+    // The URL of the current document, as text.
+    virtual QString currentUrl() const = 0;
+
+    // Called before every navigation, main frame and sub-frames, with the URL as text.
+    // Setting cancel to true stops the navigation.
+    std::function<void(const QString &url, bool &cancel)> BeforeNavigate;
+
+signals:
+    // Whether going back in the history is possible (the navigate-back command state).
+    void backEnabledChanged(bool enabled);
+    // A document finished loading.
+    void downloadComplete();
+};

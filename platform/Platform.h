@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/HtmlView.h"
+#include "platform/MediaPlayer.h"
+#include "platform/Services.h"
+
+#include <functional>
+#include <memory>
+
+// The platform services the program runs on, set once at start-up: the real ones in the
+// program, test doubles in the tests.
+struct Platform
+{
+    std::function<HtmlView *(QWidget *parent)> createHtmlView;
+    std::function<MediaPlayer *(QObject *parent)> createMediaPlayer;
+    std::unique_ptr<FontService> fonts;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<KeyboardState> keyboard;
+    std::unique_ptr<MessageBoxes> messages;
+    std::unique_ptr<RandomGenerator> random;
+};
+
+Platform &platform();
+void installPlatform(Platform services);
+// The services of the desktop: WebEngine, Qt Multimedia, QFontDatabase, X11 and so on.
+Platform realPlatform();
+
+// The current directory of the process.
+QString currentDirectory();
+
+// The default report of a failure that nothing handles on purpose: its text in a message box.
+// The handler that failed is abandoned; the program goes on.
+void reportError(const QString &text);

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+// A table that cannot be opened or read: missing, truncated or corrupt file, unknown field.
+// The text names the file (or the field) and is shown to the user as it stands.
+class TableError : public std::runtime_error
+{
+public:
+    explicit TableError(const QString &message) : std::runtime_error(message.toStdString()) {}
+};
+
+enum class FieldType {
+    Alpha,
+    Date,
+    ShortInt,
+    LongInt,
+    Currency,
+    Number,
+    Logical,
+    Memo,
+    Blob,
+    FmtMemo,
+    Ole,
+    Graphic,
+    Time,
+    Timestamp,
+    AutoInc,
+    Bcd,
+    Bytes,
+    Other,
+};
+
+struct FieldDef
+{
+    QString name;
+    FieldType type = FieldType::Other;
+    int size = 0; // bytes in the record
+};
+
+// The records of one table, read-only. Values are decoded when asked for.
+//  - a null value is an invalid QVariant (told apart from 0, false and the empty text);
+//  - ShortInt, LongInt, AutoInc: int; Logical: bool; Number, Currency: double;
+//  - Alpha: QByteArray of cp1252 bytes, without the NUL padding;
+//  - Memo, FmtMemo, Blob, Graphic, Ole, Bytes: QByteArray with the whole value
+//    (a graphic value without its 8-byte header, if it had one).
+// Throws TableError when the file turns out to be damaged while reading a value.
+class RecordSource
+{
+public:
+    virtual ~RecordSource() = default;
+    virtual const QList<FieldDef> &fields() const = 0;
+    virtual int recordCount() const = 0;
+    virtual QVariant value(int record, int field) const = 0;
+    // The stored bytes of a blob field, as kept in the record and the blob file.
+    virtual QByteArray rawBlob(int record, int field) const = 0;
+};
+
+// Opens the file at a full path; throws TableError naming the file when it cannot.
+using TableOpener = std::function<std::unique_ptr<RecordSource>(const QString &path)>;
+
+// A cursor over a table file: filter, forward navigation, fields by name and by position,
+// and the after-scroll / after-cancel handler slots.
+class Table
+{
+public:
+    Table();
+    ~Table();
+
+    // Tests hand in a table built in memory; by default Paradox files are read.
+    void setOpener(TableOpener opener);
+
+    void setTableName(const QString &path);
+    QString tableName() const { return m_tableName; }
+
+    void open(); // read-only; the first matching record becomes current
+    void close();
+    bool active() const { return m_source != nullptr; }
+
+    // Filter expression: Field='value', several joined by "and". Field names are matched
+    // without regard to case; the value is compared with the field's value written as text.
+    // Throws TableError when the expression cannot be read or names an unknown field.
+    void setFilter(const QString &expression);
+    QString filter() const { return m_filter; }
+    void setFiltered(bool on); // switching on makes the first matching record current
+    bool filtered() const { return m_filtered; }
+
+    void first();
+    void next();
+    bool eof() const;
+
+    int fieldIndex(const QString &name) const; // -1 when absent; any letter case
+    QVariant fieldByName(const QString &name) const; // throws TableError when absent or closed
+    QByteArray blobAt(int position) const;           // throws TableError when not a field
+
+    // Called whenever another record becomes current (open, filter on, first, next).
+    std::function<void()> AfterScroll;
+    std::function<void()> AfterCancel;
+
+private:
+    struct Condition
+    {
+        int field;
+        QByteArray value;
+    };
+    bool matches(int record) const;
+    void seekFrom(int record);
+    void scrolled();
+    void requireOpen() const;
+    void compileFilter();
+
+    TableOpener m_opener;
+    QString m_tableName;
+    std::unique_ptr<RecordSource> m_source;
+    QString m_filter;
+    bool m_filtered = false;
+    QList<Condition> m_conditions;
+    int m_current = -1; // record index, or recordCount() at the end
+};
+
+// The text form of a value as filters compare it: decimal integers, "True"/"False",
+// alpha bytes as they stand; null is the empty text.
+QByteArray valueAsFilterText(const QVariant &value);
