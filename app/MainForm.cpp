@@ -1,0 +1,220 @@
+#include "app/MainForm.h"
+
+#include "app/Commands.h"
+#include "app/Globals.h"
+#include "app/Runner.h"
+#include "app/Splash.h"
+#include "data/dm_Unit1.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TMainForm *MainForm = nullptr;
+
+const QStringList TMainForm::FontFiles = {
+    QStringLiteral("\\font\\zevsim.ttf"),     QStringLiteral("\\font\\zevbrl6_all.ttf"),
+    QStringLiteral("\\font\\zevbrl8.ttf"),    QStringLiteral("\\font\\daduvot.ttf"),
+    QStringLiteral("\\font\\Greek1.ttf"),     QStringLiteral("\\font\\zevbrl6m.ttf"),
+    QStringLiteral("\\font\\zevbrl6mnd.ttf"), QStringLiteral("\\font\\zevbrl6nd.ttf"),
+};
+
+TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
+{
+    MainForm = this;
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Sentiero dei Punti"));
+    resize(800, 600);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    WB = platform().createHtmlView(this);
+    WB->setObjectName(QStringLiteral("WB"));
+    WB->setAccessibleName(QStringLiteral("Pagina della lezione"));
+    layout->addWidget(WB);
+    WB->BeforeNavigate = [this](const QString &url, bool &cancel) { WBBeforeNavigate2(url, cancel); };
+    connect(WB, &HtmlView::downloadComplete, this, &TMainForm::WBDownloadComplete);
+    connect(WB, &HtmlView::backEnabledChanged, this, &TMainForm::WBCommandStateChange);
+
+    MP1 = platform().createMediaPlayer(this);
+    MP1->setObjectName(QStringLiteral("MP1"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+
+    FormCreate();
+}
+
+void TMainForm::FormCreate()
+{
+    PendingAction = 0;
+    BackEnabled = false;
+    ContentDir = currentDirectory();
+    WrongAttempts = 0;
+    SharedPlayer = MP1;
+
+    KeyboardState &keyboard = *platform().keyboard;
+    if (keyboard.numLock() == 0)
+        keyboard.setNumLock(1);
+
+    for (const QString &font : FontFiles) {
+        if (!platform().fonts->addFont(contentFile(font))) {
+            platform().messages->showMessage(QStringLiteral("Errore nell'installazione dei font"));
+            Terminated = true;
+            return;
+        }
+    }
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    FocusDocument();
+            });
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TMainForm::FormShow()
+{
+    WB->navigate(contentFile(QStringLiteral("\\html\\fr1.htm")));
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TMainForm::FormActivate()
+{
+    FocusDocument();
+}
+
+void TMainForm::WBDownloadComplete()
+{
+    FocusDocument();
+}
+
+void TMainForm::WBCommandStateChange(bool backEnabled)
+{
+    BackEnabled = backEnabled;
+}
+
+void TMainForm::FocusDocument()
+{
+    WB->focusDocument();
+}
+
+void TMainForm::ShowFindBox()
+{
+    WB->showFindBox();
+}
+
+void TMainForm::enableTimer()
+{
+    // Enabling a running timer does not restart its period.
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
+{
+    const NavigationCommand command =
+        classifyNavigation(url, QUrl::fromLocalFile(ContentDir).toString());
+    switch (command.kind) {
+    case NavigationCommand::None:
+        return;
+    case NavigationCommand::External:
+        platform().shell->openUrl(url);
+        cancel = true;
+        return;
+    case NavigationCommand::Back:
+        cancel = true;
+        if (BackEnabled)
+            WB->goBack();
+        return;
+    case NavigationCommand::Exit:
+        cancel = true;
+        PendingAction = 5;
+        enableTimer();
+        return;
+    case NavigationCommand::Find:
+        cancel = true;
+        FocusDocument();
+        PendingAction = 4;
+        enableTimer();
+        return;
+    case NavigationCommand::Lesson:
+        cancel = true;
+        PendingLesson = command.lesson;
+        if (command.startsRun()) {
+            PendingAction = command.course;
+            enableTimer();
+        }
+        return;
+    }
+}
+
+void TMainForm::Timer1Timer()
+{
+    Timer1->stop();
+    if (PendingAction >= 1 && PendingAction <= 3)
+        RunExercises(PendingAction, PendingLesson);
+    if (PendingAction == 4) {
+        ShowFindBox();
+        return;
+    }
+    if (PendingAction == 5) {
+        close();
+        return;
+    }
+    PendingAction = 0;
+    FocusDocument();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        FormClose();
+    }
+    event->accept();
+}
+
+void TMainForm::FormClose()
+{
+    for (const QString &font : FontFiles)
+        platform().fonts->removeFont(contentFile(font));
+
+    auto *splash = new TSplashForm;
+    splash->LoadClip(QStringLiteral("OO"));
+
+    if (dm) {
+        dm->Table1.close();
+        dm->Table1.AfterScroll = nullptr;
+        dm->Table1.AfterCancel = nullptr;
+    }
+    hide();
+
+    splash->show();
+    splash->repaint();
+    splash->PlayClip();
+    QCoreApplication::processEvents();
+    splash->activateWindow();
+    splash->setFocus();
+    QCoreApplication::processEvents();
+    WaitForClip(splash);
+    QCoreApplication::quit();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class HtmlView;
+class MediaPlayer;
+class QTimer;
+
+// The lesson reader: a browser filling the window, whose links carry the program's commands.
+class TMainForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+
+    // The private fonts, added in this order at start-up and removed in the same order.
+    static const QStringList FontFiles;
+
+    HtmlView *WB = nullptr;
+    MediaPlayer *MP1 = nullptr;
+    QTimer *Timer1 = nullptr;
+    bool BackEnabled = false;
+    // Set when start-up failed (the fonts): the program ends instead of running.
+    bool Terminated = false;
+
+    void FocusDocument();
+    void ShowFindBox();
+    // The command interpreter, run before every navigation of WB.
+    void WBBeforeNavigate2(const QString &url, bool &cancel);
+    void Timer1Timer();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void WBDownloadComplete();
+    void WBCommandStateChange(bool backEnabled);
+    void enableTimer();
+
+    bool m_closed = false;
+};
+
+extern TMainForm *MainForm;

@@ -1,0 +1,5 @@
+#include "app/Windows.h"
+
+void CreateRemainingWindows()
+{
+}

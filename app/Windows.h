@@ -1,0 +1,5 @@
+#pragma once
+
+// Creates every window that lives from start-up to the end, hidden, once each, in the
+// order the program relies on (the category dialog first, the music windows last).
+void CreateRemainingWindows();

@@ -1,0 +1,285 @@
+#include "data/dm_Unit1.h"
+
+#include "app/Globals.h"
+#include "platform/Cp1252.h"
+#include "platform/Services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+Tdm *dm = nullptr;
+
+namespace {
+
+QByteArray decimal(int value)
+{
+    return QByteArray::number(value);
+}
+
+} // namespace
+
+QByteArray DataSource::richText(const QString &field) const
+{
+    const QVariant value = m_table->fieldByName(field);
+    return value.isValid() ? value.toByteArray() : QByteArray();
+}
+
+QList<QByteArray> DataSource::memoLines(const QString &field) const
+{
+    return splitMemoLines(richText(field));
+}
+
+QByteArray DataSource::text(const QString &field) const
+{
+    return valueAsFilterText(m_table->fieldByName(field));
+}
+
+QByteArray DataSource::image(const QString &field) const
+{
+    return richText(field);
+}
+
+QList<QByteArray> splitMemoLines(const QByteArray &text)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
+}
+
+QByteArray NormalizeAnswer(QByteArray text)
+{
+    while (text.endsWith("\r\n"))
+        text.chop(2);
+    qsizetype lead = 0;
+    while (lead < text.size() && text[lead] == ' ')
+        ++lead;
+    text.remove(0, lead);
+    QByteArray collapsed;
+    collapsed.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ' && !collapsed.isEmpty() && collapsed.back() == ' ')
+            continue;
+        collapsed.append(text[i]);
+    }
+    while (collapsed.endsWith(' '))
+        collapsed.chop(1);
+    return collapsed;
+}
+
+Tdm::Tdm(QObject *parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("dm"));
+    const QByteArray indent24(24, ' ');
+    const QByteArray indent25(25, ' ');
+    header = {
+        "<HTML><HEAD><TITLE></TITLE>",
+        indent24 + "<meta http-equiv=\"Content-Type\" content=\"text/html;",
+        "charset=windows-1252\">",
+        indent24 + "<style type=\"text/css\">",
+        indent24 + "<!--",
+        ".testo {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 16px; color: "
+        "#000000}",
+        ".titoli2 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px;  color: "
+        "#FF0000}",
+        ".titoli1 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
+        "#008000}",
+        ".titoli3 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
+        "#0000FF}",
+        ".titoli4 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
+        "#000000}",
+        "",
+        "",
+        ".braille2 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #FF0000}",
+        ".braille1 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #008000}",
+        ".braille3 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #0000FF}",
+        ".braille4 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #000000}",
+        "",
+        ".musica2 {  font-family: \"tvpDaduvo Test\"; font-size: 48px; color: #FF0000}",
+        ".musica1 {  font-family: \"tvpDaduvo Test\"; font-size: 48px; color: #008000}",
+        ".musica3 {  font-family: \"tvpDaduvo Test\"; font-size: 48px; color: #0000FF}",
+        ".musica4 {  font-family: \"tvpDaduvo Test\"; font-size: 48px; color: #000000}",
+        indent25 + "-->",
+        indent25 + "</style>",
+        indent25 + "</HEAD><BODY BACKGROUND=",
+        " ",
+    };
+    FormCreate();
+}
+
+void Tdm::FormCreate()
+{
+    PageBuffer.clear();
+}
+
+QByteArray Tdm::headerText() const
+{
+    return header.join("\r\n");
+}
+
+QByteArray Tdm::dirBytes() const
+{
+    return toCp1252(ContentDir);
+}
+
+int Tdm::fieldInt(const QString &field) const
+{
+    return Table1.fieldByName(field).toInt();
+}
+
+bool Tdm::randomMode() const
+{
+    try {
+        const QVariant value = Table1.fieldByName(QStringLiteral("Doma_rnd"));
+        return value.isValid() && value.toBool();
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+QByteArray Tdm::pictureBase() const
+{
+    return dirBytes() + "\\imgex\\b\\" + decimal(fieldInt(QStringLiteral("Lezione"))) + '\\'
+           + decimal(fieldInt(QStringLiteral("T_eser"))) + '\\'
+           + decimal(fieldInt(QStringLiteral("eser_nr")));
+}
+
+void Tdm::BeginPage()
+{
+    PageBuffer.clear();
+    PageBuffer += headerText();
+    PageBuffer += '"';
+    PageBuffer += dirBytes();
+    PageBuffer += "\\img\\Image202.jpg\">";
+}
+
+void Tdm::OpenTitle(int category)
+{
+    PageBuffer += "<b><font class=\"titoli" + decimal(category) + "\" >";
+}
+
+void Tdm::CloseTitle()
+{
+    PageBuffer += "</b></font><br><center><img src=\"" + dirBytes()
+                  + "\\img\\colorbar.gif\"></center><br>";
+}
+
+void Tdm::OpenText(int category)
+{
+    PageBuffer += "<font class=\"titoli" + decimal(category) + "\" >";
+}
+
+void Tdm::OpenBraille(int category)
+{
+    PageBuffer += "<font class=\"braille" + decimal(category) + "\" >";
+}
+
+void Tdm::OpenMusic(int category)
+{
+    PageBuffer += "<font class=\"musica" + decimal(category) + "\" >";
+}
+
+void Tdm::OpenMusicCell(int category)
+{
+    PageBuffer += "<td valign=\"middle\" align=\"center\" class=\"musica" + decimal(category)
+                  + "\" nowrap>";
+}
+
+void Tdm::WriteQuestionImage()
+{
+    PageBuffer += "<img src=\"" + pictureBase() + ".bmp\">";
+}
+
+void Tdm::WriteColorBar()
+{
+    PageBuffer += "<br><center><img src=\"" + dirBytes() + "\\img\\colorbar.gif\"></center><br>";
+}
+
+void Tdm::WritePictureChoices(int category)
+{
+    const QByteArray cat = decimal(category);
+    PageBuffer += "</p><p><font class=\"titoli" + cat
+                  + "\">SELEZIONA LA RISPOSTA CORRETTA</font></p>";
+    PageBuffer += "<div align=\"left\"><table border=\"1\" width=\"660\" height=\"220\" class=\"titoli"
+                  + cat + "\"><tr>";
+    PageBuffer += "<td width=\"220\" valign=\"middle\" align=\"center\">Risposta 1</td>"
+                  "<td width=\"220\" valign=\"middle\" align=\"center\">Risposta 2</td>"
+                  "<td width=\"220\" valign=\"middle\" align=\"center\">Risposta 3</td><tr>";
+    const QByteArray base = pictureBase();
+    for (const char letter : {'a', 'b', 'c'}) {
+        PageBuffer += "<td width=\"220\" valign=\"middle\" align=\"center\"><img src=\"" + base
+                      + letter + ".bmp\"></td>";
+    }
+    PageBuffer += "</tr></table></div>";
+}
+
+void Tdm::WriteAnswerTableHead(int category)
+{
+    const QByteArray cat = decimal(category);
+    PageBuffer += "</p><p><font class=\"titoli" + cat
+                  + "\" >SELEZIONA LA RISPOSTA CORRETTA</font></p>";
+    PageBuffer += "<font class=\"titoli" + cat
+                  + "\"><div align=\"left\"><table border=\"1\" cellpadding=\"5\"><tr>";
+    for (int k = 1; k <= 3; ++k) {
+        PageBuffer += "<td valign=\"middle\" align=\"center\" class=\"titoli" + cat
+                      + "\">Risposta " + decimal(k) + "</td>";
+    }
+    PageBuffer += "</tr><tr>";
+}
+
+void Tdm::WriteText(const QByteArray &text)
+{
+    PageBuffer += text;
+}
+
+void Tdm::FinishPage()
+{
+    PageBuffer += "</font></BODY></HTML>";
+    SavePage();
+}
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = file.write(bytes) == bytes.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+void Tdm::SavePage()
+{
+    const QString inContent = contentFile(QStringLiteral("\\tvp.htm"));
+    if (writeFile(inContent, PageBuffer)) {
+        m_pageFile = inContent;
+    } else {
+        const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        const QString fallback = own + QStringLiteral("/tvp.htm");
+        if (own.isEmpty() || !QDir().mkpath(own) || !writeFile(fallback, PageBuffer))
+            throw PlatformError(
+                QStringLiteral("Impossibile scrivere il file \"%1\"").arg(inContent));
+        m_pageFile = fallback;
+    }
+    PageBuffer.clear();
+}
+
+QString Tdm::PageFile() const
+{
+    return m_pageFile.isEmpty() ? contentFile(QStringLiteral("\\tvp.htm")) : m_pageFile;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+#include <exception>
+#include <functional>
+
+// Runs a handler; a failure it does not handle itself is shown to the user and the handler
+// is abandoned. For callbacks that do not come through the event loop (browser callbacks).
+void runGuarded(const std::function<void()> &handler);
+
+// The application object: an exception that escapes an event handler is reported, not fatal.
+class SentieroApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override;
+};

@@ -1,0 +1,129 @@
+#include "platform/RealMediaPlayer.h"
+
+#include "platform/Services.h"
+
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QVideoWidget>
+
+RealMediaPlayer::RealMediaPlayer(QObject *parent)
+    : MediaPlayer(parent), m_player(new QMediaPlayer(this)), m_audio(new QAudioOutput(this))
+{
+    m_player->setAudioOutput(m_audio);
+    m_startWatch.setSingleShot(true);
+    m_startWatch.setInterval(8000);
+    connect(&m_startWatch, &QTimer::timeout, this, [this] {
+        if (m_player->playbackState() != QMediaPlayer::PlayingState)
+            failed();
+    });
+    connect(m_player, &QMediaPlayer::playbackStateChanged, this,
+            [this](QMediaPlayer::PlaybackState state) {
+                if (state == QMediaPlayer::PlayingState)
+                    m_startWatch.stop();
+                else if (state == QMediaPlayer::StoppedState)
+                    finishCommand();
+            });
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
+            [this](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::InvalidMedia)
+                    failed();
+            });
+    connect(m_player, &QMediaPlayer::errorOccurred, this,
+            [this](QMediaPlayer::Error error, const QString &) {
+                if (error != QMediaPlayer::NoError)
+                    failed();
+            });
+}
+
+RealMediaPlayer::~RealMediaPlayer() = default;
+
+void RealMediaPlayer::setFileName(const QString &path)
+{
+    m_fileName = path;
+}
+
+void RealMediaPlayer::setDisplay(QWidget *display)
+{
+    if (m_video) {
+        m_player->setVideoOutput(nullptr);
+        delete m_video;
+    }
+    if (!display)
+        return;
+    m_video = new QVideoWidget(display);
+    m_video->setAspectRatioMode(Qt::KeepAspectRatio);
+    if (!display->layout()) {
+        auto *layout = new QVBoxLayout(display);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    display->layout()->addWidget(m_video);
+    m_player->setVideoOutput(m_video);
+}
+
+void RealMediaPlayer::open()
+{
+    m_startWatch.stop();
+    m_player->stop();
+    m_opened = false;
+    m_failed = false;
+    const QFileInfo file(m_fileName);
+    if (!file.isFile() || !file.isReadable())
+        throw PlatformError(QStringLiteral("Impossibile aprire il file \"%1\"").arg(m_fileName));
+    m_player->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    m_opened = true;
+}
+
+void RealMediaPlayer::play()
+{
+    if (!m_opened || m_failed) {
+        finishCommand();
+        return;
+    }
+    m_player->setPosition(0);
+    m_player->play();
+    m_startWatch.start();
+}
+
+void RealMediaPlayer::stop()
+{
+    m_startWatch.stop();
+    m_player->stop();
+    finishCommand();
+}
+
+MediaPlayer::Mode RealMediaPlayer::mode() const
+{
+    if (!m_opened)
+        return Mode::NotReady;
+    if (m_failed)
+        return Mode::Stopped;
+    switch (m_player->playbackState()) {
+    case QMediaPlayer::PlayingState:
+        return Mode::Playing;
+    case QMediaPlayer::PausedState:
+        return Mode::Paused;
+    case QMediaPlayer::StoppedState:
+        break;
+    }
+    return Mode::Stopped;
+}
+
+void RealMediaPlayer::failed()
+{
+    m_startWatch.stop();
+    m_failed = true;
+    m_player->stop();
+    finishCommand();
+}
+
+void RealMediaPlayer::finishCommand()
+{
+    if (!Notify)
+        return;
+    Notify = false;
+    // Delivered from the event loop, like a window message, never from inside a command.
+    QMetaObject::invokeMethod(this, &MediaPlayer::notify, Qt::QueuedConnection);
+}

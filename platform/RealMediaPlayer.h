@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/MediaPlayer.h"
+
+#include <QPointer>
+#include <QTimer>
+
+class QAudioOutput;
+class QMediaPlayer;
+class QVideoWidget;
+
+// Qt Multimedia behind the media player interface. A file that cannot be played ends its
+// play command as if the clip had ended, so that whoever waits for it goes on.
+class RealMediaPlayer : public MediaPlayer
+{
+    Q_OBJECT
+public:
+    explicit RealMediaPlayer(QObject *parent = nullptr);
+    ~RealMediaPlayer() override;
+
+    void setFileName(const QString &path) override;
+    QString fileName() const override { return m_fileName; }
+    void setDisplay(QWidget *display) override;
+    void open() override;
+    void play() override;
+    void stop() override;
+    Mode mode() const override;
+
+private:
+    void finishCommand();
+    void failed();
+
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_audio = nullptr;
+    QPointer<QVideoWidget> m_video;
+    QString m_fileName;
+    bool m_opened = false;
+    bool m_failed = false;
+    QTimer m_startWatch; // a play that never starts is given up
+};
