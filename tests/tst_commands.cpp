@@ -1,0 +1,101 @@
+#include "app/Commands.h"
+
+#include <QTest>
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void classify_data();
+    void classify();
+    void lessonLink_data();
+    void lessonLink();
+};
+
+Q_DECLARE_METATYPE(NavigationCommand::Kind)
+
+static const QString Dir = QStringLiteral("file:///home/anna/corso");
+
+void TestCommands::classify_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("contentDir");
+    QTest::addColumn<NavigationCommand::Kind>("kind");
+
+    QTest::newRow("plain page") << Dir + "/html/fr2.htm" << Dir << NavigationCommand::None;
+    QTest::newRow("http any case") << "HtTp://www.example.org/" << Dir << NavigationCommand::External;
+    QTest::newRow("mailto lower") << "mailto:anna@example.org" << Dir << NavigationCommand::External;
+    QTest::newRow("https is not http:") << "https://www.example.org/" << Dir << NavigationCommand::None;
+    QTest::newRow("https with esci goes by the words")
+        << "https://example.org/esci.htm" << Dir << NavigationCommand::Exit;
+    QTest::newRow("web link wins over words")
+        << "http://example.org/esci/trova" << Dir << NavigationCommand::External;
+    QTest::newRow("indietro") << Dir + "/html/indietro.htm" << Dir << NavigationCommand::Back;
+    QTest::newRow("indietro before esci")
+        << Dir + "/html/esci_indietro.htm" << Dir << NavigationCommand::Back;
+    QTest::newRow("esci") << Dir + "/html/esci.htm" << Dir << NavigationCommand::Exit;
+    QTest::newRow("capital E is a page") << Dir + "/html/Esci.htm" << Dir << NavigationCommand::None;
+    QTest::newRow("trova") << Dir + "/html/trova.htm" << Dir << NavigationCommand::Find;
+    QTest::newRow("esci before trova") << Dir + "/trova/esci.htm" << Dir << NavigationCommand::Exit;
+    QTest::newRow("lesson") << Dir + "/html/112eser.htm" << Dir << NavigationCommand::Lesson;
+    QTest::newRow("Indietro capital is a page")
+        << Dir + "/html/Indietro.htm" << Dir << NavigationCommand::None;
+
+    // Words in the content folder's own path are not commands.
+    const QString odd = QStringLiteral("file:///home/anna/ritrovare/esci/indietro/eser.htm/corso");
+    QTest::newRow("folder words ignored") << odd + "/html/fr2.htm" << odd << NavigationCommand::None;
+    QTest::newRow("folder words, real command")
+        << odd + "/html/trova.htm" << odd << NavigationCommand::Find;
+    QTest::newRow("outside the content folder words count")
+        << "file:///tmp/esci.htm" << odd << NavigationCommand::Exit;
+    QTest::newRow("sibling folder with the same start")
+        << "file:///home/anna/corso2/esci.htm" << Dir << NavigationCommand::Exit;
+    QTest::newRow("no content folder known")
+        << "file:///x/trova.htm" << QString() << NavigationCommand::Find;
+}
+
+void TestCommands::classify()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, contentDir);
+    QFETCH(NavigationCommand::Kind, kind);
+    QCOMPARE(classifyNavigation(url, contentDir).kind, kind);
+}
+
+void TestCommands::lessonLink_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<int>("course");
+    QTest::addColumn<int>("lesson");
+    QTest::addColumn<bool>("starts");
+
+    QTest::newRow("112") << Dir + "/html/112eser.htm" << 1 << 11 << true;
+    QTest::newRow("101") << Dir + "/html/101eser.htm" << 1 << 0 << true;
+    QTest::newRow("100 gives lesson -1") << Dir + "/html/100eser.htm" << 1 << -1 << true;
+    QTest::newRow("205") << Dir + "/html/205eser.htm" << 2 << 4 << true;
+    QTest::newRow("399") << Dir + "/html/399eser.htm" << 3 << 98 << true;
+    QTest::newRow("412 starts nothing") << Dir + "/html/412eser.htm" << 4 << 11 << false;
+    QTest::newRow("012 starts nothing") << Dir + "/html/012eser.htm" << 0 << 11 << false;
+    QTest::newRow("first occurrence") << Dir + "/html/301eser.htm?x=102eser.htm" << 3 << 0 << true;
+    QTest::newRow("letters start nothing") << Dir + "/html/abceser.htm" << 0 << 0 << false;
+    QTest::newRow("too short") << Dir + "/12eser.htm" << 0 << 0 << false;
+}
+
+void TestCommands::lessonLink()
+{
+    QFETCH(QString, url);
+    QFETCH(int, course);
+    QFETCH(int, lesson);
+    QFETCH(bool, starts);
+    const NavigationCommand command = classifyNavigation(url, Dir);
+    QCOMPARE(command.kind, NavigationCommand::Lesson);
+    QCOMPARE(command.startsRun(), starts);
+    if (course != 0 || starts) {
+        QCOMPARE(command.course, course);
+        QCOMPARE(command.lesson, lesson);
+    }
+    QCOMPARE(readLessonLink(QStringLiteral("12eser.htm")).startsRun(), false);
+}
+
+QTEST_APPLESS_MAIN(TestCommands)
+#include "tst_commands.moc"
