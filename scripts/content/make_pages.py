@@ -116,8 +116,8 @@ def letter_table(letters, caption):
 
 
 def fr1():
-    cell_diagram = """<table class="cella">
-<caption>La cella braille vista da chi legge</caption>
+    cell_diagram = """<p><strong>La cella braille vista da chi legge:</strong></p>
+<table class="cella">
 <tr><td>1</td><td>4</td></tr>
 <tr><td>2</td><td>5</td></tr>
 <tr><td>3</td><td>6</td></tr>
