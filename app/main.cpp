@@ -32,8 +32,11 @@ int main(int argc, char *argv[])
     splash->PlayClip();
     WaitForClip(splash);
 
-    if (mainForm.Terminated)
-        return 1;
-    mainForm.showMaximized();
-    return application.exec();
+    int status = 1;
+    if (!mainForm.Terminated) {
+        showMaximizedOnScreen(&mainForm);
+        status = application.exec();
+    }
+    DestroyRemainingWindows();
+    return status;
 }

@@ -1,6 +1,8 @@
 #include "platform/Platform.h"
 
 #include <QDir>
+#include <QScreen>
+#include <QWidget>
 
 namespace {
 Platform &services()
@@ -23,4 +25,17 @@ void installPlatform(Platform replacement)
 QString currentDirectory()
 {
     return QDir::currentPath();
+}
+
+void maximizeOnScreen(QWidget *window)
+{
+    if (QScreen *screen = window->screen())
+        window->setGeometry(screen->availableGeometry());
+    window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+void showMaximizedOnScreen(QWidget *window)
+{
+    maximizeOnScreen(window);
+    window->show();
 }

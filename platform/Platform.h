@@ -31,3 +31,8 @@ QString currentDirectory();
 // The default report of a failure that nothing handles on purpose: its text in a message box.
 // The handler that failed is abandoned; the program goes on.
 void reportError(const QString &text);
+
+// Makes a window maximised; where no window manager maximises it (a bare X server), it is
+// also given the whole available screen.
+void maximizeOnScreen(QWidget *window);
+void showMaximizedOnScreen(QWidget *window);

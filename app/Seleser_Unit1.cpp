@@ -1,0 +1,123 @@
+#include "app/Seleser_Unit1.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+
+TSeleserDlg *SeleserDlg = nullptr;
+
+namespace {
+
+struct Stripe
+{
+    const char *name;
+    const char *caption;
+    int top;
+    QColor colour;
+};
+
+} // namespace
+
+TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SeleserDlg"));
+    setWindowTitle(QStringLiteral("SELEZIONE TIPO DI ESERCIZIO"));
+    setFixedSize(492, 228);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(162, 180, 75, 25);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { done(1); });
+    CancelBtn = new QPushButton(QStringLiteral("Annulla"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(255, 180, 75, 25);
+    CancelBtn->setAutoDefault(false);
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { done(2); });
+
+    const Stripe stripes[] = {
+        {"RadioButton1", "Esercizi di ripasso dei simboli precedenti", 0, QColor(0, 128, 0)},
+        {"RadioButton2", "Esercizi sui nuovi simboli della lezione", 39, QColor(255, 0, 0)},
+        {"RadioButton3", "Esercizi di consolidamento", 80, QColor(0, 0, 255)},
+        {"RadioButton4", "Test di verifica della lezione", 119, QColor(0, 0, 0)},
+    };
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(16);
+    font.setBold(true);
+    QRadioButton **buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
+    QWidget *previous = CancelBtn;
+    setTabOrder(OKBtn, CancelBtn);
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QRadioButton(QString::fromUtf8(stripes[i].caption), this);
+        button->setObjectName(QString::fromLatin1(stripes[i].name));
+        button->setGeometry(0, stripes[i].top, 492, 41);
+        button->setFont(font);
+        button->setAutoFillBackground(true);
+        QPalette colours = button->palette();
+        colours.setColor(QPalette::Window, stripes[i].colour);
+        colours.setColor(QPalette::WindowText, Qt::white);
+        colours.setColor(QPalette::ButtonText, Qt::white);
+        button->setPalette(colours);
+        button->setContentsMargins(8, 0, 0, 0);
+        const int category = i + 1;
+        connect(button, &QRadioButton::toggled, this, [this, category](bool checked) {
+            if (checked)
+                RadioButtonClick(category);
+        });
+        setTabOrder(previous, button);
+        previous = button;
+        *buttons[i] = button;
+    }
+    // The stripes overlap by two pixels; the lower ones are drawn on top.
+    RadioButton1->lower();
+    OKBtn->raise();
+    CancelBtn->raise();
+
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+QRadioButton *TSeleserDlg::RadioButton(int category) const
+{
+    switch (category) {
+    case 1:
+        return RadioButton1;
+    case 2:
+        return RadioButton2;
+    case 3:
+        return RadioButton3;
+    case 4:
+        return RadioButton4;
+    }
+    return nullptr;
+}
+
+void TSeleserDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TSeleserDlg::FormShow()
+{
+    RadioButton2->setChecked(true);
+    ChosenCategory = 2;
+    OKBtn->setFocus();
+}
+
+void TSeleserDlg::RadioButtonClick(int category)
+{
+    for (int other = 1; other <= 4; ++other) {
+        if (other != category)
+            RadioButton(other)->setChecked(false);
+    }
+    ChosenCategory = category;
+}
+
+void TSeleserDlg::reject()
+{
+    done(2);
+}

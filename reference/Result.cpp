@@ -1,0 +1,84 @@
+#include "reference/Result.h"
+
+#include "app/Globals.h"
+#include "data/dm_Unit1.h"
+#include "platform/Cp1252.h"
+#include "platform/Platform.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+TFresult *Fresult = nullptr;
+
+Grade gradeFor(int correct)
+{
+    if (correct <= 5)
+        return {"\\img\\img035.gif", "INSUFFICIENTE", "Si consiglia di ripetere la lezione"};
+    if (correct <= 7)
+        return {"\\img\\img036.gif", "SUFFICIENTE", "Si consiglia di ripassare la lezione"};
+    if (correct <= 9)
+        return {"\\img\\img037.gif", "BUONO", "Si consiglia di riguardare la lezione"};
+    return {"\\img\\img038.gif", "OTTIMO", "OK passa alla lezione successiva"};
+}
+
+QByteArray resultPage(const QByteArray &dir, int correct)
+{
+    const Grade grade = gradeFor(correct);
+    QByteArray page =
+        "<HTML><HEAD><TITLE></TITLE><meta http-equiv=\"Content-Type\" "
+        "content=\"text/html;charset=windows-1252\"><style type=\"text/css\">.titoli {  "
+        "font-family: Times new roman; font-size: 24px;  color: #FF0000}</style></HEAD><BODY "
+        "class=\"titoli\" BACKGROUND=";
+    page += '"' + dir + "\\img\\Image202.jpg\">";
+    page += "<p align=\"center\"><img border=\"0\" src=\"" + dir + grade.picture;
+    page += QByteArray("\" width=\"32\" height=\"32\"></p><p align=\"center\">") + grade.word
+            + "<BR>Esercizi corretti ";
+    page += QByteArray::number(correct);
+    page += QByteArray("/10<BR>") + grade.advice;
+    page += "</P></BODY></HTML>";
+    return page;
+}
+
+TFresult::TFresult(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Fresult"));
+    setWindowTitle(QStringLiteral("Risultati"));
+    setFixedSize(491, 249);
+
+    html1 = platform().createHtmlView(this);
+    html1->setObjectName(QStringLiteral("html1"));
+    html1->setAccessibleName(QStringLiteral("Risultati del test"));
+    html1->setGeometry(0, 0, 491, 203);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 203, 491, 46);
+    Button1 = new QPushButton(QStringLiteral("&OK"), Panel1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(191, 10, 101, 26);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
+
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void TFresult::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFresult::FormShow()
+{
+    if (CorrectCount >= 10)
+        CorrectCount = 10;
+    dm->PageBuffer = resultPage(toCp1252(ContentDir), CorrectCount);
+    dm->SavePage();
+    html1->navigate(dm->PageFile());
+    Button1->setFocus();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+
+class HtmlView;
+class QFrame;
+class QPushButton;
+
+// The grade of a verification test for n exercises right: picture, word and advice.
+struct Grade
+{
+    const char *picture; // under ContentDir
+    const char *word;
+    const char *advice;
+};
+Grade gradeFor(int correct);
+
+// The results page for a count of right answers (already capped at 10), with the
+// content folder as cp1252 bytes.
+QByteArray resultPage(const QByteArray &dir, int correct);
+
+// The graded results of a verification test.
+class TFresult : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TFresult(QWidget *parent = nullptr);
+
+    QFrame *Panel1 = nullptr;
+    QPushButton *Button1 = nullptr;
+    HtmlView *html1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormShow();
+};
+
+extern TFresult *Fresult;

@@ -1,0 +1,107 @@
+#include "reference/table_Unit1.h"
+
+#include "app/Globals.h"
+#include "platform/Platform.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+Ttblbraille *tblbraille = nullptr;
+
+bool isUnitLink(const QString &url)
+{
+    return url.contains(QLatin1String("jump"));
+}
+
+Ttblbraille::Ttblbraille(QWidget *parent) : QDialog(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("tblbraille"));
+    setWindowTitle(QStringLiteral("Codice Braille a sei punti"));
+    resize(782, 523);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    html1 = platform().createHtmlView(this);
+    html1->setObjectName(QStringLiteral("html1"));
+    html1->setAccessibleName(QStringLiteral("Codice Braille a sei punti"));
+    html1->BeforeNavigate = [this](const QString &url, bool &cancel) {
+        html1BeforeNavigate2(url, cancel);
+    };
+    layout->addWidget(html1, 1);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(51);
+    Panel1->installEventFilter(this);
+    layout->addWidget(Panel1);
+    Button1 = new QPushButton(QStringLiteral("&Esci"), Panel1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button1->setAutoDefault(true);
+    connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
+    Button2 = new QPushButton(QStringLiteral("&Trova"), Panel1);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    connect(Button2, &QPushButton::clicked, this, &Ttblbraille::Button2Click);
+    setTabOrder(Button1, Button2);
+
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    maximizeOnScreen(this);
+}
+
+bool Ttblbraille::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Panel1 && event->type() == QEvent::Resize)
+        Panel1Resize();
+    return QDialog::eventFilter(watched, event);
+}
+
+void Ttblbraille::Panel1Resize()
+{
+    const int half = Panel1->width() / 2;
+    Button1->setGeometry(0, 0, half, Panel1->height());
+    Button2->setGeometry(Button1->width(), 0, half, Panel1->height());
+}
+
+void Ttblbraille::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void Ttblbraille::FormShow()
+{
+    maximizeOnScreen(this);
+    html1->navigate(contentFile(QStringLiteral("\\html\\table6.html")));
+    Button1->setFocus();
+}
+
+void Ttblbraille::html1BeforeNavigate2(const QString &url, bool &cancel)
+{
+    if (!isUnitLink(url))
+        return;
+    cancel = true;
+    // Shown once the browser's navigation call has returned: a modal box must not run
+    // inside it.
+    QMetaObject::invokeMethod(
+        this,
+        [] {
+            platform().messages->information(
+                QStringLiteral("Attenzione"),
+                QStringLiteral("Non è possibile visualizzare le Unità \r\nall'interno degli "
+                               "esercizi"));
+        },
+        Qt::QueuedConnection);
+}
+
+void Ttblbraille::Button2Click()
+{
+    html1->showFindBox();
+}
