@@ -9,9 +9,10 @@
 class MemoryTable : public RecordSource
 {
 public:
-    explicit MemoryTable(const QStringList &fieldNames = exerciseFields());
-
     static QStringList exerciseFields(bool withDomaRnd = true);
+
+    MemoryTable() : MemoryTable(exerciseFields()) {}
+    explicit MemoryTable(const QStringList &fieldNames);
 
     // Appends a record; fields not given are null. Texts are cp1252 bytes or QString.
     MemoryTable &add(const QMap<QString, QVariant> &values);

@@ -1,0 +1,408 @@
+#include "app/Globals.h"
+#include "data/dm_Unit1.h"
+#include "exercises/htmlex00.h"
+#include "fakes/Fakes.h"
+#include "fakes/MemoryTable.h"
+#include "randomdata/RandomLists.h"
+#include "reference/table_Unit1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <memory>
+
+class TestExercise : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void answerCheck_data();
+    void answerCheck();
+    void firstDifference_data();
+    void firstDifference();
+
+    void showingSetsButtonsAndPage();
+    void rightAnswerCountsWithGoodSound();
+    void helpComesWithTheFourthWrongCheck();
+    void testModeEndsAtTheFourthWrongCheck();
+    void answerButtonThenCheckIsRight();
+    void helpSelectsFirstDifference();
+    void leavingAndSkipping();
+    void sameWindowShownTwice();
+    void randomModeKeepsQuestionAndAnswerInStep();
+    void randomModeWithShortLists();
+    void unplayableSoundDoesNotStopTheCheck();
+    void tableButtonOpensTheCodeTableOnlyWhenSet();
+
+private:
+    void openTable(const MemoryTable &table);
+    void type(const QString &text);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<Tdm> m_dm;
+    std::unique_ptr<FakeMediaPlayer> m_sounds;
+    std::unique_ptr<TFhtmlex00> m_window;
+};
+
+static QMap<QString, QVariant> plainRecord(int number, const QByteArray &question,
+                                           const QByteArray &answer, int category = 2)
+{
+    return {{"Lezione", 0},
+            {"Cat_eser", category},
+            {"T_eser", 0},
+            {"eser_nr", number},
+            {"Tit_doma", rtf({"Scrivi in braille:"})},
+            {"Doma_rch", rtf({question})},
+            {"Risp_rch", rtf({answer})},
+            {"Doma_rnd", false}};
+}
+
+void TestExercise::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestExercise::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    ContentDir = m_dir->path();
+    m_platform = std::make_unique<FakePlatform>();
+    m_dm = std::make_unique<Tdm>();
+    dm = m_dm.get();
+    m_sounds = std::make_unique<FakeMediaPlayer>();
+    SharedPlayer = m_sounds.get();
+    Formex00dc = new RandomDataLists;
+    m_window = std::make_unique<TFhtmlex00>();
+    CorrectCount = 0;
+    WrongAttempts = 0;
+}
+
+void TestExercise::cleanup()
+{
+    m_window.reset();
+    delete Formex00dc;
+    Formex00dc = nullptr;
+    SharedPlayer = nullptr;
+    m_sounds.reset();
+    dm = nullptr;
+    m_dm.reset();
+    m_platform.reset();
+    m_dir.reset();
+}
+
+void TestExercise::openTable(const MemoryTable &table)
+{
+    dm->Table1.setOpener(table.opener());
+    dm->Table1.setTableName(m_dir->filePath("Ex/ESER_1.DB"));
+    dm->Table1.open();
+}
+
+void TestExercise::type(const QString &text)
+{
+    m_window->RichEdit3->setPlainText(text);
+}
+
+void TestExercise::answerCheck_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("same") << QByteArray("abc") << QByteArray("abc") << true;
+    QTest::newRow("leading blanks") << QByteArray("  abc") << QByteArray("abc") << true;
+    QTest::newRow("trailing blanks") << QByteArray("abc  ") << QByteArray("abc") << true;
+    QTest::newRow("trailing line break") << QByteArray("abc\r\n") << QByteArray("abc") << true;
+    QTest::newRow("capitals") << QByteArray("ABC") << QByteArray("abc") << false;
+    QTest::newRow("blank inside") << QByteArray("ab c") << QByteArray("abc") << false;
+    QTest::newRow("runs of blanks") << QByteArray("a   b") << QByteArray("a b") << true;
+    QTest::newRow("empty is wrong") << QByteArray() << QByteArray() << false;
+    QTest::newRow("blanks only against empty") << QByteArray("  ") << QByteArray() << true;
+    QTest::newRow("accented byte") << QByteArray("perch\xe8") << QByteArray("perch\xe8") << true;
+}
+
+void TestExercise::answerCheck()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, model);
+    QFETCH(bool, right);
+    QCOMPARE(answerIsRight(answer, model), right);
+}
+
+void TestExercise::firstDifference_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<int>("position");
+    QTest::newRow("third differs") << QByteArray("abd") << QByteArray("abc") << 2;
+    QTest::newRow("answer shorter") << QByteArray("ab") << QByteArray("abc") << 2;
+    QTest::newRow("equal") << QByteArray("abc") << QByteArray("abc") << -1;
+    QTest::newRow("trailing blank") << QByteArray("abc ") << QByteArray("abc") << 3;
+    QTest::newRow("empty answer") << QByteArray() << QByteArray("abc") << 0;
+}
+
+void TestExercise::firstDifference()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, model);
+    QFETCH(int, position);
+    QCOMPARE(::firstDifference(answer, model), position);
+}
+
+void TestExercise::showingSetsButtonsAndPage()
+{
+    openTable(MemoryTable().add(plainRecord(1, "casa", "casa", 3)));
+    for (QPushButton *button : m_window->findChildren<QPushButton *>())
+        QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
+    QCOMPARE(m_window->Button1->text(), "&Esci");
+    QCOMPARE(m_window->Button2->text(), "&Controlla");
+    QCOMPARE(m_window->Button13->text(), "A&vanti");
+    QCOMPARE(m_window->Button3->text(), "&Aiuto");
+    QCOMPARE(m_window->Button12->text(), "&Risposta");
+    QCOMPARE(m_window->Button14->text(), "&Tabelle");
+
+    m_window->show();
+    QVERIFY(m_window->Button1->isEnabled());
+    QVERIFY(m_window->Button2->isEnabled());
+    QVERIFY(m_window->Button13->isEnabled());
+    QVERIFY(!m_window->Button3->isEnabled());
+    QVERIFY(!m_window->Button12->isEnabled());
+    QVERIFY(!m_window->Button14->isEnabled());
+    QCOMPARE(m_window->RichEdit3->font().family(), "tvpZEV Braille 6");
+    QCOMPARE(m_window->RichEdit3->font().pixelSize(), 29);
+
+    auto *view = m_platform->views.last();
+    QCOMPARE(view->navigations, QStringList{m_dir->filePath("tvp.htm")});
+    QFile page(m_dir->filePath("tvp.htm"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray bytes = page.readAll();
+    QVERIFY(bytes.contains("<b><font class=\"titoli3\" >Scrivi in braille:<br></b></font>"));
+    QVERIFY(bytes.endsWith("<font class=\"titoli3\" >casa<br></font></BODY></HTML>"));
+    QVERIFY(dm->Table1.AfterScroll);
+    QVERIFY(dm->Table1.AfterCancel);
+}
+
+void TestExercise::rightAnswerCountsWithGoodSound()
+{
+    openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
+    m_window->show();
+    type("casa  ");
+    m_window->Button2Click();
+    QCOMPARE(m_window->result(), 1);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(CorrectCount, 1);
+    QCOMPARE(WrongAttempts, 0);
+    QCOMPARE(m_sounds->played, QStringList{m_dir->filePath("sound/good5.wav")});
+}
+
+void TestExercise::helpComesWithTheFourthWrongCheck()
+{
+    openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
+    m_window->show();
+    type("cosa");
+    for (int i = 0; i < 3; ++i)
+        m_window->Button2Click();
+    QCOMPARE(WrongAttempts, 3);
+    QVERIFY(!m_window->Button3->isEnabled());
+    QVERIFY(!m_window->Button12->isEnabled());
+    QVERIFY(!m_window->Button14->isEnabled());
+    m_window->Button2Click();
+    QVERIFY(m_window->Button3->isEnabled());
+    QVERIFY(m_window->Button12->isEnabled());
+    QVERIFY(m_window->Button13->isEnabled());
+    QVERIFY(m_window->Button14->isEnabled());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(CorrectCount, 0);
+    QCOMPARE(m_sounds->played.size(), 4);
+    QCOMPARE(m_sounds->played.last(), m_dir->filePath("sound/bad5.wav"));
+
+    // An empty answer is a wrong check too.
+    type("");
+    m_window->Button2Click();
+    QCOMPARE(WrongAttempts, 5);
+}
+
+void TestExercise::testModeEndsAtTheFourthWrongCheck()
+{
+    openTable(MemoryTable().add(plainRecord(1, "casa", "casa", 4)));
+    m_window->TestMode = true;
+    m_window->show();
+    QVERIFY(!m_window->Button13->isEnabled());
+    type("cosa");
+    for (int i = 0; i < 3; ++i)
+        m_window->Button2Click();
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->Button3->isEnabled());
+    m_window->Button2Click();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_window->result(), 1);
+    QCOMPARE(CorrectCount, 0);
+    QVERIFY(!m_window->Button3->isEnabled());
+}
+
+void TestExercise::answerButtonThenCheckIsRight()
+{
+    openTable(MemoryTable().add(plainRecord(1, "casa", "due parole")));
+    m_window->show();
+    m_window->Button12Click();
+    QCOMPARE(m_window->RichEdit3->toPlainText(), "due parole");
+    m_window->Button2Click();
+    QCOMPARE(m_window->result(), 1);
+    QCOMPARE(CorrectCount, 1);
+}
+
+void TestExercise::helpSelectsFirstDifference()
+{
+    openTable(MemoryTable().add(plainRecord(1, "x", "abc")));
+    m_window->show();
+    struct Case
+    {
+        QString answer;
+        int start;
+        int length;
+    };
+    for (const Case &c : {Case{"abd", 2, 1}, Case{"ab", 2, 0}, Case{"abc ", 3, 1}, Case{"", 0, 0}}) {
+        type(c.answer);
+        m_window->Button3Click();
+        const QTextCursor cursor = m_window->RichEdit3->textCursor();
+        QCOMPARE(cursor.selectionStart(), c.start);
+        QCOMPARE(cursor.selectionEnd() - cursor.selectionStart(), c.length);
+    }
+    // Equal texts: the selection is left alone.
+    type("abc");
+    QTextCursor cursor = m_window->RichEdit3->textCursor();
+    cursor.setPosition(1);
+    m_window->RichEdit3->setTextCursor(cursor);
+    m_window->Button3Click();
+    QCOMPARE(m_window->RichEdit3->textCursor().position(), 1);
+    QVERIFY(!m_window->RichEdit3->textCursor().hasSelection());
+}
+
+void TestExercise::leavingAndSkipping()
+{
+    openTable(MemoryTable().add(plainRecord(1, "x", "abc")));
+    m_window->show();
+    m_window->Button13Click();
+    QCOMPARE(m_window->result(), 4);
+    m_window->show();
+    m_window->Button1Click();
+    QCOMPARE(m_window->result(), 2);
+    m_window->show();
+    m_window->close();
+    QCOMPARE(m_window->result(), 2);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(CorrectCount, 0);
+}
+
+void TestExercise::sameWindowShownTwice()
+{
+    openTable(MemoryTable()
+                  .add(plainRecord(1, "primo", "uno"))
+                  .add(plainRecord(2, "secondo", "due")));
+    m_window->show();
+    type("sbagliato");
+    for (int i = 0; i < 4; ++i)
+        m_window->Button2Click();
+    QVERIFY(m_window->Button3->isEnabled());
+    m_window->Button13Click();
+
+    dm->Table1.next();
+    WrongAttempts = 0;
+    m_window->show();
+    QCOMPARE(m_window->RichEdit2.Lines, QList<QByteArray>{"secondo"});
+    QCOMPARE(m_window->RichEdittemp.Text(), "due");
+    QVERIFY(m_window->RichEdit3->toPlainText().isEmpty());
+    QVERIFY(!m_window->Button3->isEnabled());
+    QVERIFY(!m_window->Button12->isEnabled());
+    QVERIFY(!m_window->Button14->isEnabled());
+    QFile page(m_dir->filePath("tvp.htm"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().contains(">secondo<br></font></BODY></HTML>"));
+}
+
+void TestExercise::randomModeKeepsQuestionAndAnswerInStep()
+{
+    auto record = plainRecord(1, "ignorata", "ignorata");
+    record["Doma_rnd"] = true;
+    record["List_doma"] = QByteArray("a\r\nb\r\nc");
+    record["List_risp"] = QByteArray("1\r\n2\r\n3");
+    openTable(MemoryTable().add(record));
+    for (int index : {1, 2, 0}) {
+        m_platform->random->queued = {index};
+        m_window->show();
+        QCOMPARE(m_window->CheckBox2, true);
+        QCOMPARE(m_window->ComboBox1.Items, QList<QByteArray>({"a", "b", "c"}));
+        QCOMPARE(m_window->RichEdit2.Text(), QByteArray(1, "abc"[index]));
+        QCOMPARE(m_window->RichEdittemp.Text(), QByteArray(1, "123"[index]));
+        m_window->hide();
+    }
+    QCOMPARE(m_platform->random->randomizeCalls, 3);
+    // The random-data lists of the type receive the record's lists.
+    QCOMPARE(Formex00dc->Questions, QList<QByteArray>({"a", "b", "c"}));
+    QCOMPARE(Formex00dc->Answers, QList<QByteArray>({"1", "2", "3"}));
+}
+
+void TestExercise::randomModeWithShortLists()
+{
+    auto record = plainRecord(1, "ignorata", "ignorata");
+    record["Doma_rnd"] = true;
+    record["List_doma"] = QByteArray("a\r\nb\r\nc");
+    record["List_risp"] = QByteArray("1");
+    auto empty = plainRecord(2, "ignorata", "ignorata");
+    empty["Doma_rnd"] = true;
+    openTable(MemoryTable().add(record).add(empty));
+    m_platform->random->queued = {2};
+    m_window->show();
+    QCOMPARE(m_window->RichEdit2.Text(), "c");
+    QCOMPARE(m_window->RichEdittemp.Text(), ""); // a question without its answer line
+    m_window->hide();
+
+    dm->Table1.next();
+    m_window->show();
+    QCOMPARE(m_window->RichEdit2.Text(), "");
+    QCOMPARE(m_window->RichEdittemp.Text(), "");
+    type("qualcosa");
+    m_window->Button2Click();
+    QCOMPARE(WrongAttempts, 1);
+}
+
+void TestExercise::unplayableSoundDoesNotStopTheCheck()
+{
+    openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
+    m_sounds->failOpen = true;
+    m_window->show();
+    type("cosa");
+    m_window->Button2Click();
+    QCOMPARE(WrongAttempts, 1);
+    type("casa");
+    m_window->Button2Click();
+    QCOMPARE(m_window->result(), 1);
+    QCOMPARE(CorrectCount, 1);
+    QVERIFY(m_platform->messages->shown.isEmpty());
+}
+
+void TestExercise::tableButtonOpensTheCodeTableOnlyWhenSet()
+{
+    openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
+    m_window->show();
+    m_window->Button14Click(); // no code table set: nothing happens
+    Ttblbraille table;
+    m_window->TableWindow = &table;
+    QTimer::singleShot(0, &table, [&table] {
+        QVERIFY(table.isVisible());
+        table.Button1->click();
+    });
+    m_window->Button14Click();
+    QCOMPARE(table.result(), 1);
+}
+
+QTEST_MAIN(TestExercise)
+#include "tst_exercise.moc"
