@@ -1,0 +1,302 @@
+#include "app/Globals.h"
+#include "app/Runner.h"
+#include "app/Seleser_Unit1.h"
+#include "data/dm_Unit1.h"
+#include "exercises/htmlex00.h"
+#include "fakes/Fakes.h"
+#include "fakes/MemoryTable.h"
+#include "randomdata/RandomLists.h"
+#include "reference/Result.h"
+#include "reference/table_Unit1.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// Answers modal windows as they come up, one scripted step for each showing.
+class ModalDriver : public QObject
+{
+public:
+    using Step = std::function<void(QWidget *)>;
+
+    explicit ModalDriver(QList<Step> steps) : m_steps(std::move(steps))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &ModalDriver::tick);
+        m_timer.start(5);
+    }
+    QStringList seen; // object names of the modal windows, in order
+
+private:
+    void tick()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || (modal == m_acted && m_actedVisible))
+            return;
+        m_acted = modal;
+        m_actedVisible = true;
+        seen << modal->objectName();
+        if (!m_steps.isEmpty())
+            m_steps.takeFirst()(modal);
+        else
+            QFAIL(qPrintable("unexpected window " + modal->objectName()));
+        m_actedVisible = m_acted && m_acted->isVisible();
+    }
+
+    QList<Step> m_steps;
+    QTimer m_timer;
+    QPointer<QWidget> m_acted;
+    bool m_actedVisible = false;
+};
+
+class TestRunner : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void dialogLooksRight();
+    void cancelledDialogEndsTheRun();
+    void categoryWithoutRecords();
+    void practiceRunEndsWithTheMessage();
+    void verificationTestEndsWithResults();
+    void leavingEndsTheRunAtOnce();
+    void typesOfAnotherCourseAreSkipped();
+    void dialogAlwaysStartsWithCategoryTwo();
+
+private:
+    void useTable(const MemoryTable &table);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<Tdm> m_dm;
+    std::unique_ptr<FakeMediaPlayer> m_sounds;
+    QStringList m_opened;
+};
+
+static ModalDriver::Step choose(int category)
+{
+    return [category](QWidget *modal) {
+        auto *dialog = qobject_cast<TSeleserDlg *>(modal);
+        QVERIFY(dialog);
+        QVERIFY(dialog->RadioButton2->isChecked());
+        dialog->RadioButton(category)->click();
+        dialog->OKBtn->click();
+    };
+}
+
+static ModalDriver::Step answer(const QString &text, const QString &caption = QString())
+{
+    return [text, caption](QWidget *modal) {
+        auto *window = qobject_cast<TFhtmlex00 *>(modal);
+        QVERIFY(window);
+        if (!caption.isEmpty())
+            QCOMPARE(window->windowTitle(), caption);
+        window->RichEdit3->setPlainText(text);
+        window->Button2->setEnabled(true);
+        window->Button2->click();
+    };
+}
+
+static ModalDriver::Step press(const char *button)
+{
+    return [button](QWidget *modal) {
+        auto *target = modal->findChild<QPushButton *>(QString::fromLatin1(button));
+        QVERIFY(target);
+        target->click();
+    };
+}
+
+static QMap<QString, QVariant> record(int lesson, int category, int type, const QByteArray &answer)
+{
+    return {{"Lezione", lesson},       {"Cat_eser", category},      {"T_eser", type},
+            {"eser_nr", 1},            {"Tit_doma", rtf({"Titolo"})}, {"Doma_rch", rtf({"d"})},
+            {"Risp_rch", rtf({answer})}, {"Doma_rnd", false}};
+}
+
+void TestRunner::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestRunner::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    ContentDir = m_dir->path();
+    m_platform = std::make_unique<FakePlatform>();
+    m_dm = std::make_unique<Tdm>();
+    dm = m_dm.get();
+    m_sounds = std::make_unique<FakeMediaPlayer>();
+    SharedPlayer = m_sounds.get();
+    SeleserDlg = new TSeleserDlg;
+    Fhtmlex00 = new TFhtmlex00;
+    AddExerciseWindow(1, 0, Fhtmlex00);
+    tblbraille = new Ttblbraille;
+    Fresult = new TFresult;
+    m_opened.clear();
+}
+
+void TestRunner::cleanup()
+{
+    ClearExerciseWindows();
+    delete Fresult;
+    delete tblbraille;
+    delete Fhtmlex00;
+    delete SeleserDlg;
+    SharedPlayer = nullptr;
+    m_sounds.reset();
+    dm = nullptr;
+    m_dm.reset();
+    m_platform.reset();
+    m_dir.reset();
+}
+
+void TestRunner::useTable(const MemoryTable &table)
+{
+    dm->Table1.setOpener(table.opener(&m_opened));
+}
+
+void TestRunner::dialogLooksRight()
+{
+    QCOMPARE(SeleserDlg->windowTitle(), "SELEZIONE TIPO DI ESERCIZIO");
+    QCOMPARE(SeleserDlg->size(), QSize(492, 228));
+    const QStringList captions = {"Esercizi di ripasso dei simboli precedenti",
+                                  "Esercizi sui nuovi simboli della lezione",
+                                  "Esercizi di consolidamento", "Test di verifica della lezione"};
+    const QList<QColor> colours = {QColor(0, 128, 0), QColor(255, 0, 0), QColor(0, 0, 255),
+                                   QColor(0, 0, 0)};
+    const QList<int> tops = {0, 39, 80, 119};
+    for (int category = 1; category <= 4; ++category) {
+        QRadioButton *button = SeleserDlg->RadioButton(category);
+        QCOMPARE(button->text(), captions[category - 1]);
+        QCOMPARE(button->geometry(), QRect(0, tops[category - 1], 492, 41));
+        QCOMPARE(button->palette().color(QPalette::Window), colours[category - 1]);
+        QCOMPARE(button->font().family(), "Times New Roman");
+        QCOMPARE(button->font().pixelSize(), 16);
+        QVERIFY(button->font().bold());
+    }
+    QCOMPARE(SeleserDlg->OKBtn->geometry(), QRect(162, 180, 75, 25));
+    QCOMPARE(SeleserDlg->CancelBtn->geometry(), QRect(255, 180, 75, 25));
+    QVERIFY(SeleserDlg->OKBtn->isDefault());
+    QCOMPARE(SeleserDlg->OKBtn->nextInFocusChain(), SeleserDlg->CancelBtn);
+    QCOMPARE(SeleserDlg->CancelBtn->nextInFocusChain(), SeleserDlg->RadioButton1);
+}
+
+void TestRunner::cancelledDialogEndsTheRun()
+{
+    useTable(MemoryTable().add(record(2, 2, 0, "a")));
+    CorrectCount = 7;
+    ModalDriver driver({press("CancelBtn")});
+    RunExercises(1, 2);
+    QCOMPARE(driver.seen, QStringList{"SeleserDlg"});
+    QCOMPARE(m_opened, QStringList{m_dir->filePath("Ex/ESER_1.DB")});
+    QCOMPARE(dm->Table1.filter(), "Lezione='2'");
+    QVERIFY(dm->Table1.active());
+    QCOMPARE(CorrectCount, 0);
+    QVERIFY(m_platform->messages->shown.isEmpty());
+}
+
+void TestRunner::categoryWithoutRecords()
+{
+    useTable(MemoryTable().add(record(0, 2, 0, "a")));
+    ModalDriver driver({choose(3)});
+    RunExercises(1, 0);
+    QCOMPARE(dm->Table1.filter(), "Lezione='0' and Cat_eser='3'");
+    QCOMPARE(m_platform->messages->shown, QStringList{" Non ci sono esercizi per questa categoria"});
+    QCOMPARE(driver.seen, QStringList{"SeleserDlg"});
+}
+
+void TestRunner::practiceRunEndsWithTheMessage()
+{
+    useTable(MemoryTable()
+                 .add(record(0, 2, 0, "uno"))
+                 .add(record(1, 2, 0, "altra lezione"))
+                 .add(record(0, 3, 0, "altra categoria"))
+                 .add(record(0, 2, 0, "due")));
+    const QString caption = "Esercizi sui nuovi simboli della lezione";
+    ModalDriver driver({choose(2), answer("uno", caption), press("Button13")});
+    RunExercises(1, 0);
+    QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "Fhtmlex00"}));
+    QCOMPARE(m_platform->messages->shown,
+             QStringList{"FINITO - Passa alla categoria esercizi successiva"});
+    QCOMPARE(CorrectCount, 1);
+    QCOMPARE(Fhtmlex00->TableWindow, tblbraille);
+    QVERIFY(!Fhtmlex00->TestMode);
+}
+
+void TestRunner::verificationTestEndsWithResults()
+{
+    MemoryTable table;
+    for (int i = 0; i < 3; ++i)
+        table.add(record(0, 4, 0, "giusto"));
+    useTable(table);
+    ModalDriver driver({choose(4), answer("giusto", "Test di verifica della lezione"),
+                        answer("giusto"),
+                        [](QWidget *modal) {
+                            // Four wrong checks fail a test exercise and go on.
+                            auto *window = qobject_cast<TFhtmlex00 *>(modal);
+                            QVERIFY(window);
+                            QVERIFY(window->TestMode);
+                            QVERIFY(!window->Button13->isEnabled());
+                            window->RichEdit3->setPlainText("sbagliato");
+                            for (int i = 0; i < 4; ++i)
+                                window->Button2->click();
+                        },
+                        [](QWidget *modal) {
+                            QCOMPARE(modal->objectName(), "Fresult");
+                            QCOMPARE(CorrectCount, 2);
+                            modal->findChild<QPushButton *>("Button1")->click();
+                        }});
+    RunExercises(1, 0);
+    QCOMPARE(driver.seen.size(), 5);
+    QVERIFY(m_platform->messages->shown.isEmpty());
+}
+
+void TestRunner::leavingEndsTheRunAtOnce()
+{
+    useTable(MemoryTable().add(record(0, 4, 0, "a")).add(record(0, 4, 0, "b")));
+    ModalDriver driver({choose(4), press("Button1")});
+    RunExercises(1, 0);
+    QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00"}));
+    QVERIFY(m_platform->messages->shown.isEmpty());
+}
+
+void TestRunner::typesOfAnotherCourseAreSkipped()
+{
+    auto untyped = record(0, 4, 0, "a");
+    untyped.remove("T_eser");
+    useTable(MemoryTable().add(record(0, 4, 100, "a")).add(untyped).add(record(0, 4, 201, "b")));
+    ModalDriver driver({choose(4), [](QWidget *modal) {
+                            QCOMPARE(modal->objectName(), "Fresult");
+                            QCOMPARE(CorrectCount, 0);
+                            modal->findChild<QPushButton *>("Button1")->click();
+                        }});
+    RunExercises(1, 0);
+    QCOMPARE(CurrentExerciseType, 201);
+    QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fresult"}));
+}
+
+void TestRunner::dialogAlwaysStartsWithCategoryTwo()
+{
+    useTable(MemoryTable().add(record(0, 2, 0, "a")).add(record(0, 3, 0, "b")));
+    ModalDriver driver({choose(3), press("Button13"), press("OKBtn"), press("Button13")});
+    RunExercises(1, 0);
+    QCOMPARE(SeleserDlg->ChosenCategory, 3);
+    RunExercises(1, 0);
+    QCOMPARE(SeleserDlg->ChosenCategory, 2); // OK without touching the choice
+    QCOMPARE(dm->Table1.filter(), "Lezione='0' and Cat_eser='2'");
+    QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "SeleserDlg", "Fhtmlex00"}));
+}
+
+QTEST_MAIN(TestRunner)
+#include "tst_runner.moc"
