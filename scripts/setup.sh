@@ -8,7 +8,7 @@ packages=(
   libqt6multimediawidgets6 libx11-dev pxlib-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool curl imagemagick
 )
 
 missing=()
