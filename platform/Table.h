@@ -60,7 +60,8 @@ public:
     virtual const QList<FieldDef> &fields() const = 0;
     virtual int recordCount() const = 0;
     virtual QVariant value(int record, int field) const = 0;
-    // The stored bytes of a blob field, as kept in the record and the blob file.
+    // The stored bytes of a blob field, as kept in the record and the blob file; for other
+    // fields, their bytes in the record.
     virtual QByteArray rawBlob(int record, int field) const = 0;
 };
 
@@ -85,23 +86,35 @@ public:
     void close();
     bool active() const { return m_source != nullptr; }
 
-    // Filter expression: Field='value', several joined by "and". Field names are matched
-    // without regard to case; the value is compared with the field's value written as text.
-    // Throws TableError when the expression cannot be read or names an unknown field.
+    // Filter expression: Field='value', several joined by "and" (any letter case; a quote
+    // inside a value is written twice). Field names are matched without regard to case; the
+    // value is compared with the field's value written as text (valueAsFilterText).
+    // The expression is checked against the table when it is set on an open table, at open
+    // with the filter on, and when the filter is switched on: a TableError then, when it
+    // cannot be read or names an unknown field, leaves the previous state as it was
+    // (open() leaves the table closed).
     void setFilter(const QString &expression);
     QString filter() const { return m_filter; }
-    void setFiltered(bool on); // switching on makes the first matching record current
+    // Switching on or off on an open table makes the first (matching) record current.
+    void setFiltered(bool on);
     bool filtered() const { return m_filtered; }
 
+    // first() and next() throw TableError on a closed table; next() at eof stays there.
     void first();
     void next();
-    bool eof() const;
+    bool eof() const; // past the last (matching) record; also true when closed
 
     int fieldIndex(const QString &name) const; // -1 when absent; any letter case
-    QVariant fieldByName(const QString &name) const; // throws TableError when absent or closed
-    QByteArray blobAt(int position) const;           // throws TableError when not a field
+    // Throws TableError when the field is absent, the table closed or at eof.
+    QVariant fieldByName(const QString &name) const;
+    // The stored bytes of the field at a position from 0 (RecordSource::rawBlob): the whole
+    // blob for blob fields, the bytes in the record for the others. Throws TableError when
+    // there is no such field, the table is closed or at eof.
+    QByteArray blobAt(int position) const;
 
-    // Called whenever another record becomes current (open, filter on, first, next).
+    // Called whenever a record becomes current (open, filter on or off, a new filter while
+    // filtered, first, next); not when the cursor moves past the last record, so a handler
+    // may always read the fields.
     std::function<void()> AfterScroll;
     std::function<void()> AfterCancel;
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Table.h"
+
+#include <optional>
+
+// Read-only access to Paradox tables (.DB, versions 3 to 7) and their blob files (.MB).
+//
+// The whole .DB and .MB are read at open; the block chain, field list and record count are
+// checked then, values are decoded only when asked for. A blob stored outside the record is
+// checked against the .MB when it is read, so a damaged blob file shows up as a TableError
+// from value() or rawBlob() naming that file.
+//
+// rawBlob() gives, for a blob field, the stored bytes (a graphic keeps its 8-byte header);
+// for any other field, the field's bytes as they lie in the record. Date, Time and Timestamp
+// values come back as their stored numbers (days, milliseconds, milliseconds as a double),
+// BCD and Bytes fields as their raw bytes.
+
+// Opens the table at `path`. Its blob file is the file of the same base name with the
+// extension .MB in any letter case; it may be missing as long as no blob outside the
+// records is read. Throws TableError naming the file.
+std::unique_ptr<RecordSource> openParadoxTable(const QString &path);
+
+// The same over bytes already in memory. Without `mb` the table has no blob file. The
+// names are only used in error messages.
+std::unique_ptr<RecordSource> openParadoxTableData(const QByteArray &db,
+                                                   const std::optional<QByteArray> &mb,
+                                                   const QString &dbName,
+                                                   const QString &mbName);
+
+// The blob file that belongs to the table at `dbPath`, if there is one on disk: the .MB
+// spelled like the table's extension is preferred, then any other letter case.
+// Empty when there is none.
+QString paradoxBlobPath(const QString &dbPath);
