@@ -19,12 +19,26 @@ RealMediaPlayer::RealMediaPlayer(QObject *parent)
         if (m_player->playbackState() != QMediaPlayer::PlayingState)
             failed();
     });
+    // Some media pipelines stall for good without reporting an error (seen with clips when
+    // no audio device answers): a position that does not move for a few seconds ends it.
+    m_stallWatch.setInterval(1000);
+    connect(&m_stallWatch, &QTimer::timeout, this, [this] {
+        if (m_player->playbackState() != QMediaPlayer::PlayingState)
+            return;
+        const qint64 position = m_player->position();
+        m_stalledChecks = position == m_lastPosition ? m_stalledChecks + 1 : 0;
+        m_lastPosition = position;
+        if (m_stalledChecks >= 4)
+            failed();
+    });
     connect(m_player, &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState state) {
-                if (state == QMediaPlayer::PlayingState)
+                if (state == QMediaPlayer::PlayingState) {
                     m_startWatch.stop();
-                else if (state == QMediaPlayer::StoppedState)
+                } else if (state == QMediaPlayer::StoppedState) {
+                    m_stallWatch.stop();
                     finishCommand();
+                }
             });
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
             [this](QMediaPlayer::MediaStatus status) {
@@ -85,11 +99,15 @@ void RealMediaPlayer::play()
     m_player->setPosition(0);
     m_player->play();
     m_startWatch.start();
+    m_lastPosition = -1;
+    m_stalledChecks = 0;
+    m_stallWatch.start();
 }
 
 void RealMediaPlayer::stop()
 {
     m_startWatch.stop();
+    m_stallWatch.stop();
     m_player->stop();
     finishCommand();
 }
@@ -114,6 +132,7 @@ MediaPlayer::Mode RealMediaPlayer::mode() const
 void RealMediaPlayer::failed()
 {
     m_startWatch.stop();
+    m_stallWatch.stop();
     m_failed = true;
     m_player->stop();
     finishCommand();

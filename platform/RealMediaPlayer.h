@@ -37,4 +37,7 @@ private:
     bool m_opened = false;
     bool m_failed = false;
     QTimer m_startWatch; // a play that never starts is given up
+    QTimer m_stallWatch; // so is one that stops moving while it plays
+    qint64 m_lastPosition = -1;
+    int m_stalledChecks = 0;
 };
