@@ -54,13 +54,13 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
         button->setObjectName(QString::fromLatin1(stripes[i].name));
         button->setGeometry(0, stripes[i].top, 492, 41);
         button->setFont(font);
-        button->setAutoFillBackground(true);
-        QPalette colours = button->palette();
-        colours.setColor(QPalette::Window, stripes[i].colour);
-        colours.setColor(QPalette::WindowText, Qt::white);
-        colours.setColor(QPalette::ButtonText, Qt::white);
-        button->setPalette(colours);
-        button->setContentsMargins(8, 0, 0, 0);
+        // White text and a white ring on the category's colour, readable on all four.
+        button->setStyleSheet(
+            QStringLiteral("QRadioButton { background-color: %1; color: white; padding-left: 8px; }"
+                           "QRadioButton::indicator { width: 12px; height: 12px;"
+                           " border: 2px solid white; border-radius: 8px; }"
+                           "QRadioButton::indicator:checked { background-color: white; }")
+                .arg(stripes[i].colour.name()));
         const int category = i + 1;
         connect(button, &QRadioButton::toggled, this, [this, category](bool checked) {
             if (checked)

@@ -180,7 +180,8 @@ void TestRunner::dialogLooksRight()
         QRadioButton *button = SeleserDlg->RadioButton(category);
         QCOMPARE(button->text(), captions[category - 1]);
         QCOMPARE(button->geometry(), QRect(0, tops[category - 1], 492, 41));
-        QCOMPARE(button->palette().color(QPalette::Window), colours[category - 1]);
+        const QImage drawn = button->grab().toImage();
+        QCOMPARE(drawn.pixelColor(drawn.width() - 2, drawn.height() / 2), colours[category - 1]);
         QCOMPARE(button->font().family(), "Times New Roman");
         QCOMPARE(button->font().pixelSize(), 16);
         QVERIFY(button->font().bold());
