@@ -3,6 +3,7 @@
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"
+#include "fakes/ProgramState.h"
 #include "randomdata/RandomLists.h"
 #include "reference/table_Unit1.h"
 
@@ -47,10 +48,9 @@ private:
     void openTable(const MemoryTable &table);
     void type(const QString &text);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<Tdm> m_dm;
-    std::unique_ptr<FakeMediaPlayer> m_sounds;
+    std::unique_ptr<ProgramState> m_state;
+    FakePlatform *m_platform = nullptr;
+    FakeMediaPlayer *m_sounds = nullptr;
     std::unique_ptr<TFhtmlex00> m_window;
 };
 
@@ -74,17 +74,11 @@ void TestExercise::initTestCase()
 
 void TestExercise::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    ContentDir = m_dir->path();
-    m_platform = std::make_unique<FakePlatform>();
-    m_dm = std::make_unique<Tdm>();
-    dm = m_dm.get();
-    m_sounds = std::make_unique<FakeMediaPlayer>();
-    SharedPlayer = m_sounds.get();
+    m_state = std::make_unique<ProgramState>();
+    m_platform = &m_state->platform;
+    m_sounds = &m_state->sounds;
     Formex00dc = new RandomDataLists;
     m_window = std::make_unique<TFhtmlex00>();
-    CorrectCount = 0;
-    WrongAttempts = 0;
 }
 
 void TestExercise::cleanup()
@@ -92,18 +86,13 @@ void TestExercise::cleanup()
     m_window.reset();
     delete Formex00dc;
     Formex00dc = nullptr;
-    SharedPlayer = nullptr;
-    m_sounds.reset();
-    dm = nullptr;
-    m_dm.reset();
-    m_platform.reset();
-    m_dir.reset();
+    m_state.reset();
 }
 
 void TestExercise::openTable(const MemoryTable &table)
 {
     dm->Table1.setOpener(table.opener());
-    dm->Table1.setTableName(m_dir->filePath("Ex/ESER_1.DB"));
+    dm->Table1.setTableName(m_state->path("Ex/ESER_1.DB"));
     dm->Table1.open();
 }
 
@@ -180,8 +169,8 @@ void TestExercise::showingSetsButtonsAndPage()
     QCOMPARE(m_window->RichEdit3->font().pixelSize(), 29);
 
     auto *view = m_platform->views.last();
-    QCOMPARE(view->navigations, QStringList{m_dir->filePath("tvp.htm")});
-    QFile page(m_dir->filePath("tvp.htm"));
+    QCOMPARE(view->navigations, QStringList{m_state->path("tvp.htm")});
+    QFile page(m_state->path("tvp.htm"));
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QByteArray bytes = page.readAll();
     QVERIFY(bytes.contains("<b><font class=\"titoli3\" >Scrivi in braille:<br></b></font>"));
@@ -200,7 +189,7 @@ void TestExercise::rightAnswerCountsWithGoodSound()
     QVERIFY(!m_window->isVisible());
     QCOMPARE(CorrectCount, 1);
     QCOMPARE(WrongAttempts, 0);
-    QCOMPARE(m_sounds->played, QStringList{m_dir->filePath("sound/good5.wav")});
+    QCOMPARE(m_sounds->played, QStringList{m_state->path("sound/good5.wav")});
 }
 
 void TestExercise::helpComesWithTheFourthWrongCheck()
@@ -222,7 +211,7 @@ void TestExercise::helpComesWithTheFourthWrongCheck()
     QVERIFY(m_window->isVisible());
     QCOMPARE(CorrectCount, 0);
     QCOMPARE(m_sounds->played.size(), 4);
-    QCOMPARE(m_sounds->played.last(), m_dir->filePath("sound/bad5.wav"));
+    QCOMPARE(m_sounds->played.last(), m_state->path("sound/bad5.wav"));
 
     // An empty answer is a wrong check too.
     type("");
@@ -323,7 +312,7 @@ void TestExercise::sameWindowShownTwice()
     QVERIFY(!m_window->Button3->isEnabled());
     QVERIFY(!m_window->Button12->isEnabled());
     QVERIFY(!m_window->Button14->isEnabled());
-    QFile page(m_dir->filePath("tvp.htm"));
+    QFile page(m_state->path("tvp.htm"));
     QVERIFY(page.open(QIODevice::ReadOnly));
     QVERIFY(page.readAll().contains(">secondo<br></font></BODY></HTML>"));
 }

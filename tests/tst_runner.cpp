@@ -5,6 +5,7 @@
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"
+#include "fakes/ProgramState.h"
 #include "randomdata/RandomLists.h"
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
@@ -77,10 +78,9 @@ private slots:
 private:
     void useTable(const MemoryTable &table);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<Tdm> m_dm;
-    std::unique_ptr<FakeMediaPlayer> m_sounds;
+    std::unique_ptr<ProgramState> m_state;
+    FakePlatform *m_platform = nullptr;
+    FakeMediaPlayer *m_sounds = nullptr;
     QStringList m_opened;
 };
 
@@ -131,13 +131,9 @@ void TestRunner::initTestCase()
 
 void TestRunner::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    ContentDir = m_dir->path();
-    m_platform = std::make_unique<FakePlatform>();
-    m_dm = std::make_unique<Tdm>();
-    dm = m_dm.get();
-    m_sounds = std::make_unique<FakeMediaPlayer>();
-    SharedPlayer = m_sounds.get();
+    m_state = std::make_unique<ProgramState>();
+    m_platform = &m_state->platform;
+    m_sounds = &m_state->sounds;
     SeleserDlg = new TSeleserDlg;
     Fhtmlex00 = new TFhtmlex00;
     AddExerciseWindow(1, 0, Fhtmlex00);
@@ -153,12 +149,7 @@ void TestRunner::cleanup()
     delete tblbraille;
     delete Fhtmlex00;
     delete SeleserDlg;
-    SharedPlayer = nullptr;
-    m_sounds.reset();
-    dm = nullptr;
-    m_dm.reset();
-    m_platform.reset();
-    m_dir.reset();
+    m_state.reset();
 }
 
 void TestRunner::useTable(const MemoryTable &table)
@@ -200,7 +191,7 @@ void TestRunner::cancelledDialogEndsTheRun()
     ModalDriver driver({press("CancelBtn")});
     RunExercises(1, 2);
     QCOMPARE(driver.seen, QStringList{"SeleserDlg"});
-    QCOMPARE(m_opened, QStringList{m_dir->filePath("Ex/ESER_1.DB")});
+    QCOMPARE(m_opened, QStringList{m_state->path("Ex/ESER_1.DB")});
     QCOMPARE(dm->Table1.filter(), "Lezione='2'");
     QVERIFY(dm->Table1.active());
     QCOMPARE(CorrectCount, 0);
