@@ -253,10 +253,12 @@ namespace {
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
+    // Overwritten in place and then cut to size: truncating first costs far more on some
+    // file systems, and a page is saved for every exercise.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::ReadWrite))
         return false;
-    const bool written = file.write(bytes) == bytes.size();
+    const bool written = file.write(bytes) == bytes.size() && file.resize(bytes.size());
     file.close();
     return written && file.error() == QFileDevice::NoError;
 }
