@@ -195,6 +195,9 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::FormClose()
 {
+    // A command still waiting for the timer would run inside the closing clip's wait.
+    Timer1->stop();
+    PendingAction = 0;
     for (const QString &font : FontFiles)
         platform().fonts->removeFont(contentFile(font));
 

@@ -34,7 +34,6 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
     CancelBtn = new QPushButton(QStringLiteral("Annulla"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(255, 180, 75, 25);
-    CancelBtn->setAutoDefault(false);
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(2); });
 
     const Stripe stripes[] = {

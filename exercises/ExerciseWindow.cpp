@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -149,7 +150,9 @@ QPushButton *TExerciseWindow::addButton(const QString &name, const QString &capt
     auto *button = new QPushButton(caption, Panel4);
     button->setObjectName(name);
     button->setFixedWidth(91);
-    button->setAutoDefault(false);
+    // Never the default button, so that Enter in the answer box starts a new line; Enter on
+    // a focused button presses it.
+    button->setAutoDefault(true);
     button->setDefault(false);
     button->setEnabled(false);
     Panel4->layout()->addWidget(button);
@@ -257,9 +260,19 @@ void TExerciseWindow::ShowPage()
     html1->navigate(dm->PageFile());
 }
 
+// The answer box's text with one LF a line break. Unlike toPlainText() it keeps no-break
+// spaces, which answers may hold.
+static QString answerBoxText(const QTextEdit *box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 QByteArray TExerciseWindow::AnswerText() const
 {
-    QByteArray text = toCp1252(RichEdit3->toPlainText());
+    QByteArray text = toCp1252(answerBoxText(RichEdit3));
     text.replace('\n', "\r\n");
     return text;
 }
@@ -301,14 +314,14 @@ void TExerciseWindow::Button2Click()
 void TExerciseWindow::Button3Click()
 {
     // Positions count a line break as one character, as the answer box does.
-    QByteArray answer = toCp1252(RichEdit3->toPlainText());
+    const QByteArray answer = toCp1252(answerBoxText(RichEdit3));
     QByteArray model = RichEdittemp.Text();
     model.replace("\r\n", "\n");
     const int position = firstDifference(answer, model);
     if (position < 0)
         return;
     QTextCursor cursor = RichEdit3->textCursor();
-    const int end = int(RichEdit3->toPlainText().size());
+    const int end = int(answerBoxText(RichEdit3).size());
     cursor.setPosition(std::min(position, end));
     cursor.setPosition(std::min(position + 1, end), QTextCursor::KeepAnchor);
     RichEdit3->setTextCursor(cursor);
@@ -358,9 +371,10 @@ void TExerciseWindow::keyPressEvent(QKeyEvent *event)
 bool TExerciseWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == RichEdit3 && event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent *>(event)->text();
-        if (!text.isEmpty())
-            RichEdit3KeyPress(text.at(0));
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // X11 reports the Delete key with the text DEL: that is an edit, not a typed character.
+        if (!key->text().isEmpty() && key->key() != Qt::Key_Delete)
+            RichEdit3KeyPress(key->text().at(0));
     }
     return QDialog::eventFilter(watched, event);
 }

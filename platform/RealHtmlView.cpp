@@ -49,7 +49,7 @@ RealHtmlView::RealHtmlView(QWidget *parent) : HtmlView(parent)
     m_findBar->setObjectName(QStringLiteral("FindBar"));
     auto *bar = new QHBoxLayout(m_findBar);
     bar->setContentsMargins(4, 2, 4, 2);
-    auto *label = new QLabel(tr("&Trova:"), m_findBar);
+    auto *label = new QLabel(tr("Tr&ova:"), m_findBar);
     m_findText = new QLineEdit(m_findBar);
     m_findText->setObjectName(QStringLiteral("FindText"));
     m_findText->setAccessibleName(tr("Testo da trovare"));
@@ -85,7 +85,8 @@ QWebEngineView *RealHtmlView::view()
         return m_view;
     m_view = new QWebEngineView(this);
     m_view->setObjectName(QStringLiteral("WebView"));
-    m_view->setAccessibleName(tr("Pagina"));
+    // The engine view holds the keyboard focus: it carries the name a screen reader says.
+    m_view->setAccessibleName(accessibleName().isEmpty() ? tr("Pagina") : accessibleName());
     m_view->setPage(new InterceptingPage(this));
     static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_view, 1);
     setFocusProxy(m_view);

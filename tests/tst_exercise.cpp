@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -43,6 +44,8 @@ private slots:
     void randomModeWithShortLists();
     void unplayableSoundDoesNotStopTheCheck();
     void tableButtonOpensTheCodeTableOnlyWhenSet();
+    void deleteCharacterAndDeleteKey();
+    void noBreakSpaceSurvivesTheAnswerBox();
 
 private:
     void openTable(const MemoryTable &table);
@@ -391,6 +394,44 @@ void TestExercise::tableButtonOpensTheCodeTableOnlyWhenSet()
     });
     m_window->Button14Click();
     QCOMPARE(table.result(), 1);
+}
+
+void TestExercise::deleteCharacterAndDeleteKey()
+{
+    openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
+    m_window->show();
+    type("abc");
+    QTextCursor cursor = m_window->RichEdit3->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(2, QTextCursor::KeepAnchor);
+    m_window->RichEdit3->setTextCursor(cursor);
+
+    // A typed character 127 replaces the selection.
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(127)));
+    QCoreApplication::sendEvent(m_window->RichEdit3, &typed);
+    QCOMPARE(m_window->AnswerText(), "a\x7f" "c");
+
+    // The Delete key, which X11 reports with the same text, only deletes.
+    type("abc");
+    cursor = m_window->RichEdit3->textCursor();
+    cursor.setPosition(0);
+    m_window->RichEdit3->setTextCursor(cursor);
+    QKeyEvent deleteKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(127)));
+    QCoreApplication::sendEvent(m_window->RichEdit3, &deleteKey);
+    QCOMPARE(m_window->AnswerText(), "bc");
+}
+
+void TestExercise::noBreakSpaceSurvivesTheAnswerBox()
+{
+    openTable(MemoryTable().add(plainRecord(1, "x", "a\xa0" "b")));
+    m_window->show();
+    type("a b");
+    m_window->Button2Click();
+    QCOMPARE(WrongAttempts, 1);
+    m_window->Button12Click();
+    QCOMPARE(m_window->AnswerText(), "a\xa0" "b");
+    m_window->Button2Click();
+    QCOMPARE(m_window->result(), 1);
 }
 
 QTEST_MAIN(TestExercise)

@@ -67,6 +67,7 @@ private slots:
     void cleanup();
 
     void dialogLooksRight();
+    void dialogKeys();
     void cancelledDialogEndsTheRun();
     void categoryWithoutRecords();
     void practiceRunEndsWithTheMessage();
@@ -182,6 +183,27 @@ void TestRunner::dialogLooksRight()
     QVERIFY(SeleserDlg->OKBtn->isDefault());
     QCOMPARE(SeleserDlg->OKBtn->nextInFocusChain(), SeleserDlg->CancelBtn);
     QCOMPARE(SeleserDlg->CancelBtn->nextInFocusChain(), SeleserDlg->RadioButton1);
+}
+
+void TestRunner::dialogKeys()
+{
+    SeleserDlg->show();
+    QVERIFY(QTest::qWaitForWindowActive(SeleserDlg));
+    SeleserDlg->RadioButton2->setFocus();
+    QTest::keyClick(SeleserDlg->RadioButton2, Qt::Key_Down);
+    QCOMPARE(SeleserDlg->ChosenCategory, 3);
+    QTest::keyClick(SeleserDlg, Qt::Key_Return);
+    QCOMPARE(SeleserDlg->result(), 1);
+
+    SeleserDlg->show();
+    SeleserDlg->CancelBtn->setFocus();
+    QTest::keyClick(SeleserDlg->CancelBtn, Qt::Key_Return);
+    QCOMPARE(SeleserDlg->result(), 2);
+
+    SeleserDlg->show();
+    QTest::keyClick(SeleserDlg, Qt::Key_Escape);
+    QCOMPARE(SeleserDlg->result(), 2);
+    QVERIFY(!SeleserDlg->isVisible());
 }
 
 void TestRunner::cancelledDialogEndsTheRun()

@@ -27,6 +27,7 @@ private slots:
     void backOnlyWhenEnabled();
     void twoLinksRunOnlyTheLastOnce();
     void exitLinkRunsShutdown();
+    void closingDropsAPendingCommand();
 
     void waitEndsBySpace();
     void waitEndsAtEndOfClip();
@@ -198,6 +199,19 @@ void TestShell::exitLinkRunsShutdown()
     QVERIFY(!holder.Table1.AfterScroll);
     QVERIFY(!holder.Table1.AfterCancel);
     dm = nullptr;
+}
+
+void TestShell::closingDropsAPendingCommand()
+{
+    TMainForm form;
+    form.show();
+    auto *view = static_cast<FakeHtmlView *>(form.WB);
+    view->fireNavigation(QUrl::fromLocalFile(m_dir->path()).toString() + "/html/101eser.htm");
+    QVERIFY(form.Timer1->isActive());
+    QTimer::singleShot(100, this, [this] { m_platform->players.last()->finish(); });
+    form.close();
+    QVERIFY(!form.Timer1->isActive());
+    QCOMPARE(PendingAction, 0);
 }
 
 TSplashForm *TestShell::startedSplash(const QString &clip)
