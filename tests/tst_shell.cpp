@@ -237,8 +237,8 @@ void TestShell::waitEndsBySpace()
         QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
         QCoreApplication::sendEvent(splash, &space);
     });
-    WaitForClip(splash);
-    QCOMPARE(player->commands.last(), "stop");
+    WaitForClip(splash); // the splash and its player are gone now
+    QCOMPARE(m_platform->playerJournal.last(), "stop");
 }
 
 void TestShell::waitEndsAtEndOfClip()
@@ -261,7 +261,7 @@ void TestShell::waitEndsBySecondPlayingNotice()
         player->sendNotify();
     });
     WaitForClip(splash);
-    QCOMPARE(player->currentMode, MediaPlayer::Mode::Stopped); // the wait stopped it
+    QCOMPARE(m_platform->playerJournal.last(), "stop"); // the wait stopped it
 }
 
 void TestShell::waitEndsWhenPlayingStops()

@@ -13,9 +13,16 @@ bool FakeHtmlView::fireNavigation(const QString &url)
     return cancel;
 }
 
+void FakeMediaPlayer::record(const QString &command)
+{
+    commands << command;
+    if (journal)
+        *journal << command;
+}
+
 void FakeMediaPlayer::open()
 {
-    commands << QStringLiteral("open ") + m_fileName;
+    record(QStringLiteral("open ") + m_fileName);
     if (failOpen)
         throw PlatformError(QStringLiteral("Impossibile aprire il file \"%1\"").arg(m_fileName));
     currentMode = Mode::Stopped;
@@ -23,14 +30,14 @@ void FakeMediaPlayer::open()
 
 void FakeMediaPlayer::play()
 {
-    commands << QStringLiteral("play ") + m_fileName;
+    record(QStringLiteral("play ") + m_fileName);
     played << m_fileName;
     currentMode = Mode::Playing;
 }
 
 void FakeMediaPlayer::stop()
 {
-    commands << QStringLiteral("stop");
+    record(QStringLiteral("stop"));
     if (currentMode == Mode::Playing)
         currentMode = Mode::Stopped;
 }
@@ -100,6 +107,7 @@ FakePlatform::FakePlatform()
     };
     services.createMediaPlayer = [this](QObject *parent) {
         auto *player = new FakeMediaPlayer(parent);
+        player->journal = &playerJournal;
         players << player;
         return player;
     };

@@ -51,12 +51,14 @@ public:
     void sendNotify();
 
     QStringList commands; // "open <file>", "play <file>", "stop"
+    QStringList *journal = nullptr; // the same, of every player, kept after the player goes
     QStringList played;   // files played
     Mode currentMode = Mode::NotReady;
     bool failOpen = false;
     QWidget *display = nullptr;
 
 private:
+    void record(const QString &command);
     QString m_fileName;
 };
 
@@ -122,5 +124,6 @@ struct FakePlatform
     FakeMessageBoxes *messages;
     FakeRandom *random;
     QList<FakeHtmlView *> views;     // every view made, in order
-    QList<FakeMediaPlayer *> players; // every player made, in order
+    QList<FakeMediaPlayer *> players; // every player made, in order (they may be gone)
+    QStringList playerJournal;        // what every player was asked, in order
 };
