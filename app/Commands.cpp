@@ -7,9 +7,9 @@ QString partBelow(const QString &url, const QString &contentDirUrl)
     if (contentDirUrl.isEmpty() || !url.startsWith(contentDirUrl))
         return url;
     const QString rest = url.mid(contentDirUrl.size());
-    if (!rest.isEmpty() && !contentDirUrl.endsWith(QLatin1Char('/'))
-        && rest[0] != QLatin1Char('/') && rest[0] != QLatin1Char('\\')
-        && rest[0] != QLatin1Char('?') && rest[0] != QLatin1Char('#'))
+    if (!rest.isEmpty() && !contentDirUrl.endsWith(QLatin1Char('/')) && rest[0] != QLatin1Char('/')
+        && rest[0] != QLatin1Char('\\') && rest[0] != QLatin1Char('?')
+        && rest[0] != QLatin1Char('#'))
         return url; // a sibling folder whose name only begins like the content folder
     return rest;
 }

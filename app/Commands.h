@@ -5,7 +5,8 @@
 // What a navigation of the lesson browser asks for.
 struct NavigationCommand
 {
-    enum Kind {
+    enum Kind
+    {
         None,     // an ordinary page: the navigation goes ahead
         External, // a web or e-mail address for the system's handler
         Back,     // "indietro"

@@ -36,7 +36,9 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     WB->setObjectName(QStringLiteral("WB"));
     WB->setAccessibleName(QStringLiteral("Pagina della lezione"));
     layout->addWidget(WB);
-    WB->BeforeNavigate = [this](const QString &url, bool &cancel) { WBBeforeNavigate2(url, cancel); };
+    WB->BeforeNavigate = [this](const QString &url, bool &cancel) {
+        WBBeforeNavigate2(url, cancel);
+    };
     connect(WB, &HtmlView::downloadComplete, this, &TMainForm::WBDownloadComplete);
     connect(WB, &HtmlView::backEnabledChanged, this, &TMainForm::WBCommandStateChange);
 

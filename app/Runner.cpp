@@ -96,7 +96,8 @@ void RunExercises(int course, int lesson)
             window->TestMode = true;
     }
     if (table.eof()) {
-        platform().messages->showMessage(QStringLiteral(" Non ci sono esercizi per questa categoria"));
+        platform().messages->showMessage(
+            QStringLiteral(" Non ci sono esercizi per questa categoria"));
         return;
     }
 

@@ -48,8 +48,7 @@ private:
 
 } // namespace
 
-TSplashForm::TSplashForm(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+TSplashForm::TSplashForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("SplashForm"));
     setWindowTitle(QStringLiteral("Sentiero dei Punti"));

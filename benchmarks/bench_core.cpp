@@ -25,7 +25,8 @@ void BenchCore::lessonFilter()
     cursor.setOpener(table.opener());
     cursor.setTableName("ESER_1.DB");
     cursor.open();
-    QBENCHMARK {
+    QBENCHMARK
+    {
         cursor.setFiltered(false);
         cursor.setFilter("Lezione='39' and Cat_eser='4'");
         cursor.setFiltered(true);
@@ -42,7 +43,8 @@ void BenchCore::composePage()
     holder.Table1.setOpener(MemoryTable().add({{"Lezione", 3}, {"Cat_eser", 2}}).opener());
     holder.Table1.setTableName("ESER_1.DB");
     holder.Table1.open();
-    QBENCHMARK {
+    QBENCHMARK
+    {
         holder.BeginPage();
         holder.OpenTitle(2);
         holder.WriteText("Scrivi in braille la parola:");

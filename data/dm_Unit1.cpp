@@ -171,8 +171,8 @@ void Tdm::OpenTitle(int category)
 
 void Tdm::CloseTitle()
 {
-    PageBuffer += "</b></font><br><center><img src=\"" + dirBytes()
-                  + "\\img\\colorbar.gif\"></center><br>";
+    PageBuffer +=
+        "</b></font><br><center><img src=\"" + dirBytes() + "\\img\\colorbar.gif\"></center><br>";
 }
 
 void Tdm::OpenText(int category)
@@ -192,8 +192,8 @@ void Tdm::OpenMusic(int category)
 
 void Tdm::OpenMusicCell(int category)
 {
-    PageBuffer += "<td valign=\"middle\" align=\"center\" class=\"musica" + decimal(category)
-                  + "\" nowrap>";
+    PageBuffer +=
+        "<td valign=\"middle\" align=\"center\" class=\"musica" + decimal(category) + "\" nowrap>";
 }
 
 void Tdm::WriteQuestionImage()
@@ -209,10 +209,11 @@ void Tdm::WriteColorBar()
 void Tdm::WritePictureChoices(int category)
 {
     const QByteArray cat = decimal(category);
-    PageBuffer += "</p><p><font class=\"titoli" + cat
-                  + "\">SELEZIONA LA RISPOSTA CORRETTA</font></p>";
-    PageBuffer += "<div align=\"left\"><table border=\"1\" width=\"660\" height=\"220\" class=\"titoli"
-                  + cat + "\"><tr>";
+    PageBuffer +=
+        "</p><p><font class=\"titoli" + cat + "\">SELEZIONA LA RISPOSTA CORRETTA</font></p>";
+    PageBuffer +=
+        "<div align=\"left\"><table border=\"1\" width=\"660\" height=\"220\" class=\"titoli" + cat
+        + "\"><tr>";
     PageBuffer += "<td width=\"220\" valign=\"middle\" align=\"center\">Risposta 1</td>"
                   "<td width=\"220\" valign=\"middle\" align=\"center\">Risposta 2</td>"
                   "<td width=\"220\" valign=\"middle\" align=\"center\">Risposta 3</td><tr>";
@@ -227,13 +228,13 @@ void Tdm::WritePictureChoices(int category)
 void Tdm::WriteAnswerTableHead(int category)
 {
     const QByteArray cat = decimal(category);
-    PageBuffer += "</p><p><font class=\"titoli" + cat
-                  + "\" >SELEZIONA LA RISPOSTA CORRETTA</font></p>";
+    PageBuffer +=
+        "</p><p><font class=\"titoli" + cat + "\" >SELEZIONA LA RISPOSTA CORRETTA</font></p>";
     PageBuffer += "<font class=\"titoli" + cat
                   + "\"><div align=\"left\"><table border=\"1\" cellpadding=\"5\"><tr>";
     for (int k = 1; k <= 3; ++k) {
-        PageBuffer += "<td valign=\"middle\" align=\"center\" class=\"titoli" + cat
-                      + "\">Risposta " + decimal(k) + "</td>";
+        PageBuffer += "<td valign=\"middle\" align=\"center\" class=\"titoli" + cat + "\">Risposta "
+                      + decimal(k) + "</td>";
     }
     PageBuffer += "</tr><tr>";
 }

@@ -331,8 +331,8 @@ void TExerciseWindow::Button3Click()
 
 void TExerciseWindow::Button12Click()
 {
-    RichEdit3->setPlainText(fromCp1252(RichEdittemp.Text()).replace(QLatin1String("\r\n"),
-                                                                    QLatin1String("\n")));
+    RichEdit3->setPlainText(
+        fromCp1252(RichEdittemp.Text()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 
 void TExerciseWindow::Button13Click()

@@ -5,9 +5,7 @@
 
 TFhtmlex00 *Fhtmlex00 = nullptr;
 
-TFhtmlex00::TFhtmlex00(QWidget *parent) : TExerciseWindow(QStringLiteral("Fhtmlex00"), parent)
-{
-}
+TFhtmlex00::TFhtmlex00(QWidget *parent) : TExerciseWindow(QStringLiteral("Fhtmlex00"), parent) {}
 
 RandomDataLists *TFhtmlex00::DataDialog() const
 {

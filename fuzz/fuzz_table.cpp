@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 4)
         return 0;
     std::uint32_t dbLength = std::uint32_t(data[0]) | (std::uint32_t(data[1]) << 8)
-        | (std::uint32_t(data[2]) << 16) | (std::uint32_t(data[3]) << 24);
+                             | (std::uint32_t(data[2]) << 16) | (std::uint32_t(data[3]) << 24);
     data += 4;
     size -= 4;
     const bool withMb = (dbLength & 0x80000000u) == 0;
@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray db(reinterpret_cast<const char *>(data), qsizetype(dbLength));
     std::optional<QByteArray> mb;
     if (withMb)
-        mb = QByteArray(reinterpret_cast<const char *>(data + dbLength), qsizetype(size - dbLength));
+        mb =
+            QByteArray(reinterpret_cast<const char *>(data + dbLength), qsizetype(size - dbLength));
 
     const QString dbName = QStringLiteral("FUZZ.DB");
     const QString mbName = QStringLiteral("FUZZ.MB");

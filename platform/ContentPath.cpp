@@ -29,11 +29,10 @@ QString contentPath(const QString &contentDir, const QString &relative)
     for (const QString &name : names) {
         QString next = joined(path, name);
         if (found && !QFileInfo::exists(next)) {
-            const QStringList entries =
-                QDir(path.isEmpty() ? QStringLiteral(".") : path)
-                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                   | QDir::NoDotAndDotDot,
-                               QDir::Name);
+            const QStringList entries = QDir(path.isEmpty() ? QStringLiteral(".") : path)
+                                            .entryList(QDir::AllEntries | QDir::Hidden
+                                                           | QDir::System | QDir::NoDotAndDotDot,
+                                                       QDir::Name);
             found = false;
             for (const QString &entry : entries) {
                 if (QString::compare(entry, name, Qt::CaseInsensitive) == 0) {

@@ -11,7 +11,15 @@ class MediaPlayer : public QObject
 {
     Q_OBJECT
 public:
-    enum class Mode { NotReady, Stopped, Playing, Seeking, Paused, Open };
+    enum class Mode
+    {
+        NotReady,
+        Stopped,
+        Playing,
+        Seeking,
+        Paused,
+        Open
+    };
 
     using QObject::QObject;
 

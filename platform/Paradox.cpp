@@ -35,7 +35,8 @@ public:
     std::uint32_t le32(std::int64_t offset) const
     {
         return std::uint32_t(m_data[offset]) | (std::uint32_t(m_data[offset + 1]) << 8)
-            | (std::uint32_t(m_data[offset + 2]) << 16) | (std::uint32_t(m_data[offset + 3]) << 24);
+               | (std::uint32_t(m_data[offset + 2]) << 16)
+               | (std::uint32_t(m_data[offset + 3]) << 24);
     }
 
 private:
@@ -46,7 +47,7 @@ private:
 std::uint32_t le32(const std::uint8_t *p)
 {
     return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
-        | (std::uint32_t(p[3]) << 24);
+           | (std::uint32_t(p[3]) << 24);
 }
 
 bool allZero(const std::uint8_t *p, int size)
@@ -72,24 +73,59 @@ struct TypeInfo
 bool typeInfo(std::uint8_t code, TypeInfo &info)
 {
     switch (code) {
-    case 0x01: info = {FieldType::Alpha, 0, 1, 255}; return true;
-    case 0x02: info = {FieldType::Date, 4, 4, 4}; return true;
-    case 0x03: info = {FieldType::ShortInt, 2, 2, 2}; return true;
-    case 0x04: info = {FieldType::LongInt, 4, 4, 4}; return true;
-    case 0x05: info = {FieldType::Currency, 8, 8, 8}; return true;
-    case 0x06: info = {FieldType::Number, 8, 8, 8}; return true;
-    case 0x09: info = {FieldType::Logical, 1, 1, 1}; return true;
-    case 0x0C: info = {FieldType::Memo, 0, 10, 255}; return true;
-    case 0x0D: info = {FieldType::Blob, 0, 10, 255}; return true;
-    case 0x0E: info = {FieldType::FmtMemo, 0, 10, 255}; return true;
-    case 0x0F: info = {FieldType::Ole, 0, 10, 255}; return true;
-    case 0x10: info = {FieldType::Graphic, 0, 10, 255}; return true;
-    case 0x14: info = {FieldType::Time, 4, 4, 4}; return true;
-    case 0x15: info = {FieldType::Timestamp, 8, 8, 8}; return true;
-    case 0x16: info = {FieldType::AutoInc, 4, 4, 4}; return true;
-    case 0x17: info = {FieldType::Bcd, 17, 17, 17}; return true;
-    case 0x18: info = {FieldType::Bytes, 0, 1, 255}; return true;
-    default: return false;
+    case 0x01:
+        info = {FieldType::Alpha, 0, 1, 255};
+        return true;
+    case 0x02:
+        info = {FieldType::Date, 4, 4, 4};
+        return true;
+    case 0x03:
+        info = {FieldType::ShortInt, 2, 2, 2};
+        return true;
+    case 0x04:
+        info = {FieldType::LongInt, 4, 4, 4};
+        return true;
+    case 0x05:
+        info = {FieldType::Currency, 8, 8, 8};
+        return true;
+    case 0x06:
+        info = {FieldType::Number, 8, 8, 8};
+        return true;
+    case 0x09:
+        info = {FieldType::Logical, 1, 1, 1};
+        return true;
+    case 0x0C:
+        info = {FieldType::Memo, 0, 10, 255};
+        return true;
+    case 0x0D:
+        info = {FieldType::Blob, 0, 10, 255};
+        return true;
+    case 0x0E:
+        info = {FieldType::FmtMemo, 0, 10, 255};
+        return true;
+    case 0x0F:
+        info = {FieldType::Ole, 0, 10, 255};
+        return true;
+    case 0x10:
+        info = {FieldType::Graphic, 0, 10, 255};
+        return true;
+    case 0x14:
+        info = {FieldType::Time, 4, 4, 4};
+        return true;
+    case 0x15:
+        info = {FieldType::Timestamp, 8, 8, 8};
+        return true;
+    case 0x16:
+        info = {FieldType::AutoInc, 4, 4, 4};
+        return true;
+    case 0x17:
+        info = {FieldType::Bcd, 17, 17, 17};
+        return true;
+    case 0x18:
+        info = {FieldType::Bytes, 0, 1, 255};
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -223,12 +259,13 @@ public:
 private:
     [[noreturn]] void dbError(const QString &reason) const
     {
-        throw TableError(QStringLiteral("Impossibile aprire la tabella \"%1\": %2").arg(m_dbName, reason));
+        throw TableError(
+            QStringLiteral("Impossibile aprire la tabella \"%1\": %2").arg(m_dbName, reason));
     }
     [[noreturn]] void mbError(const QString &reason) const
     {
-        throw TableError(
-            QStringLiteral("Impossibile leggere il file dei campi memo \"%1\": %2").arg(m_mbName, reason));
+        throw TableError(QStringLiteral("Impossibile leggere il file dei campi memo \"%1\": %2")
+                             .arg(m_mbName, reason));
     }
 
     void parse()
@@ -280,7 +317,8 @@ private:
             const int size = db.u8(pos + 2 * i + 1);
             if (!typeInfo(std::uint8_t(code), info))
                 dbError(QStringLiteral("tipo di campo sconosciuto (%1)").arg(code));
-            if ((info.fixedSize && size != info.fixedSize) || size < info.minSize || size > info.maxSize)
+            if ((info.fixedSize && size != info.fixedSize) || size < info.minSize
+                || size > info.maxSize)
                 dbError(QStringLiteral("dimensione di campo non valida"));
             FieldDef def;
             def.type = info.type;
@@ -300,8 +338,8 @@ private:
                 ++end;
             if (end >= headerSize)
                 dbError(QStringLiteral("nomi dei campi illeggibili"));
-            m_fields[i].name = fromCp1252(
-                QByteArray(reinterpret_cast<const char *>(db.at(pos)), int(end - pos)));
+            m_fields[i].name =
+                fromCp1252(QByteArray(reinterpret_cast<const char *>(db.at(pos)), int(end - pos)));
             if (m_fields[i].name.isEmpty())
                 dbError(QStringLiteral("nomi dei campi illeggibili"));
             pos = end + 1;
@@ -310,9 +348,11 @@ private:
         // Data blocks, following the chain from the first one.
         const std::int64_t blocksInFile = (db.size() - headerSize) / blockSize;
         if (declaredRecords > std::uint32_t(INT32_MAX)
-            || declaredRecords > std::uint64_t(blocksInFile) * std::uint64_t((blockSize - 6) / recordSize))
-            dbError(declaredRecords > 0 && blocksInFile == 0 ? QStringLiteral("file troncato")
-                                                             : QStringLiteral("numero di record errato"));
+            || declaredRecords
+                   > std::uint64_t(blocksInFile) * std::uint64_t((blockSize - 6) / recordSize))
+            dbError(declaredRecords > 0 && blocksInFile == 0
+                        ? QStringLiteral("file troncato")
+                        : QStringLiteral("numero di record errato"));
         m_records.reserve(declaredRecords);
         std::vector<bool> visited(size_t(blocksInFile) + 1, false);
         int block = firstBlock;
@@ -353,7 +393,7 @@ private:
                                  .arg(record)
                                  .arg(field));
         return reinterpret_cast<const std::uint8_t *>(m_db.constData()) + m_records[size_t(record)]
-            + m_offsets[size_t(field)];
+               + m_offsets[size_t(field)];
     }
 
     // The field ends with 10 bytes: the place in the .MB (4), the length (4) and a
@@ -432,7 +472,8 @@ QString paradoxBlobPath(const QString &dbPath)
     const bool lower = !suffix.isEmpty() && suffix.at(suffix.size() - 1).isLower();
     const QString base = info.completeBaseName();
     const QDir dir = info.dir();
-    const QString preferred = dir.filePath(base + (lower ? QStringLiteral(".mb") : QStringLiteral(".MB")));
+    const QString preferred =
+        dir.filePath(base + (lower ? QStringLiteral(".mb") : QStringLiteral(".MB")));
     if (QFileInfo(preferred).isFile())
         return preferred;
     const QString wanted = base + QStringLiteral(".mb");
@@ -447,8 +488,7 @@ QString paradoxBlobPath(const QString &dbPath)
 
 std::unique_ptr<RecordSource> openParadoxTableData(const QByteArray &db,
                                                    const std::optional<QByteArray> &mb,
-                                                   const QString &dbName,
-                                                   const QString &mbName)
+                                                   const QString &dbName, const QString &mbName)
 {
     return std::make_unique<ParadoxTable>(db, mb, dbName, mbName);
 }
@@ -457,12 +497,15 @@ std::unique_ptr<RecordSource> openParadoxTable(const QString &path)
 {
     QFile dbFile(path);
     if (!dbFile.exists())
-        throw TableError(QStringLiteral("Impossibile aprire la tabella \"%1\": file non trovato").arg(path));
+        throw TableError(
+            QStringLiteral("Impossibile aprire la tabella \"%1\": file non trovato").arg(path));
     if (!dbFile.open(QIODevice::ReadOnly))
-        throw TableError(QStringLiteral("Impossibile aprire la tabella \"%1\": %2").arg(path, dbFile.errorString()));
+        throw TableError(QStringLiteral("Impossibile aprire la tabella \"%1\": %2")
+                             .arg(path, dbFile.errorString()));
     const QByteArray db = dbFile.readAll();
     if (dbFile.error() != QFileDevice::NoError)
-        throw TableError(QStringLiteral("Impossibile aprire la tabella \"%1\": %2").arg(path, dbFile.errorString()));
+        throw TableError(QStringLiteral("Impossibile aprire la tabella \"%1\": %2")
+                             .arg(path, dbFile.errorString()));
 
     std::optional<QByteArray> mb;
     QString mbPath = paradoxBlobPath(path);

@@ -25,8 +25,7 @@ std::unique_ptr<RecordSource> openParadoxTable(const QString &path);
 // names are only used in error messages.
 std::unique_ptr<RecordSource> openParadoxTableData(const QByteArray &db,
                                                    const std::optional<QByteArray> &mb,
-                                                   const QString &dbName,
-                                                   const QString &mbName);
+                                                   const QString &dbName, const QString &mbName);
 
 // The blob file that belongs to the table at `dbPath`, if there is one on disk: the .MB
 // spelled like the table's extension is preferred, then any other letter case.

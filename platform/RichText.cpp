@@ -74,7 +74,11 @@ char cp1252FromUnicode(qint64 codePoint)
 {
     if ((codePoint >= 0 && codePoint < 0x80) || (codePoint >= 0xA0 && codePoint <= 0xFF))
         return char(codePoint);
-    static constexpr struct { char16_t unicode; unsigned char byte; } upper[] = {
+    static constexpr struct
+    {
+        char16_t unicode;
+        unsigned char byte;
+    } upper[] = {
         {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85},
         {0x2020, 0x86}, {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A},
         {0x2039, 0x8B}, {0x0152, 0x8C}, {0x017D, 0x8E}, {0x2018, 0x91}, {0x2019, 0x92},
@@ -92,11 +96,36 @@ char cp1252FromUnicode(qint64 codePoint)
 bool isSkippedDestination(QByteArrayView word)
 {
     static constexpr QByteArrayView destinations[] = {
-        "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "objdata",
-        "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf",
-        "footnote", "annotation", "listtable", "listoverridetable", "revtbl", "rsidtbl",
-        "filetbl", "fldinst", "nonshppict", "themedata", "colorschememapping",
-        "latentstyles", "datastore", "xmlnstbl", "generator",
+        "fonttbl",
+        "colortbl",
+        "stylesheet",
+        "info",
+        "pict",
+        "object",
+        "objdata",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "annotation",
+        "listtable",
+        "listoverridetable",
+        "revtbl",
+        "rsidtbl",
+        "filetbl",
+        "fldinst",
+        "nonshppict",
+        "themedata",
+        "colorschememapping",
+        "latentstyles",
+        "datastore",
+        "xmlnstbl",
+        "generator",
     };
     return std::find(std::begin(destinations), std::end(destinations), word)
            != std::end(destinations);

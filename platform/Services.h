@@ -54,6 +54,6 @@ class RandomGenerator
 {
 public:
     virtual ~RandomGenerator() = default;
-    virtual void randomize() = 0;   // re-seed from the clock
-    virtual int next(int n) = 0;    // uniform in 0 .. n - 1; 0 when n <= 0
+    virtual void randomize() = 0; // re-seed from the clock
+    virtual int next(int n) = 0;  // uniform in 0 .. n - 1; 0 when n <= 0
 };

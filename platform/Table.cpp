@@ -72,7 +72,8 @@ QList<ParsedCondition> parseFilter(const QString &expression)
         skipBlanks();
         if (i == n)
             return conditions;
-        if (n - i < 3 || expression.mid(i, 3).compare(QLatin1String("and"), Qt::CaseInsensitive) != 0)
+        if (n - i < 3
+            || expression.mid(i, 3).compare(QLatin1String("and"), Qt::CaseInsensitive) != 0)
             badFilter(expression);
         i += 3;
         if (i < n && isNameChar(expression.at(i)))
@@ -227,7 +228,8 @@ QVariant Table::fieldByName(const QString &name) const
     requireOpen();
     const int index = fieldIndex(name);
     if (index < 0)
-        throw TableError(QStringLiteral("Campo \"%1\" inesistente nella tabella \"%2\"").arg(name, m_tableName));
+        throw TableError(
+            QStringLiteral("Campo \"%1\" inesistente nella tabella \"%2\"").arg(name, m_tableName));
     if (eof())
         throw TableError(QStringLiteral("Campo \"%1\": nessun record corrente nella tabella \"%2\"")
                              .arg(name, m_tableName));
@@ -285,8 +287,9 @@ void Table::compileFilter()
     for (const ParsedCondition &parsed : parseFilter(m_filter)) {
         const int field = fieldIndex(parsed.field);
         if (field < 0)
-            throw TableError(QStringLiteral("Filtro \"%1\": campo \"%2\" inesistente nella tabella \"%3\"")
-                                 .arg(m_filter, parsed.field, m_tableName));
+            throw TableError(
+                QStringLiteral("Filtro \"%1\": campo \"%2\" inesistente nella tabella \"%3\"")
+                    .arg(m_filter, parsed.field, m_tableName));
         conditions.append(Condition{field, parsed.value});
     }
     m_conditions = conditions;

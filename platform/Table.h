@@ -18,7 +18,8 @@ public:
     explicit TableError(const QString &message) : std::runtime_error(message.toStdString()) {}
 };
 
-enum class FieldType {
+enum class FieldType
+{
     Alpha,
     Date,
     ShortInt,

@@ -23,9 +23,12 @@ void TestCommands::classify_data()
     QTest::addColumn<NavigationCommand::Kind>("kind");
 
     QTest::newRow("plain page") << Dir + "/html/fr2.htm" << Dir << NavigationCommand::None;
-    QTest::newRow("http any case") << "HtTp://www.example.org/" << Dir << NavigationCommand::External;
-    QTest::newRow("mailto lower") << "mailto:anna@example.org" << Dir << NavigationCommand::External;
-    QTest::newRow("https is not http:") << "https://www.example.org/" << Dir << NavigationCommand::None;
+    QTest::newRow("http any case")
+        << "HtTp://www.example.org/" << Dir << NavigationCommand::External;
+    QTest::newRow("mailto lower") << "mailto:anna@example.org" << Dir
+                                  << NavigationCommand::External;
+    QTest::newRow("https is not http:")
+        << "https://www.example.org/" << Dir << NavigationCommand::None;
     QTest::newRow("https with esci goes by the words")
         << "https://example.org/esci.htm" << Dir << NavigationCommand::Exit;
     QTest::newRow("web link wins over words")
@@ -34,7 +37,8 @@ void TestCommands::classify_data()
     QTest::newRow("indietro before esci")
         << Dir + "/html/esci_indietro.htm" << Dir << NavigationCommand::Back;
     QTest::newRow("esci") << Dir + "/html/esci.htm" << Dir << NavigationCommand::Exit;
-    QTest::newRow("capital E is a page") << Dir + "/html/Esci.htm" << Dir << NavigationCommand::None;
+    QTest::newRow("capital E is a page")
+        << Dir + "/html/Esci.htm" << Dir << NavigationCommand::None;
     QTest::newRow("trova") << Dir + "/html/trova.htm" << Dir << NavigationCommand::Find;
     QTest::newRow("esci before trova") << Dir + "/trova/esci.htm" << Dir << NavigationCommand::Exit;
     QTest::newRow("lesson") << Dir + "/html/112eser.htm" << Dir << NavigationCommand::Lesson;
@@ -43,7 +47,8 @@ void TestCommands::classify_data()
 
     // Words in the content folder's own path are not commands.
     const QString odd = QStringLiteral("file:///home/anna/ritrovare/esci/indietro/eser.htm/corso");
-    QTest::newRow("folder words ignored") << odd + "/html/fr2.htm" << odd << NavigationCommand::None;
+    QTest::newRow("folder words ignored")
+        << odd + "/html/fr2.htm" << odd << NavigationCommand::None;
     QTest::newRow("folder words, real command")
         << odd + "/html/trova.htm" << odd << NavigationCommand::Find;
     QTest::newRow("outside the content folder words count")

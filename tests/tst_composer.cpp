@@ -31,11 +31,16 @@ QList<QByteArray> documentedHeaderLines()
         "charset=windows-1252\">",
         blanks(24) + "<style type=\"text/css\">",
         blanks(24) + "<!--",
-        ".testo {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 16px; color: #000000}",
-        ".titoli2 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px;  color: #FF0000}",
-        ".titoli1 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: #008000}",
-        ".titoli3 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: #0000FF}",
-        ".titoli4 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: #000000}",
+        ".testo {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 16px; color: "
+        "#000000}",
+        ".titoli2 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px;  color: "
+        "#FF0000}",
+        ".titoli1 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
+        "#008000}",
+        ".titoli3 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
+        "#0000FF}",
+        ".titoli4 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
+        "#000000}",
         "",
         "",
         ".braille2 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #FF0000}",
@@ -125,7 +130,8 @@ void TestComposer::init()
     ContentDir = m_dir->path();
     m_dm = std::make_unique<Tdm>();
     dm = m_dm.get();
-    openRecord(MemoryTable().add({{"Lezione", 5}, {"Cat_eser", 4}, {"T_eser", 103}, {"eser_nr", 7}}));
+    openRecord(
+        MemoryTable().add({{"Lezione", 5}, {"Cat_eser", 4}, {"T_eser", 103}, {"eser_nr", 7}}));
 }
 
 void TestComposer::cleanup()
@@ -205,10 +211,14 @@ void TestComposer::operations_data()
     QTest::newRow("OpenText 2") << "OpenText" << 2 << QByteArray("<font class=\"titoli2\" >");
     QTest::newRow("OpenText 3") << "OpenText" << 3 << QByteArray("<font class=\"titoli3\" >");
     QTest::newRow("OpenText 4") << "OpenText" << 4 << QByteArray("<font class=\"titoli4\" >");
-    QTest::newRow("OpenBraille 1") << "OpenBraille" << 1 << QByteArray("<font class=\"braille1\" >");
-    QTest::newRow("OpenBraille 2") << "OpenBraille" << 2 << QByteArray("<font class=\"braille2\" >");
-    QTest::newRow("OpenBraille 3") << "OpenBraille" << 3 << QByteArray("<font class=\"braille3\" >");
-    QTest::newRow("OpenBraille 4") << "OpenBraille" << 4 << QByteArray("<font class=\"braille4\" >");
+    QTest::newRow("OpenBraille 1")
+        << "OpenBraille" << 1 << QByteArray("<font class=\"braille1\" >");
+    QTest::newRow("OpenBraille 2")
+        << "OpenBraille" << 2 << QByteArray("<font class=\"braille2\" >");
+    QTest::newRow("OpenBraille 3")
+        << "OpenBraille" << 3 << QByteArray("<font class=\"braille3\" >");
+    QTest::newRow("OpenBraille 4")
+        << "OpenBraille" << 4 << QByteArray("<font class=\"braille4\" >");
     QTest::newRow("OpenMusic 1") << "OpenMusic" << 1 << QByteArray("<font class=\"musica1\" >");
     QTest::newRow("OpenMusic 2") << "OpenMusic" << 2 << QByteArray("<font class=\"musica2\" >");
     QTest::newRow("OpenMusic 3") << "OpenMusic" << 3 << QByteArray("<font class=\"musica3\" >");
@@ -326,36 +336,36 @@ void TestComposer::pages_data()
     QTest::addColumn<QByteArray>("expected"); // the page after the header; %DIR% as above
 
     QTest::newRow("type 0, category 3")
-        << QStringList{"BeginPage", "OpenTitle 3", "line Leggi la parola", "CloseTitle",
-                       "OpenText 3", "line abc", "FinishPage"}
+        << QStringList{"BeginPage",  "OpenTitle 3", "line Leggi la parola",
+                       "CloseTitle", "OpenText 3",  "line abc",
+                       "FinishPage"}
         << QByteArray("\"%DIR%\\img\\Image202.jpg\">"
                       "<b><font class=\"titoli3\" >Leggi la parola<br></b></font><br>"
                       "<center><img src=\"%DIR%\\img\\colorbar.gif\"></center><br>"
                       "<font class=\"titoli3\" >abc<br></font></BODY></HTML>");
     QTest::newRow("title without lines, category 2")
-        << QStringList{"BeginPage", "OpenTitle 2", "CloseTitle", "OpenText 2", "line x",
-                       "FinishPage"}
+        << QStringList{"BeginPage",  "OpenTitle 2", "CloseTitle",
+                       "OpenText 2", "line x",      "FinishPage"}
         << QByteArray("\"%DIR%\\img\\Image202.jpg\">"
                       "<b><font class=\"titoli2\" ></b></font><br>"
                       "<center><img src=\"%DIR%\\img\\colorbar.gif\"></center><br>"
                       "<font class=\"titoli2\" >x<br></font></BODY></HTML>");
     QTest::newRow("type 1 with two lines, category 1")
-        << QStringList{"BeginPage", "OpenTitle 1", "line Scrivi", "CloseTitle",
-                       "OpenBraille 1", "line ab", "line cd", "FinishPage"}
+        << QStringList{"BeginPage",     "OpenTitle 1", "line Scrivi", "CloseTitle",
+                       "OpenBraille 1", "line ab",     "line cd",     "FinishPage"}
         << QByteArray("\"%DIR%\\img\\Image202.jpg\">"
                       "<b><font class=\"titoli1\" >Scrivi<br></b></font><br>"
                       "<center><img src=\"%DIR%\\img\\colorbar.gif\"></center><br>"
                       "<font class=\"braille1\" >ab<br>cd<br></font></BODY></HTML>");
     QTest::newRow("type 2, markup characters unchanged")
-        << QStringList{"BeginPage", "OpenTitle 4", "line a < b & c", "line <i>&amp;",
-                       "FinishPage"}
+        << QStringList{"BeginPage", "OpenTitle 4", "line a < b & c", "line <i>&amp;", "FinishPage"}
         << QByteArray("\"%DIR%\\img\\Image202.jpg\">"
                       "<b><font class=\"titoli4\" >a < b & c<br><i>&amp;<br>"
                       "</font></BODY></HTML>");
     QTest::newRow("type 103, category 4")
-        << QStringList{"BeginPage", "OpenTitle 4", "line Quanto fa?", "CloseTitle",
-                       "OpenBraille 4", "line #a+#b", "WriteColorBar", "WritePictureChoices 4",
-                       "FinishPage"}
+        << QStringList{"BeginPage",     "OpenTitle 4",           "line Quanto fa?",
+                       "CloseTitle",    "OpenBraille 4",         "line #a+#b",
+                       "WriteColorBar", "WritePictureChoices 4", "FinishPage"}
         << QByteArray("\"%DIR%\\img\\Image202.jpg\">"
                       "<b><font class=\"titoli4\" >Quanto fa?<br></b></font><br>"
                       "<center><img src=\"%DIR%\\img\\colorbar.gif\"></center><br>"
@@ -376,20 +386,24 @@ void TestComposer::pages_data()
                       "</tr></table></div>"
                       "</font></BODY></HTML>");
     QTest::newRow("type 104, category 3")
-        << QStringList{"BeginPage", "OpenTitle 3", "line Guarda", "CloseTitle", "OpenText 3",
-                       "WriteQuestionImage", "FinishPage"}
+        << QStringList{"BeginPage",  "OpenTitle 3",        "line Guarda", "CloseTitle",
+                       "OpenText 3", "WriteQuestionImage", "FinishPage"}
         << QByteArray("\"%DIR%\\img\\Image202.jpg\">"
                       "<b><font class=\"titoli3\" >Guarda<br></b></font><br>"
                       "<center><img src=\"%DIR%\\img\\colorbar.gif\"></center><br>"
                       "<font class=\"titoli3\" ><img src=\"%DIR%\\imgex\\b\\5\\103\\7.bmp\">"
                       "</font></BODY></HTML>");
     QTest::newRow("type 201, category 2")
-        << QStringList{"BeginPage", "OpenTitle 2", "line Ascolta", "CloseTitle",
-                       "OpenBraille 2", "line q", "WriteColorBar", "WriteAnswerTableHead 2",
-                       "OpenMusicCell 2", "line m1", "text </td>",
-                       "OpenMusicCell 2", "line m2", "text </td>",
-                       "OpenMusicCell 2", "line m3", "text </td>",
-                       "text </tr></table></div>", "FinishPage"}
+        << QStringList{"BeginPage",       "OpenTitle 2",
+                       "line Ascolta",    "CloseTitle",
+                       "OpenBraille 2",   "line q",
+                       "WriteColorBar",   "WriteAnswerTableHead 2",
+                       "OpenMusicCell 2", "line m1",
+                       "text </td>",      "OpenMusicCell 2",
+                       "line m2",         "text </td>",
+                       "OpenMusicCell 2", "line m3",
+                       "text </td>",      "text </tr></table></div>",
+                       "FinishPage"}
         << QByteArray("\"%DIR%\\img\\Image202.jpg\">"
                       "<b><font class=\"titoli2\" >Ascolta<br></b></font><br>"
                       "<center><img src=\"%DIR%\\img\\colorbar.gif\"></center><br>"
@@ -470,8 +484,9 @@ void TestComposer::twoBuildsLeaveTheSecond()
               "CloseTitle", "OpenText 1", "line uno", "FinishPage"});
     runSteps({"BeginPage", "OpenTitle 2", "line due", "FinishPage"});
     QCOMPARE(afterHeader(readAll(contentPage())),
-             "\"" + dir() + "\\img\\Image202.jpg\">"
-             "<b><font class=\"titoli2\" >due<br></font></BODY></HTML>");
+             "\"" + dir()
+                 + "\\img\\Image202.jpg\">"
+                   "<b><font class=\"titoli2\" >due<br></font></BODY></HTML>");
 }
 
 void TestComposer::beginPageDropsAnUnfinishedBuild()
@@ -480,9 +495,9 @@ void TestComposer::beginPageDropsAnUnfinishedBuild()
     runSteps({"BeginPage", "OpenTitle 3", "line nuova", "FinishPage"});
     const QByteArray page = readAll(contentPage());
     QVERIFY(!page.contains("abbandonata"));
-    QCOMPARE(afterHeader(page),
-             "\"" + dir() + "\\img\\Image202.jpg\">"
-             "<b><font class=\"titoli3\" >nuova<br></font></BODY></HTML>");
+    QCOMPARE(afterHeader(page), "\"" + dir()
+                                    + "\\img\\Image202.jpg\">"
+                                      "<b><font class=\"titoli3\" >nuova<br></font></BODY></HTML>");
 }
 
 void TestComposer::pageGoesToTheUserFolderWhenContentIsReadOnly()
@@ -492,16 +507,18 @@ void TestComposer::pageGoesToTheUserFolderWhenContentIsReadOnly()
     QVERIFY(dm->PageBuffer.isEmpty());
     QCOMPARE(dm->PageFile(), userPage());
     QCOMPARE(afterHeader(readAll(userPage())),
-             "\"" + dir() + "\\img\\Image202.jpg\">"
-             "<b><font class=\"titoli2\" >altrove<br></font></BODY></HTML>");
+             "\"" + dir()
+                 + "\\img\\Image202.jpg\">"
+                   "<b><font class=\"titoli2\" >altrove<br></font></BODY></HTML>");
 
     // Once the content folder can be written again, the page goes back there.
     QVERIFY(QDir(ContentDir).rmdir(QStringLiteral("tvp.htm")));
     runSteps({"BeginPage", "OpenTitle 1", "line qui", "FinishPage"});
     QCOMPARE(dm->PageFile(), contentPage());
     QCOMPARE(afterHeader(readAll(contentPage())),
-             "\"" + dir() + "\\img\\Image202.jpg\">"
-             "<b><font class=\"titoli1\" >qui<br></font></BODY></HTML>");
+             "\"" + dir()
+                 + "\\img\\Image202.jpg\">"
+                   "<b><font class=\"titoli1\" >qui<br></font></BODY></HTML>");
 }
 
 void TestComposer::unwritablePageThrowsAndKeepsTheBuffer()

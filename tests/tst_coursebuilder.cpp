@@ -13,7 +13,8 @@ namespace {
 bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+           && file.write(bytes) == bytes.size();
 }
 
 QByteArray readAll(const QString &path)
@@ -54,7 +55,8 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     // Builds `source` into OUT.DB; returns the opened table or fails the test.
-    std::unique_ptr<RecordSource> buildAndOpen(const QByteArray &source, const QString &dbName = QStringLiteral("OUT.DB"))
+    std::unique_ptr<RecordSource> buildAndOpen(const QByteArray &source,
+                                               const QString &dbName = QStringLiteral("OUT.DB"))
     {
         const QString sourcePath = path(QStringLiteral("course.txt"));
         if (!writeAll(sourcePath, source))
@@ -87,26 +89,32 @@ private slots:
     {
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<int>("line");
-        QTest::newRow("unknown field") << QByteArray("# c\n[record]\nLezione = 1\nPippo = 2\n") << 4;
+        QTest::newRow("unknown field")
+            << QByteArray("# c\n[record]\nLezione = 1\nPippo = 2\n") << 4;
         QTest::newRow("bad integer") << QByteArray("[record]\nLezione = tre\n") << 2;
         QTest::newRow("integer with junk") << QByteArray("[record]\n\nCat_eser = 3x\n") << 3;
         QTest::newRow("short integer too low") << QByteArray("[record]\nT_eser = -32768\n") << 2;
         QTest::newRow("short integer too high") << QByteArray("[record]\nRisp_img = 32768\n") << 2;
-        QTest::newRow("long integer too high") << QByteArray("[record]\neser_nr = 2147483648\n") << 2;
+        QTest::newRow("long integer too high")
+            << QByteArray("[record]\neser_nr = 2147483648\n") << 2;
         QTest::newRow("empty integer") << QByteArray("[record]\neser_nr =\n") << 2;
-        QTest::newRow("missing picture") << QByteArray("[record]\nLezione = 1\nImg1 = nonce.bmp\n") << 3;
+        QTest::newRow("missing picture")
+            << QByteArray("[record]\nLezione = 1\nImg1 = nonce.bmp\n") << 3;
         QTest::newRow("picture without path") << QByteArray("[record]\nImg1 =\n") << 2;
         QTest::newRow("field before any record") << QByteArray("\nLezione = 1\n") << 2;
         QTest::newRow("bad logical") << QByteArray("[record]\nDoma_rnd = forse\n") << 2;
         QTest::newRow("field given twice") << QByteArray("[record]\nTfont = a\nTFONT = b\n") << 3;
         QTest::newRow("multi-line field given twice")
             << QByteArray("[record]\nList_doma:\n|a\nList_doma:\n|b\n") << 4;
-        QTest::newRow("not in Windows-1252") << QByteArray("[record]\nTit_doma:\n  | ok\n  | \xE2\x98\x85\n") << 4;
+        QTest::newRow("not in Windows-1252")
+            << QByteArray("[record]\nTit_doma:\n  | ok\n  | \xE2\x98\x85\n") << 4;
         QTest::newRow("not UTF-8") << QByteArray("[record]\nTfont = caf\xE9\n") << 2;
         QTest::newRow("without after a record") << QByteArray("[record]\n!without Doma_rnd\n") << 2;
         QTest::newRow("unknown directive") << QByteArray("!without Tfont\n[record]\n") << 1;
-        QTest::newRow("field left out") << QByteArray("!without Doma_rnd\n[record]\nDoma_rnd = true\n") << 3;
-        QTest::newRow("alpha too long") << QByteArray("[record]\nTfont = 123456789012345678901\n") << 2;
+        QTest::newRow("field left out")
+            << QByteArray("!without Doma_rnd\n[record]\nDoma_rnd = true\n") << 3;
+        QTest::newRow("alpha too long")
+            << QByteArray("[record]\nTfont = 123456789012345678901\n") << 2;
         QTest::newRow("integer on several lines") << QByteArray("[record]\nLezione:\n  | 3\n") << 2;
         QTest::newRow("picture on several lines") << QByteArray("[record]\nImg2:\n") << 2;
         QTest::newRow("unreadable line") << QByteArray("[record]\nLezione 3\n") << 2;
@@ -123,7 +131,8 @@ private slots:
         QFile::remove(dbPath);
         const Run run = runBuilder({sourcePath, dbPath});
         QVERIFY2(run.exitCode > 0, qPrintable(run.errors));
-        QVERIFY2(run.errors.contains(QStringLiteral("%1:%2: ").arg(sourcePath).arg(line)), qPrintable(run.errors));
+        QVERIFY2(run.errors.contains(QStringLiteral("%1:%2: ").arg(sourcePath).arg(line)),
+                 qPrintable(run.errors));
         QVERIFY(!QFile::exists(dbPath));
     }
 
@@ -131,7 +140,8 @@ private slots:
     {
         QCOMPARE(runBuilder({}).exitCode, 2);
         QCOMPARE(runBuilder({path(QStringLiteral("only.txt"))}).exitCode, 2);
-        const Run missing = runBuilder({path(QStringLiteral("nonce.txt")), path(QStringLiteral("X.DB"))});
+        const Run missing =
+            runBuilder({path(QStringLiteral("nonce.txt")), path(QStringLiteral("X.DB"))});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.errors.contains(path(QStringLiteral("nonce.txt"))));
     }
@@ -158,10 +168,13 @@ private slots:
         QCOMPARE(source->recordCount(), 2);
         QCOMPARE(source->value(0, field(*source, "Lezione")), QVariant(4));
         QCOMPARE(source->value(0, field(*source, "Tfont")), QVariant(QByteArray("ZEV Braille 6")));
-        QCOMPARE(source->value(0, field(*source, "List_doma")), QVariant(QByteArray(" uno con un blank davanti\r\n\r\ntre")));
-        QCOMPARE(source->value(0, field(*source, "List_risp")), QVariant(QByteArray("una sola riga")));
+        QCOMPARE(source->value(0, field(*source, "List_doma")),
+                 QVariant(QByteArray(" uno con un blank davanti\r\n\r\ntre")));
+        QCOMPARE(source->value(0, field(*source, "List_risp")),
+                 QVariant(QByteArray("una sola riga")));
         QVERIFY(!source->value(0, field(*source, "Risp_img1")).isValid());
-        QCOMPARE(source->value(1, field(*source, "Tfont")), QVariant(QByteArray("12345678901234567890")));
+        QCOMPARE(source->value(1, field(*source, "Tfont")),
+                 QVariant(QByteArray("12345678901234567890")));
         QCOMPARE(source->value(1, field(*source, "List_doma")), QVariant(QByteArray("\xE8")));
         QCOMPARE(source->value(1, field(*source, "Lezione")), QVariant(5));
     }
@@ -172,17 +185,20 @@ private slots:
         QVERIFY(source);
         const QByteArray db = readAll(path(QStringLiteral("OUT.DB")));
         QVERIFY(db.size() > 0x78);
-        QCOMPARE(int(quint8(db[0x04])), 2);                             // a table without key
-        QCOMPARE(quint8(db[0x6A]) | (quint8(db[0x6B]) << 8), 1252);     // its code page
+        QCOMPARE(int(quint8(db[0x04])), 2);                         // a table without key
+        QCOMPARE(quint8(db[0x6A]) | (quint8(db[0x6B]) << 8), 1252); // its code page
         const QList<FieldDef> &fields = source->fields();
         QCOMPARE(fields.size(), 19);
         const QList<QPair<QString, FieldType>> expected = {
-            {"Lezione", FieldType::ShortInt}, {"Cat_eser", FieldType::ShortInt}, {"T_eser", FieldType::ShortInt},
-            {"eser_nr", FieldType::LongInt},  {"Tit_doma", FieldType::FmtMemo},  {"Doma_rch", FieldType::FmtMemo},
-            {"Risp_rch", FieldType::FmtMemo}, {"Tfont", FieldType::Alpha},       {"Doma_img", FieldType::Graphic},
-            {"Img1", FieldType::Graphic},     {"Img2", FieldType::Graphic},      {"Img3", FieldType::Graphic},
-            {"List_doma", FieldType::Memo},   {"List_risp", FieldType::Memo},    {"Doma_rnd", FieldType::Logical},
-            {"Risp_img", FieldType::ShortInt}, {"Risp_img1", FieldType::FmtMemo}, {"Risp_img2", FieldType::FmtMemo},
+            {"Lezione", FieldType::ShortInt},  {"Cat_eser", FieldType::ShortInt},
+            {"T_eser", FieldType::ShortInt},   {"eser_nr", FieldType::LongInt},
+            {"Tit_doma", FieldType::FmtMemo},  {"Doma_rch", FieldType::FmtMemo},
+            {"Risp_rch", FieldType::FmtMemo},  {"Tfont", FieldType::Alpha},
+            {"Doma_img", FieldType::Graphic},  {"Img1", FieldType::Graphic},
+            {"Img2", FieldType::Graphic},      {"Img3", FieldType::Graphic},
+            {"List_doma", FieldType::Memo},    {"List_risp", FieldType::Memo},
+            {"Doma_rnd", FieldType::Logical},  {"Risp_img", FieldType::ShortInt},
+            {"Risp_img1", FieldType::FmtMemo}, {"Risp_img2", FieldType::FmtMemo},
             {"Risp_img3", FieldType::FmtMemo}};
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(fields[i].name, expected[i].first);
@@ -196,9 +212,11 @@ private slots:
         const QByteArray big = "[record]\nList_doma:\n  | " + QByteArray(5000, 'x') + "\n";
         QVERIFY(buildAndOpen(big, QStringLiteral("RIFATTA.DB")));
         // A blob file of another letter case from an earlier build would shadow the new one.
-        QVERIFY(QFile::rename(path(QStringLiteral("RIFATTA.MB")), path(QStringLiteral("RIFATTA.mb"))));
-        const auto rebuilt = buildAndOpen("[record]\nList_doma:\n  | " + QByteArray(3000, 'y') + "\n",
-                                          QStringLiteral("RIFATTA.DB"));
+        QVERIFY(
+            QFile::rename(path(QStringLiteral("RIFATTA.MB")), path(QStringLiteral("RIFATTA.mb"))));
+        const auto rebuilt =
+            buildAndOpen("[record]\nList_doma:\n  | " + QByteArray(3000, 'y') + "\n",
+                         QStringLiteral("RIFATTA.DB"));
         QVERIFY(rebuilt);
         QVERIFY(!QFile::exists(path(QStringLiteral("RIFATTA.mb"))));
         QCOMPARE(rebuilt->value(0, 12), QVariant(QByteArray(3000, 'y')));

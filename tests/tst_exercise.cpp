@@ -261,7 +261,8 @@ void TestExercise::helpSelectsFirstDifference()
         int start;
         int length;
     };
-    for (const Case &c : {Case{"abd", 2, 1}, Case{"ab", 2, 0}, Case{"abc ", 3, 1}, Case{"", 0, 0}}) {
+    for (const Case &c :
+         {Case{"abd", 2, 1}, Case{"ab", 2, 0}, Case{"abc ", 3, 1}, Case{"", 0, 0}}) {
         type(c.answer);
         m_window->Button3Click();
         const QTextCursor cursor = m_window->RichEdit3->textCursor();
@@ -296,9 +297,8 @@ void TestExercise::leavingAndSkipping()
 
 void TestExercise::sameWindowShownTwice()
 {
-    openTable(MemoryTable()
-                  .add(plainRecord(1, "primo", "uno"))
-                  .add(plainRecord(2, "secondo", "due")));
+    openTable(
+        MemoryTable().add(plainRecord(1, "primo", "uno")).add(plainRecord(2, "secondo", "due")));
     m_window->show();
     type("sbagliato");
     for (int i = 0; i < 4; ++i)
@@ -409,7 +409,8 @@ void TestExercise::deleteCharacterAndDeleteKey()
     // A typed character 127 replaces the selection.
     QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(127)));
     QCoreApplication::sendEvent(m_window->RichEdit3, &typed);
-    QCOMPARE(m_window->AnswerText(), "a\x7f" "c");
+    QCOMPARE(m_window->AnswerText(), "a\x7f"
+                                     "c");
 
     // The Delete key, which X11 reports with the same text, only deletes.
     type("abc");
@@ -423,13 +424,16 @@ void TestExercise::deleteCharacterAndDeleteKey()
 
 void TestExercise::noBreakSpaceSurvivesTheAnswerBox()
 {
-    openTable(MemoryTable().add(plainRecord(1, "x", "a\xa0" "b")));
+    openTable(MemoryTable().add(plainRecord(1, "x",
+                                            "a\xa0"
+                                            "b")));
     m_window->show();
     type("a b");
     m_window->Button2Click();
     QCOMPARE(WrongAttempts, 1);
     m_window->Button12Click();
-    QCOMPARE(m_window->AnswerText(), "a\xa0" "b");
+    QCOMPARE(m_window->AnswerText(), "a\xa0"
+                                     "b");
     m_window->Button2Click();
     QCOMPARE(m_window->result(), 1);
 }

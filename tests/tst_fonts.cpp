@@ -24,9 +24,12 @@ void TestFonts::familyNames_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("family");
-    QTest::newRow("zevbrl6_all") << "\\font\\zevbrl6_all.ttf" << "tvpZEV Braille 6";
-    QTest::newRow("zevbrl6nd") << "\\font\\zevbrl6nd.ttf" << "ZEV Braille 6";
-    QTest::newRow("daduvot") << "\\font\\daduvot.ttf" << "tvpDaduvo Test";
+    QTest::newRow("zevbrl6_all") << "\\font\\zevbrl6_all.ttf"
+                                 << "tvpZEV Braille 6";
+    QTest::newRow("zevbrl6nd") << "\\font\\zevbrl6nd.ttf"
+                               << "ZEV Braille 6";
+    QTest::newRow("daduvot") << "\\font\\daduvot.ttf"
+                             << "tvpDaduvo Test";
     QTest::newRow("zevsim") << "\\font\\zevsim.ttf" << QString();
     QTest::newRow("zevbrl8") << "\\font\\zevbrl8.ttf" << QString();
     QTest::newRow("Greek1") << "\\font\\Greek1.ttf" << QString();

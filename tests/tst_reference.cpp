@@ -127,8 +127,8 @@ void TestReference::resultPageForSeven()
              "content=\"text/html;charset=windows-1252\"><style type=\"text/css\">.titoli {  "
              "font-family: Times new roman; font-size: 24px;  color: #FF0000}</style></HEAD>"
              "<BODY class=\"titoli\" BACKGROUND=\""
+                 + dir() + "\\img\\Image202.jpg\"><p align=\"center\"><img border=\"0\" src=\""
                  + dir()
-                 + "\\img\\Image202.jpg\"><p align=\"center\"><img border=\"0\" src=\"" + dir()
                  + "\\img\\img036.gif\" width=\"32\" height=\"32\"></p><p align=\"center\">"
                    "SUFFICIENTE<BR>Esercizi corretti 7/10<BR>"
                    "Si consiglia di ripassare la lezione</P></BODY></HTML>");
@@ -148,14 +148,22 @@ void TestReference::resultGrades_data()
     const QByteArray review = "Si consiglia di ripassare la lezione";
     const QByteArray lookAgain = "Si consiglia di riguardare la lezione";
     const QByteArray next = "OK passa alla lezione successiva";
-    QTest::newRow("0") << 0 << QByteArray("\\img\\img035.gif") << QByteArray("INSUFFICIENTE") << 0 << repeat;
-    QTest::newRow("5") << 5 << QByteArray("\\img\\img035.gif") << QByteArray("INSUFFICIENTE") << 5 << repeat;
-    QTest::newRow("6") << 6 << QByteArray("\\img\\img036.gif") << QByteArray("SUFFICIENTE") << 6 << review;
-    QTest::newRow("7") << 7 << QByteArray("\\img\\img036.gif") << QByteArray("SUFFICIENTE") << 7 << review;
-    QTest::newRow("8") << 8 << QByteArray("\\img\\img037.gif") << QByteArray("BUONO") << 8 << lookAgain;
-    QTest::newRow("9") << 9 << QByteArray("\\img\\img037.gif") << QByteArray("BUONO") << 9 << lookAgain;
-    QTest::newRow("10") << 10 << QByteArray("\\img\\img038.gif") << QByteArray("OTTIMO") << 10 << next;
-    QTest::newRow("12 is capped") << 12 << QByteArray("\\img\\img038.gif") << QByteArray("OTTIMO") << 10 << next;
+    QTest::newRow("0") << 0 << QByteArray("\\img\\img035.gif") << QByteArray("INSUFFICIENTE") << 0
+                       << repeat;
+    QTest::newRow("5") << 5 << QByteArray("\\img\\img035.gif") << QByteArray("INSUFFICIENTE") << 5
+                       << repeat;
+    QTest::newRow("6") << 6 << QByteArray("\\img\\img036.gif") << QByteArray("SUFFICIENTE") << 6
+                       << review;
+    QTest::newRow("7") << 7 << QByteArray("\\img\\img036.gif") << QByteArray("SUFFICIENTE") << 7
+                       << review;
+    QTest::newRow("8") << 8 << QByteArray("\\img\\img037.gif") << QByteArray("BUONO") << 8
+                       << lookAgain;
+    QTest::newRow("9") << 9 << QByteArray("\\img\\img037.gif") << QByteArray("BUONO") << 9
+                       << lookAgain;
+    QTest::newRow("10") << 10 << QByteArray("\\img\\img038.gif") << QByteArray("OTTIMO") << 10
+                        << next;
+    QTest::newRow("12 is capped") << 12 << QByteArray("\\img\\img038.gif") << QByteArray("OTTIMO")
+                                  << 10 << next;
 }
 
 void TestReference::resultGrades()

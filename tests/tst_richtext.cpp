@@ -80,8 +80,9 @@ void TestRichText::rtf_data()
         << QByteArray("{\\rtf1 a\\par\\par b\\par}") << Lines{"a", "", "b"};
     QTest::newRow("leading empty paragraph")
         << QByteArray("{\\rtf1 \\par b\\par}") << Lines{"", "b"};
-    QTest::newRow("empty box")
-        << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\pard\\par}") << Lines{};
+    QTest::newRow("empty box") << QByteArray(
+        "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\pard\\par}")
+                               << Lines{};
     QTest::newRow("empty box without par")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\pard}") << Lines{};
     QTest::newRow("bare rtf") << QByteArray("{\\rtf1}") << Lines{};
@@ -100,14 +101,12 @@ void TestRichText::rtf_data()
         << QByteArray("{\\rtf1 a\\'0d\\'0ab}") << Lines{"ab"};
     QTest::newRow("unicode euro") << QByteArray("{\\rtf1 \\u8364? x}")
                                   << Lines{QByteArray("\x80 x")};
-    QTest::newRow("unicode latin-1") << QByteArray("{\\rtf1 \\u232?}")
-                                     << Lines{QByteArray("\xe8")};
-    QTest::newRow("unicode outside cp1252")
-        << QByteArray("{\\rtf1 a\\u1488?b}") << Lines{"a?b"};
+    QTest::newRow("unicode latin-1") << QByteArray("{\\rtf1 \\u232?}") << Lines{QByteArray("\xe8")};
+    QTest::newRow("unicode outside cp1252") << QByteArray("{\\rtf1 a\\u1488?b}") << Lines{"a?b"};
     QTest::newRow("unicode C1 control is not a cp1252 character")
         << QByteArray("{\\rtf1 \\u128?}") << Lines{"?"};
-    QTest::newRow("negative unicode") << QByteArray("{\\rtf1 x\\u-1?y\\u-1280?z}")
-                                      << Lines{"x?y?z"};
+    QTest::newRow("negative unicode")
+        << QByteArray("{\\rtf1 x\\u-1?y\\u-1280?z}") << Lines{"x?y?z"};
     QTest::newRow("surrogate pair is one character")
         << QByteArray("{\\rtf1 a\\u-10179?\\u-8704?b}") << Lines{"a?b"};
     QTest::newRow("uc2 with two fallback characters")
@@ -115,26 +114,28 @@ void TestRichText::rtf_data()
     QTest::newRow("uc2 with hex fallbacks")
         << QByteArray("{\\rtf1\\uc2\\u8220\\'93\\'93 x\\u8221\\'94\\'94}")
         << Lines{QByteArray("\x93 x\x94")};
-    QTest::newRow("uc0 has no fallback")
-        << QByteArray("{\\rtf1\\uc0\\u8364 abc}") << Lines{QByteArray("\x80" "abc")};
-    QTest::newRow("uc is per group")
-        << QByteArray("{\\rtf1 {\\uc2\\u8364ab}\\u8364?c}") << Lines{QByteArray("\x80\x80" "c")};
-    QTest::newRow("fallback cut by group end")
-        << QByteArray("{\\rtf1 {\\uc3\\u8364 a}bc}") << Lines{QByteArray("\x80" "bc")};
+    QTest::newRow("uc0 has no fallback") << QByteArray("{\\rtf1\\uc0\\u8364 abc}")
+                                         << Lines{QByteArray("\x80"
+                                                             "abc")};
+    QTest::newRow("uc is per group") << QByteArray("{\\rtf1 {\\uc2\\u8364ab}\\u8364?c}")
+                                     << Lines{QByteArray("\x80\x80"
+                                                         "c")};
+    QTest::newRow("fallback cut by group end") << QByteArray("{\\rtf1 {\\uc3\\u8364 a}bc}")
+                                               << Lines{QByteArray("\x80"
+                                                                   "bc")};
     QTest::newRow("named punctuation")
         << QByteArray("{\\rtf1 \\lquote\\rquote\\ldblquote\\rdblquote\\bullet\\endash\\emdash}")
         << Lines{bytes({0x91, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97})};
-    QTest::newRow("control symbols")
-        << QByteArray("{\\rtf1 a\\~b\\-c\\_d\\\\e\\{f\\}}")
-        << Lines{QByteArray("a\xa0" "bc-d\\e{f}")};
+    QTest::newRow("control symbols") << QByteArray("{\\rtf1 a\\~b\\-c\\_d\\\\e\\{f\\}}")
+                                     << Lines{QByteArray("a\xa0"
+                                                         "bc-d\\e{f}")};
     QTest::newRow("tab") << QByteArray("{\\rtf1 a\\tab b\\tab\\tab c}") << Lines{"a\tb\t\tc"};
 
     QTest::newRow("one blank delimits a control word")
         << QByteArray("{\\rtf1 \\b bold\\b0  spaced}") << Lines{"bold spaced"};
     QTest::newRow("parameter ends at non digit")
         << QByteArray("{\\rtf1 \\fs20x\\li-360y\\fi-z}") << Lines{"xy-z"};
-    QTest::newRow("text after the document")
-        << QByteArray("{\\rtf1 a}b\\par c") << Lines{"a"};
+    QTest::newRow("text after the document") << QByteArray("{\\rtf1 a}b\\par c") << Lines{"a"};
 
     QTest::newRow("skipped tables")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}"
@@ -185,8 +186,7 @@ void TestRichText::plainText_data()
     QTest::newRow("cp1252 bytes as they are")
         << QByteArray("Perch\xe8 \x80\\par") << Lines{QByteArray("Perch\xe8 \x80\\par")};
     QTest::newRow("almost rtf") << QByteArray("{\\rt a\\par b") << Lines{"{\\rt a\\par b"};
-    QTest::newRow("rtf not at the start")
-        << QByteArray(" {\\rtf1 a}") << Lines{" {\\rtf1 a}"};
+    QTest::newRow("rtf not at the start") << QByteArray(" {\\rtf1 a}") << Lines{" {\\rtf1 a}"};
 }
 
 void TestRichText::plainText()
@@ -202,8 +202,7 @@ void TestRichText::malformed_data()
     QTest::addColumn<Lines>("expected");
 
     QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 {a}}}}b") << Lines{"a"};
-    QTest::newRow("missing closing braces") << QByteArray("{\\rtf1 {{{a\\par b")
-                                            << Lines{"a", "b"};
+    QTest::newRow("missing closing braces") << QByteArray("{\\rtf1 {{{a\\par b") << Lines{"a", "b"};
     QTest::newRow("huge unicode") << QByteArray("{\\rtf1 \\u99999999999999999999?x}")
                                   << Lines{"?x"};
     QTest::newRow("huge negative unicode")
@@ -212,28 +211,27 @@ void TestRichText::malformed_data()
         << QByteArray("{\\rtf1 \\uc-5\\u8364?}") << Lines{QByteArray("\x80?")};
     QTest::newRow("huge uc ends with its group")
         << QByteArray("{\\rtf1 {\\uc999999999\\u8364 abc\\par def}ghi}")
-        << Lines{QByteArray("\x80" "ghi")};
+        << Lines{QByteArray("\x80"
+                            "ghi")};
     QTest::newRow("huge uc beyond the limit")
         << QByteArray("{\\rtf1 {\\uc99999999999999999999999\\u8364 abc}ghi}")
-        << Lines{QByteArray("\x80" "ghi")};
-    QTest::newRow("huge bin length") << QByteArray("{\\rtf1 a\\bin99999999999999999999 xyz}")
-                                     << Lines{"a"};
-    QTest::newRow("negative bin length") << QByteArray("{\\rtf1 a\\bin-5 xyz}")
-                                         << Lines{"axyz"};
+        << Lines{QByteArray("\x80"
+                            "ghi")};
+    QTest::newRow("huge bin length")
+        << QByteArray("{\\rtf1 a\\bin99999999999999999999 xyz}") << Lines{"a"};
+    QTest::newRow("negative bin length") << QByteArray("{\\rtf1 a\\bin-5 xyz}") << Lines{"axyz"};
     QTest::newRow("NUL bytes") << QByteArray("{\\rtf1 a\0b\\par\0}", 16)
                                << Lines{QByteArray("a\0b", 3), QByteArray("\0", 1)};
     QTest::newRow("backslash at the end") << QByteArray("{\\rtf1 a\\") << Lines{"a"};
     QTest::newRow("hex escape at the end") << QByteArray("{\\rtf1 a\\'") << Lines{"a"};
-    QTest::newRow("hex escape cut after one digit") << QByteArray("{\\rtf1 a\\'e")
-                                                    << Lines{"a"};
+    QTest::newRow("hex escape cut after one digit") << QByteArray("{\\rtf1 a\\'e") << Lines{"a"};
     QTest::newRow("hex escape with non hex digits")
         << QByteArray("{\\rtf1 a\\'zzb\\'4g}") << Lines{"azzb4g"};
-    QTest::newRow("control word cut at the end") << QByteArray("{\\rtf1 a\\u8364")
-                                                 << Lines{"a"};
+    QTest::newRow("control word cut at the end") << QByteArray("{\\rtf1 a\\u8364") << Lines{"a"};
     QTest::newRow("destination at the outermost level does not hide the text")
         << QByteArray("{\\rtf1\\*\\pict a}") << Lines{"a"};
-    QTest::newRow("unknown control symbol") << QByteArray("{\\rtf1 a\\|b\\:c\\9d}")
-                                            << Lines{"abcd"};
+    QTest::newRow("unknown control symbol")
+        << QByteArray("{\\rtf1 a\\|b\\:c\\9d}") << Lines{"abcd"};
 }
 
 void TestRichText::malformed()
@@ -251,7 +249,8 @@ void TestRichText::everyTruncationIsAPrefix()
     const Lines expected{
         QByteArray("Perch\xe8 la lettera \x80 costa\t5"),
         "",
-        "\x93" "Citazione\x94",
+        "\x93"
+        "Citazione\x94",
         "a capo { \\ }",
         "\x93 fine\x94",
         "ultima",

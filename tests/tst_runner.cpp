@@ -120,9 +120,14 @@ static ModalDriver::Step press(const char *button)
 
 static QMap<QString, QVariant> record(int lesson, int category, int type, const QByteArray &answer)
 {
-    return {{"Lezione", lesson},       {"Cat_eser", category},      {"T_eser", type},
-            {"eser_nr", 1},            {"Tit_doma", rtf({"Titolo"})}, {"Doma_rch", rtf({"d"})},
-            {"Risp_rch", rtf({answer})}, {"Doma_rnd", false}};
+    return {{"Lezione", lesson},
+            {"Cat_eser", category},
+            {"T_eser", type},
+            {"eser_nr", 1},
+            {"Tit_doma", rtf({"Titolo"})},
+            {"Doma_rch", rtf({"d"})},
+            {"Risp_rch", rtf({answer})},
+            {"Doma_rnd", false}};
 }
 
 void TestRunner::initTestCase()
@@ -226,7 +231,8 @@ void TestRunner::categoryWithoutRecords()
     ModalDriver driver({choose(3)});
     RunExercises(1, 0);
     QCOMPARE(dm->Table1.filter(), "Lezione='0' and Cat_eser='3'");
-    QCOMPARE(m_platform->messages->shown, QStringList{" Non ci sono esercizi per questa categoria"});
+    QCOMPARE(m_platform->messages->shown,
+             QStringList{" Non ci sono esercizi per questa categoria"});
     QCOMPARE(driver.seen, QStringList{"SeleserDlg"});
 }
 

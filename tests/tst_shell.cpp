@@ -86,8 +86,8 @@ void TestShell::fontsAddedInOrder()
     QCOMPARE(ContentDir, m_dir->path());
     QCOMPARE(SharedPlayer, form.MP1);
     QVERIFY(!form.Terminated);
-    const QStringList expected = {"zevsim.ttf",  "zevbrl6_all.ttf", "zevbrl8.ttf",
-                                  "daduvot.ttf", "Greek1.ttf",      "zevbrl6m.ttf",
+    const QStringList expected = {"zevsim.ttf",     "zevbrl6_all.ttf", "zevbrl8.ttf",
+                                  "daduvot.ttf",    "Greek1.ttf",      "zevbrl6m.ttf",
                                   "zevbrl6mnd.ttf", "zevbrl6nd.ttf"};
     QCOMPARE(m_platform->fonts->added.size(), 8);
     for (int i = 0; i < 8; ++i)

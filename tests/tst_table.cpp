@@ -25,7 +25,8 @@ QByteArray readAll(const QString &path)
 bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+           && file.write(bytes) == bytes.size();
 }
 
 // Bytes that differ from one seed to the next and do not occur by chance elsewhere.
@@ -43,7 +44,8 @@ QByteArray noise(int size, quint32 seed)
 // A one-line text of `size` characters, each one byte in cp1252 (some above 0x7F).
 QString noiseText(int size, quint32 seed)
 {
-    static const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyzàèéìòùABCDEFGH0123456789");
+    static const QString alphabet =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzàèéìòùABCDEFGH0123456789");
     QString text;
     quint32 x = seed * 2246822519u + 7u;
     for (int i = 0; i < size; ++i) {
@@ -58,13 +60,27 @@ QByteArray cp1252(const QString &text)
     QByteArray bytes;
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case 0xE0: bytes += '\xE0'; break;
-        case 0xE8: bytes += '\xE8'; break;
-        case 0xE9: bytes += '\xE9'; break;
-        case 0xEC: bytes += '\xEC'; break;
-        case 0xF2: bytes += '\xF2'; break;
-        case 0xF9: bytes += '\xF9'; break;
-        default: bytes += char(c.unicode()); break;
+        case 0xE0:
+            bytes += '\xE0';
+            break;
+        case 0xE8:
+            bytes += '\xE8';
+            break;
+        case 0xE9:
+            bytes += '\xE9';
+            break;
+        case 0xEC:
+            bytes += '\xEC';
+            break;
+        case 0xF2:
+            bytes += '\xF2';
+            break;
+        case 0xF9:
+            bytes += '\xF9';
+            break;
+        default:
+            bytes += char(c.unicode());
+            break;
         }
     }
     return bytes;
@@ -77,9 +93,12 @@ QString storedIn(const QByteArray &mb, const QByteArray &value)
     if (at < 0)
         return QStringLiteral("record");
     switch (mb.at(at / 4096 * 4096)) {
-    case 2: return QStringLiteral("whole");
-    case 3: return QStringLiteral("sub");
-    default: return QStringLiteral("?");
+    case 2:
+        return QStringLiteral("whole");
+    case 3:
+        return QStringLiteral("sub");
+    default:
+        return QStringLiteral("?");
     }
 }
 
@@ -135,7 +154,8 @@ void readEverything(const RecordSource &source)
 }
 
 // A Paradox 7 table made by hand, for field types the builder does not write.
-QByteArray handMadeTable(const QList<QPair<QByteArray, QPair<int, int>>> &fields, const QList<QByteArray> &records)
+QByteArray handMadeTable(const QList<QPair<QByteArray, QPair<int, int>>> &fields,
+                         const QList<QByteArray> &records)
 {
     int recordSize = 0;
     for (const auto &field : fields)
@@ -190,10 +210,12 @@ private:
         if (!writeAll(sourcePath, source.toUtf8()))
             return {};
         QProcess builder;
-        builder.start(QStringLiteral(SENTIERO_BINARY_DIR "/sentiero-course"), {sourcePath, path(dbName)});
+        builder.start(QStringLiteral(SENTIERO_BINARY_DIR "/sentiero-course"),
+                      {sourcePath, path(dbName)});
         if (!builder.waitForFinished(120000) || builder.exitStatus() != QProcess::NormalExit
             || builder.exitCode() != 0) {
-            qWarning() << "sentiero-course failed:" << builder.errorString() << builder.readAllStandardError();
+            qWarning() << "sentiero-course failed:" << builder.errorString()
+                       << builder.readAllStandardError();
             return {};
         }
         return path(dbName);
@@ -208,7 +230,8 @@ private:
             return built;
         QString source = QStringLiteral(
             "# filter table\n"
-            "[record]\neser_nr = 1\nLezione = 3\nCat_eser = 2\nTfont = ZEV Braille 6\nDoma_rnd = true\n"
+            "[record]\neser_nr = 1\nLezione = 3\nCat_eser = 2\nTfont = ZEV Braille 6\nDoma_rnd = "
+            "true\n"
             "[record]\neser_nr = 2\nLezione = 3\nCat_eser = 1\nTfont = città\nDoma_rnd = false\n"
             "[record]\neser_nr = 3\nLezione = 1\nCat_eser = 2\n"
             "[record]\neser_nr = 4\nLezione = 0\nCat_eser = 2\nTfont = it's\nDoma_rnd = TRUE\n"
@@ -227,7 +250,8 @@ private:
         writeAll(path(QStringLiteral("plain.bmp")), bmp(300, 1));
         QString source;
         for (int i = 0; i < 40; ++i) {
-            source += QStringLiteral("[record]\neser_nr = %1\nLezione = %2\n").arg(i + 1).arg(i % 4);
+            source +=
+                QStringLiteral("[record]\neser_nr = %1\nLezione = %2\n").arg(i + 1).arg(i % 4);
             if (i % 5 == 0)
                 source += QStringLiteral("List_doma:\n  | %1\n").arg(noiseText(20, i));
             if (i % 5 == 1)
@@ -270,10 +294,12 @@ private slots:
                 list.append(100 + i);
             return list;
         }();
-        QTest::newRow("no filter") << QString() << (QList<int>{1, 2, 3, 4, 5, 70000} + fillers + QList<int>{7});
+        QTest::newRow("no filter")
+            << QString() << (QList<int>{1, 2, 3, 4, 5, 70000} + fillers + QList<int>{7});
         QTest::newRow("integer as text") << "Lezione='3'" << QList<int>{1, 2, 7};
         QTest::newRow("two conditions") << "Lezione='3' and Cat_eser='2'" << QList<int>{1, 7};
-        QTest::newRow("AND and blanks") << "  Lezione = '3'   AND   Cat_eser='2' " << QList<int>{1, 7};
+        QTest::newRow("AND and blanks")
+            << "  Lezione = '3'   AND   Cat_eser='2' " << QList<int>{1, 7};
         QTest::newRow("names in any case") << "LEZIONE='3' And cat_ESER='1'" << QList<int>{2};
         QTest::newRow("zero is not null") << "Lezione='0'" << QList<int>{4};
         QTest::newRow("null is empty") << "Lezione=''" << QList<int>{5};
@@ -285,7 +311,8 @@ private slots:
         QTest::newRow("alpha cp1252") << QStringLiteral("Tfont='città'") << QList<int>{2};
         QTest::newRow("doubled quote") << "Tfont='it''s'" << QList<int>{4};
         QTest::newRow("no match") << "Lezione='99'" << QList<int>{};
-        QTest::newRow("match only after the first block") << "Lezione='3' and eser_nr='7'" << QList<int>{7};
+        QTest::newRow("match only after the first block")
+            << "Lezione='3' and eser_nr='7'" << QList<int>{7};
     }
 
     void filters()
@@ -321,14 +348,22 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("named"); // what the message must name
-        QTest::newRow("unknown field") << "Lezione='3' and Nessuno='1'" << "Nessuno";
-        QTest::newRow("no quotes") << "Lezione=3" << "Lezione=3";
-        QTest::newRow("open quote") << "Lezione='3" << "Lezione='3";
-        QTest::newRow("dangling and") << "Lezione='3' and" << "Lezione='3' and";
-        QTest::newRow("or") << "Lezione='3' or Cat_eser='2'" << "or";
-        QTest::newRow("no field") << "='3'" << "='3'";
-        QTest::newRow("glued keyword") << "Lezione='3' andCat_eser='2'" << "andCat_eser";
-        QTest::newRow("no equals") << "Lezione '3'" << "Lezione '3'";
+        QTest::newRow("unknown field") << "Lezione='3' and Nessuno='1'"
+                                       << "Nessuno";
+        QTest::newRow("no quotes") << "Lezione=3"
+                                   << "Lezione=3";
+        QTest::newRow("open quote") << "Lezione='3"
+                                    << "Lezione='3";
+        QTest::newRow("dangling and") << "Lezione='3' and"
+                                      << "Lezione='3' and";
+        QTest::newRow("or") << "Lezione='3' or Cat_eser='2'"
+                            << "or";
+        QTest::newRow("no field") << "='3'"
+                                  << "='3'";
+        QTest::newRow("glued keyword") << "Lezione='3' andCat_eser='2'"
+                                       << "andCat_eser";
+        QTest::newRow("no equals") << "Lezione '3'"
+                                   << "Lezione '3'";
     }
 
     void badFilters()
@@ -377,14 +412,15 @@ private slots:
 
     void integersAndLogicals()
     {
-        const QString db = build(QStringLiteral("[record]\n"
-                                                "Lezione = 32767\nCat_eser = -32767\nT_eser = 0\n"
-                                                "eser_nr = 2147483647\nRisp_img = -1\nDoma_rnd = false\n"
-                                                "[record]\n"
-                                                "eser_nr = -2147483647\nDoma_rnd = true\n"
-                                                "[record]\n"
-                                                "eser_nr = 0\n"),
-                                 QStringLiteral("NUMERI.DB"));
+        const QString db =
+            build(QStringLiteral("[record]\n"
+                                 "Lezione = 32767\nCat_eser = -32767\nT_eser = 0\n"
+                                 "eser_nr = 2147483647\nRisp_img = -1\nDoma_rnd = false\n"
+                                 "[record]\n"
+                                 "eser_nr = -2147483647\nDoma_rnd = true\n"
+                                 "[record]\n"
+                                 "eser_nr = 0\n"),
+                  QStringLiteral("NUMERI.DB"));
         QVERIFY(!db.isEmpty());
         const auto source = openParadoxTable(db);
         QCOMPARE(source->recordCount(), 3);
@@ -408,7 +444,8 @@ private slots:
         QVERIFY(!source->value(2, doma).isValid());
         QVERIFY(!source->value(2, 7).isValid()); // Tfont
         for (int field = 4; field < source->fields().size(); ++field) {
-            if (source->fields()[field].type == FieldType::FmtMemo || source->fields()[field].type == FieldType::Memo
+            if (source->fields()[field].type == FieldType::FmtMemo
+                || source->fields()[field].type == FieldType::Memo
                 || source->fields()[field].type == FieldType::Graphic) {
                 QVERIFY(!source->value(2, field).isValid());
                 QVERIFY(source->rawBlob(2, field).isEmpty());
@@ -430,18 +467,20 @@ private slots:
     void fieldsOfTheTable()
     {
         QFETCH(bool, withRandomFlag);
-        const QString db = build(QStringLiteral("%1[record]\nList_doma:\n  | uno\n  | due\nList_risp:\n  | tre\n"
-                                                "Risp_img = 2\n")
-                                     .arg(withRandomFlag ? QString() : QStringLiteral("!without Doma_rnd\n")),
-                                 withRandomFlag ? QStringLiteral("CON.DB") : QStringLiteral("SENZA.DB"));
+        const QString db =
+            build(QStringLiteral("%1[record]\nList_doma:\n  | uno\n  | due\nList_risp:\n  | tre\n"
+                                 "Risp_img = 2\n")
+                      .arg(withRandomFlag ? QString() : QStringLiteral("!without Doma_rnd\n")),
+                  withRandomFlag ? QStringLiteral("CON.DB") : QStringLiteral("SENZA.DB"));
         QVERIFY(!db.isEmpty());
         Table table;
         table.setTableName(db);
         table.open();
         QVERIFY(!table.eof());
 
-        QStringList names = {"Lezione", "Cat_eser", "T_eser", "eser_nr", "Tit_doma", "Doma_rch", "Risp_rch",
-                             "Tfont", "Doma_img", "Img1", "Img2", "Img3", "List_doma", "List_risp", "Doma_rnd",
+        QStringList names = {"Lezione",  "Cat_eser",  "T_eser",    "eser_nr",   "Tit_doma",
+                             "Doma_rch", "Risp_rch",  "Tfont",     "Doma_img",  "Img1",
+                             "Img2",     "Img3",      "List_doma", "List_risp", "Doma_rnd",
                              "Risp_img", "Risp_img1", "Risp_img2", "Risp_img3"};
         if (!withRandomFlag)
             names.removeAll(QStringLiteral("Doma_rnd"));
@@ -452,7 +491,8 @@ private slots:
         }
         QCOMPARE(table.blobAt(12), QByteArray("uno\r\ndue"));
         QCOMPARE(table.blobAt(13), QByteArray("tre"));
-        QCOMPARE(table.fieldByName(QStringLiteral("LIST_DOMA")), QVariant(QByteArray("uno\r\ndue")));
+        QCOMPARE(table.fieldByName(QStringLiteral("LIST_DOMA")),
+                 QVariant(QByteArray("uno\r\ndue")));
         QCOMPARE(table.fieldByName(QStringLiteral("risp_img")), QVariant(2));
         QCOMPARE(table.fieldIndex(QStringLiteral("Risp_img")), withRandomFlag ? 15 : 14);
 
@@ -464,7 +504,8 @@ private slots:
                 table.fieldByName(QStringLiteral("Doma_rnd"));
                 QFAIL("an absent field was read");
             } catch (const TableError &error) {
-                QVERIFY2(QString::fromStdString(error.what()).contains(QStringLiteral("Doma_rnd")), error.what());
+                QVERIFY2(QString::fromStdString(error.what()).contains(QStringLiteral("Doma_rnd")),
+                         error.what());
             }
         }
         QVERIFY_THROWS_EXCEPTION(TableError, table.blobAt(int(names.size())));
@@ -499,7 +540,8 @@ private slots:
         const quint32 seed = quint32(size) * 31u + quint32(field.size());
         // Two records, so that the value is not simply the first thing in the blob file.
         QByteArray expected;
-        QString source = QStringLiteral("[record]\neser_nr = 1\nList_risp:\n  | %1\n").arg(noiseText(500, seed + 1));
+        QString source = QStringLiteral("[record]\neser_nr = 1\nList_risp:\n  | %1\n")
+                             .arg(noiseText(500, seed + 1));
         source += QStringLiteral("[record]\neser_nr = 2\n");
         if (picture) {
             expected = bmp(size, seed);
@@ -544,25 +586,30 @@ private slots:
                 (void)source2->value(1, position);
                 QFAIL("a blob was read without its blob file");
             } catch (const TableError &error) {
-                QVERIFY2(QString::fromStdString(error.what()).contains(QDir::toNativeSeparators(mbPath)), error.what());
+                QVERIFY2(
+                    QString::fromStdString(error.what()).contains(QDir::toNativeSeparators(mbPath)),
+                    error.what());
             }
         }
     }
 
     void richTextIsStoredAsRtf()
     {
-        const QString db = build(QStringLiteral("[record]\nTit_doma:\n  | Scrivi «città» {a} \\b\n  |\n  | fine\n"
-                                                "Risp_img2 = una riga\n"),
-                                 QStringLiteral("RTF.DB"));
+        const QString db =
+            build(QStringLiteral("[record]\nTit_doma:\n  | Scrivi «città» {a} \\b\n  |\n  | fine\n"
+                                 "Risp_img2 = una riga\n"),
+                  QStringLiteral("RTF.DB"));
         QVERIFY(!db.isEmpty());
         Table table;
         table.setTableName(db);
         table.open();
-        const QByteArray head = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
-                                "\\viewkind4\\uc1\\pard\\f0\\fs20 ";
+        const QByteArray head =
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
+            "\\viewkind4\\uc1\\pard\\f0\\fs20 ";
         QCOMPARE(table.fieldByName(QStringLiteral("Tit_doma")).toByteArray(),
                  head + "Scrivi \\'abcitt\\'e0\\'bb \\{a\\} \\\\b\\par\r\n\\par\r\nfine\\par\r\n}");
-        QCOMPARE(table.fieldByName(QStringLiteral("Risp_img2")).toByteArray(), head + "una riga\\par\r\n}");
+        QCOMPARE(table.fieldByName(QStringLiteral("Risp_img2")).toByteArray(),
+                 head + "una riga\\par\r\n}");
     }
 
     void graphicHeader_data()
@@ -601,7 +648,9 @@ private slots:
         Table table;
         table.setTableName(db);
         QList<int> seen;
-        table.AfterScroll = [&] { seen.append(table.fieldByName(QStringLiteral("eser_nr")).toInt()); };
+        table.AfterScroll = [&] {
+            seen.append(table.fieldByName(QStringLiteral("eser_nr")).toInt());
+        };
 
         table.open();
         QCOMPARE(seen, QList<int>{1});
@@ -683,7 +732,8 @@ private slots:
         Table table;
         table.setOpener([&](const QString &name) {
             asked = name;
-            const QByteArray db = handMadeTable({{"Lezione", {0x03, 2}}}, {QByteArray("\x80\x05", 2)});
+            const QByteArray db =
+                handMadeTable({{"Lezione", {0x03, 2}}}, {QByteArray("\x80\x05", 2)});
             return openParadoxTableData(db, std::nullopt, name, QString());
         });
         table.setTableName(QStringLiteral("/nowhere/ESER_1.DB"));
@@ -696,14 +746,31 @@ private slots:
     {
         // Number: sign bit flipped, negative values stored inverted; alpha NUL padded.
         const QList<QPair<QByteArray, QPair<int, int>>> fields = {
-            {"Numero", {0x06, 8}}, {"Testo", {0x01, 6}}, {"Breve", {0x03, 2}}, {"Lungo", {0x04, 4}},
-            {"Auto", {0x16, 4}},   {"Vero", {0x09, 1}}};
+            {"Numero", {0x06, 8}}, {"Testo", {0x01, 6}}, {"Breve", {0x03, 2}},
+            {"Lungo", {0x04, 4}},  {"Auto", {0x16, 4}},  {"Vero", {0x09, 1}}};
         const QList<QByteArray> records = {
-            QByteArray("\xBF\xF8\0\0\0\0\0\0" "ab\xE0\0\0\0" "\x80\x03" "\x80\0\x01\0" "\x80\0\0\x01" "\x81", 25),
-            QByteArray("\x3F\xFD\xFF\xFF\xFF\xFF\xFF\xFF" "abcdef" "\x7F\xFF" "\x7F\xFF\xFF\xFF" "\x80\0\0\x02" "\x80",
+            QByteArray("\xBF\xF8\0\0\0\0\0\0"
+                       "ab\xE0\0\0\0"
+                       "\x80\x03"
+                       "\x80\0\x01\0"
+                       "\x80\0\0\x01"
+                       "\x81",
+                       25),
+            QByteArray("\x3F\xFD\xFF\xFF\xFF\xFF\xFF\xFF"
+                       "abcdef"
+                       "\x7F\xFF"
+                       "\x7F\xFF\xFF\xFF"
+                       "\x80\0\0\x02"
+                       "\x80",
                        25),
             QByteArray(25, '\0'),
-            QByteArray("\x80\0\0\0\0\0\0\0" "\0\0\0\0\0\0" "\x80\0" "\x80\0\0\0" "\0\0\0\0" "\0", 25),
+            QByteArray("\x80\0\0\0\0\0\0\0"
+                       "\0\0\0\0\0\0"
+                       "\x80\0"
+                       "\x80\0\0\0"
+                       "\0\0\0\0"
+                       "\0",
+                       25),
         };
         const auto source = openParadoxTableData(handMadeTable(fields, records), std::nullopt,
                                                  QStringLiteral("MANO.DB"), QString());
@@ -738,8 +805,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(TableError, source->value(0, 6));
         QVERIFY_THROWS_EXCEPTION(TableError, source->value(-1, 0));
 
-        const auto empty = openParadoxTableData(handMadeTable(fields, {}), std::nullopt, QStringLiteral("VUOTA.DB"),
-                                                QString());
+        const auto empty = openParadoxTableData(handMadeTable(fields, {}), std::nullopt,
+                                                QStringLiteral("VUOTA.DB"), QString());
         QCOMPARE(empty->recordCount(), 0);
     }
 
@@ -865,7 +932,8 @@ private slots:
                     readEverything(*source);
                 } catch (const TableError &error) {
                     ++refused;
-                    QVERIFY2(QString::fromStdString(error.what()).contains(QStringLiteral("FLIP.")), error.what());
+                    QVERIFY2(QString::fromStdString(error.what()).contains(QStringLiteral("FLIP.")),
+                             error.what());
                 }
             }
         }
@@ -943,7 +1011,8 @@ private slots:
             const int number = table.fieldByName(QStringLiteral("eser_nr")).toInt();
             const int i = number - 1;
             if (i % 5 == 0)
-                QCOMPARE(table.fieldByName(QStringLiteral("List_doma")), QVariant(cp1252(noiseText(20, quint32(i)))));
+                QCOMPARE(table.fieldByName(QStringLiteral("List_doma")),
+                         QVariant(cp1252(noiseText(20, quint32(i)))));
             for (const char *field : {"List_doma", "Doma_img", "Tit_doma"}) {
                 try {
                     (void)table.fieldByName(QLatin1String(field));
@@ -978,7 +1047,8 @@ private slots:
                     try {
                         QCOMPARE(source->rawBlob(r, f), expected[k]);
                     } catch (const TableError &error) {
-                        QVERIFY2(QString::fromStdString(error.what()).contains(mbPath), error.what());
+                        QVERIFY2(QString::fromStdString(error.what()).contains(mbPath),
+                                 error.what());
                     }
                 }
             }

@@ -12,24 +12,15 @@
 namespace {
 
 const Column kColumns[] = {
-    {"Lezione", ColumnKind::ShortInt, 2},
-    {"Cat_eser", ColumnKind::ShortInt, 2},
-    {"T_eser", ColumnKind::ShortInt, 2},
-    {"eser_nr", ColumnKind::LongInt, 4},
-    {"Tit_doma", ColumnKind::RichText, 40},
-    {"Doma_rch", ColumnKind::RichText, 40},
-    {"Risp_rch", ColumnKind::RichText, 40},
-    {"Tfont", ColumnKind::Alpha, 20},
-    {"Doma_img", ColumnKind::Graphic, 40},
-    {"Img1", ColumnKind::Graphic, 40},
-    {"Img2", ColumnKind::Graphic, 40},
-    {"Img3", ColumnKind::Graphic, 40},
-    {"List_doma", ColumnKind::Memo, 40},
-    {"List_risp", ColumnKind::Memo, 40},
-    {"Doma_rnd", ColumnKind::Logical, 1},
-    {"Risp_img", ColumnKind::ShortInt, 2},
-    {"Risp_img1", ColumnKind::RichText, 40},
-    {"Risp_img2", ColumnKind::RichText, 40},
+    {"Lezione", ColumnKind::ShortInt, 2},    {"Cat_eser", ColumnKind::ShortInt, 2},
+    {"T_eser", ColumnKind::ShortInt, 2},     {"eser_nr", ColumnKind::LongInt, 4},
+    {"Tit_doma", ColumnKind::RichText, 40},  {"Doma_rch", ColumnKind::RichText, 40},
+    {"Risp_rch", ColumnKind::RichText, 40},  {"Tfont", ColumnKind::Alpha, 20},
+    {"Doma_img", ColumnKind::Graphic, 40},   {"Img1", ColumnKind::Graphic, 40},
+    {"Img2", ColumnKind::Graphic, 40},       {"Img3", ColumnKind::Graphic, 40},
+    {"List_doma", ColumnKind::Memo, 40},     {"List_risp", ColumnKind::Memo, 40},
+    {"Doma_rnd", ColumnKind::Logical, 1},    {"Risp_img", ColumnKind::ShortInt, 2},
+    {"Risp_img1", ColumnKind::RichText, 40}, {"Risp_img2", ColumnKind::RichText, 40},
     {"Risp_img3", ColumnKind::RichText, 40},
 };
 
@@ -44,7 +35,10 @@ struct TextLine
 class Parser
 {
 public:
-    Parser(const QString &fileName, const QString &baseDir) : m_fileName(fileName), m_baseDir(baseDir) {}
+    Parser(const QString &fileName, const QString &baseDir)
+        : m_fileName(fileName), m_baseDir(baseDir)
+    {
+    }
 
     CourseSource parse(const QByteArray &text)
     {
@@ -83,9 +77,11 @@ public:
                 continue;
             if (trimmed.startsWith(u'!')) {
                 const QStringList words = trimmed.mid(1).split(u' ', Qt::SkipEmptyParts);
-                if (words.size() != 2 || words[0].compare(QLatin1String("without"), Qt::CaseInsensitive) != 0
+                if (words.size() != 2
+                    || words[0].compare(QLatin1String("without"), Qt::CaseInsensitive) != 0
                     || words[1].compare(QLatin1String(kRandomFlag), Qt::CaseInsensitive) != 0)
-                    fail(QStringLiteral("direttiva sconosciuta (è ammessa solo \"!without Doma_rnd\")"));
+                    fail(QStringLiteral(
+                        "direttiva sconosciuta (è ammessa solo \"!without Doma_rnd\")"));
                 if (!m_source.records.isEmpty())
                     fail(QStringLiteral("\"!without\" va scritto prima del primo record"));
                 withRandomFlag = false;
@@ -108,7 +104,10 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const QString &message) const { throw CourseError(m_fileName, m_line, message); }
+    [[noreturn]] void fail(const QString &message) const
+    {
+        throw CourseError(m_fileName, m_line, message);
+    }
     [[noreturn]] void failAt(int line, const QString &message) const
     {
         throw CourseError(m_fileName, line, message);
@@ -117,14 +116,16 @@ private:
     void fieldLine(const QString &trimmed, bool withRandomFlag)
     {
         qsizetype end = 0;
-        while (end < trimmed.size() && (trimmed.at(end).isLetterOrNumber() || trimmed.at(end) == u'_'))
+        while (end < trimmed.size()
+               && (trimmed.at(end).isLetterOrNumber() || trimmed.at(end) == u'_'))
             ++end;
         const QString name = trimmed.left(end);
         const QString rest = trimmed.mid(end).trimmed();
         const bool single = rest.startsWith(u'=');
         const bool multi = rest == QLatin1String(":");
         if (name.isEmpty() || (!single && !multi))
-            fail(QStringLiteral("riga non riconosciuta: atteso \"Campo = valore\", \"Campo:\" o \"[record]\""));
+            fail(QStringLiteral(
+                "riga non riconosciuta: atteso \"Campo = valore\", \"Campo:\" o \"[record]\""));
         if (m_source.records.isEmpty())
             fail(QStringLiteral("campo \"%1\" fuori da un record: manca \"[record]\"").arg(name));
 
@@ -133,7 +134,8 @@ private:
             if (name.compare(QLatin1String(m_source.columns[c].name), Qt::CaseInsensitive) == 0)
                 column = c;
         if (column < 0) {
-            if (!withRandomFlag && name.compare(QLatin1String(kRandomFlag), Qt::CaseInsensitive) == 0)
+            if (!withRandomFlag
+                && name.compare(QLatin1String(kRandomFlag), Qt::CaseInsensitive) == 0)
                 fail(QStringLiteral("la tabella è senza Doma_rnd (\"!without Doma_rnd\")"));
             fail(QStringLiteral("campo sconosciuto \"%1\"").arg(name));
         }
@@ -166,9 +168,10 @@ private:
             for (const QChar c : line.text) {
                 const QString one(c);
                 if (fromCp1252(toCp1252(one)) != one)
-                    failAt(line.line, QStringLiteral("il carattere \"%1\" (U+%2) non esiste in Windows-1252")
-                                          .arg(one)
-                                          .arg(c.unicode(), 4, 16, QChar(u'0')));
+                    failAt(line.line,
+                           QStringLiteral("il carattere \"%1\" (U+%2) non esiste in Windows-1252")
+                               .arg(one)
+                               .arg(c.unicode(), 4, 16, QChar(u'0')));
             }
             failAt(line.line, QStringLiteral("testo non rappresentabile in Windows-1252"));
         }
@@ -192,10 +195,11 @@ private:
             // The lowest value of each width is stored as all zero bytes, which means null.
             const qlonglong limit = def.kind == ColumnKind::ShortInt ? 32767 : 2147483647;
             if (!ok || number < -limit || number > limit)
-                failAt(line, QStringLiteral("\"%1\" non è un numero intero valido per %2 (da %3 a %4)")
-                                 .arg(text, QLatin1String(def.name))
-                                 .arg(-limit)
-                                 .arg(limit));
+                failAt(line,
+                       QStringLiteral("\"%1\" non è un numero intero valido per %2 (da %3 a %4)")
+                           .arg(text, QLatin1String(def.name))
+                           .arg(-limit)
+                           .arg(limit));
             value.present = true;
             value.number = int(number);
             return;
@@ -223,7 +227,8 @@ private:
             const QString path = QDir(m_baseDir).filePath(text);
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly))
-                failAt(line, QStringLiteral("immagine \"%1\" non leggibile: %2").arg(path, file.errorString()));
+                failAt(line, QStringLiteral("immagine \"%1\" non leggibile: %2")
+                                 .arg(path, file.errorString()));
             value.bytes = file.readAll();
             value.present = !value.bytes.isEmpty();
             return;
@@ -235,7 +240,8 @@ private:
                 encoded.append(encode(textLine));
             if (encoded.isEmpty())
                 return;
-            value.bytes = def.kind == ColumnKind::RichText ? richTextFromLines(encoded) : encoded.join("\r\n");
+            value.bytes = def.kind == ColumnKind::RichText ? richTextFromLines(encoded)
+                                                           : encoded.join("\r\n");
             value.present = !value.bytes.isEmpty();
             return;
         }
@@ -266,8 +272,9 @@ QList<Column> courseColumns(bool withRandomFlag)
 QByteArray richTextFromLines(const QList<QByteArray> &lines)
 {
     static const char hex[] = "0123456789abcdef";
-    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
-                     "\\viewkind4\\uc1\\pard\\f0\\fs20 ";
+    QByteArray rtf =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
+        "\\viewkind4\\uc1\\pard\\f0\\fs20 ";
     for (const QByteArray &line : lines) {
         for (const char c : line) {
             const auto byte = static_cast<unsigned char>(c);
@@ -290,7 +297,8 @@ QByteArray richTextFromLines(const QList<QByteArray> &lines)
     return rtf;
 }
 
-CourseSource parseCourseSource(const QByteArray &text, const QString &fileName, const QString &baseDir)
+CourseSource parseCourseSource(const QByteArray &text, const QString &fileName,
+                               const QString &baseDir)
 {
     return Parser(fileName, baseDir).parse(text);
 }

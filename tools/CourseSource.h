@@ -8,7 +8,16 @@
 
 // The course source text (docs/course-format.md) read into the values of an exercise table.
 
-enum class ColumnKind { ShortInt, LongInt, Alpha, Logical, RichText, Memo, Graphic };
+enum class ColumnKind
+{
+    ShortInt,
+    LongInt,
+    Alpha,
+    Logical,
+    RichText,
+    Memo,
+    Graphic
+};
 
 struct Column
 {
@@ -43,13 +52,15 @@ class CourseError : public std::runtime_error
 {
 public:
     CourseError(const QString &file, int line, const QString &message)
-        : std::runtime_error(QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message).toStdString())
+        : std::runtime_error(
+            QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message).toStdString())
     {
     }
 };
 
 // Reads a source text; picture paths are taken relative to `baseDir`. Throws CourseError.
-CourseSource parseCourseSource(const QByteArray &text, const QString &fileName, const QString &baseDir);
+CourseSource parseCourseSource(const QByteArray &text, const QString &fileName,
+                               const QString &baseDir);
 
 // Lines of cp1252 text as a RichEdit control saves them.
 QByteArray richTextFromLines(const QList<QByteArray> &lines);

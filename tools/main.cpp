@@ -27,13 +27,20 @@ void collectError(pxdoc_t *, int, const char *message, void *data)
 char pxType(ColumnKind kind)
 {
     switch (kind) {
-    case ColumnKind::ShortInt: return pxfShort;
-    case ColumnKind::LongInt: return pxfLong;
-    case ColumnKind::Alpha: return pxfAlpha;
-    case ColumnKind::Logical: return pxfLogical;
-    case ColumnKind::RichText: return pxfFmtMemoBLOb;
-    case ColumnKind::Memo: return pxfMemoBLOb;
-    case ColumnKind::Graphic: return pxfGraphic;
+    case ColumnKind::ShortInt:
+        return pxfShort;
+    case ColumnKind::LongInt:
+        return pxfLong;
+    case ColumnKind::Alpha:
+        return pxfAlpha;
+    case ColumnKind::Logical:
+        return pxfLogical;
+    case ColumnKind::RichText:
+        return pxfFmtMemoBLOb;
+    case ColumnKind::Memo:
+        return pxfMemoBLOb;
+    case ColumnKind::Graphic:
+        return pxfGraphic;
     }
     return pxfAlpha;
 }
@@ -43,7 +50,8 @@ QString blobPathFor(const QString &dbPath)
     const QFileInfo info(dbPath);
     const QString suffix = info.suffix();
     const bool lower = !suffix.isEmpty() && suffix.at(suffix.size() - 1).isLower();
-    return info.dir().filePath(info.completeBaseName() + (lower ? QStringLiteral(".mb") : QStringLiteral(".MB")));
+    return info.dir().filePath(info.completeBaseName()
+                               + (lower ? QStringLiteral(".mb") : QStringLiteral(".MB")));
 }
 
 // A blob file left from an earlier run under another letter case would be found by the
@@ -54,7 +62,8 @@ void removeOldBlobFiles(const QString &dbPath)
     const QString wanted = info.completeBaseName() + QStringLiteral(".mb");
     const QDir dir = info.dir();
     for (const QString &entry : dir.entryList(QDir::Files | QDir::Hidden))
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0 && entry.startsWith(info.completeBaseName()))
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0
+            && entry.startsWith(info.completeBaseName()))
             QFile::remove(dir.filePath(entry));
 }
 
@@ -153,12 +162,16 @@ QString writeTable(const CourseSource &source, const QString &dbPath, const QStr
             case ColumnKind::Memo:
             case ColumnKind::Graphic:
                 if (PX_put_data_blob(doc, field, column.size, bytes.data(), int(bytes.size())) < 0)
-                    return QStringLiteral("record della riga %1: %2").arg(course.line).arg(px.lastMessage());
+                    return QStringLiteral("record della riga %1: %2")
+                        .arg(course.line)
+                        .arg(px.lastMessage());
                 break;
             }
         }
         if (PX_put_record(doc, record.data()) < 0)
-            return QStringLiteral("record della riga %1: %2").arg(course.line).arg(px.lastMessage());
+            return QStringLiteral("record della riga %1: %2")
+                .arg(course.line)
+                .arg(px.lastMessage());
     }
     px.close();
     return {};
@@ -179,12 +192,14 @@ int main(int argc, char *argv[])
 
     QFile sourceFile(sourcePath);
     if (!sourceFile.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(sourcePath), qPrintable(sourceFile.errorString()));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(sourcePath),
+                     qPrintable(sourceFile.errorString()));
         return 1;
     }
     CourseSource source;
     try {
-        source = parseCourseSource(sourceFile.readAll(), sourcePath, QFileInfo(sourcePath).absolutePath());
+        source = parseCourseSource(sourceFile.readAll(), sourcePath,
+                                   QFileInfo(sourcePath).absolutePath());
     } catch (const CourseError &error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

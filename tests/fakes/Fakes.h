@@ -20,7 +20,10 @@ public:
     void goBack() override { ++backCalls; }
     void focusDocument() override { ++focusCalls; }
     void showFindBox() override { ++findCalls; }
-    QString currentUrl() const override { return navigations.isEmpty() ? QString() : navigations.last(); }
+    QString currentUrl() const override
+    {
+        return navigations.isEmpty() ? QString() : navigations.last();
+    }
 
     // Runs the before-navigation handler as the browser would; returns whether it cancelled.
     bool fireNavigation(const QString &url);
@@ -50,9 +53,9 @@ public:
     void finish();
     void sendNotify();
 
-    QStringList commands; // "open <file>", "play <file>", "stop"
+    QStringList commands;           // "open <file>", "play <file>", "stop"
     QStringList *journal = nullptr; // the same, of every player, kept after the player goes
-    QStringList played;   // files played
+    QStringList played;             // files played
     Mode currentMode = Mode::NotReady;
     bool failOpen = false;
     QWidget *display = nullptr;
@@ -97,7 +100,7 @@ class FakeMessageBoxes : public MessageBoxes
 public:
     void showMessage(const QString &text) override;
     void information(const QString &caption, const QString &text) override;
-    QStringList shown;    // texts of plain boxes
+    QStringList shown; // texts of plain boxes
     QList<QPair<QString, QString>> informations;
     std::function<void()> onShow; // runs while "the box is open"
 };
@@ -123,7 +126,7 @@ struct FakePlatform
     FakeKeyboard *keyboard;
     FakeMessageBoxes *messages;
     FakeRandom *random;
-    QList<FakeHtmlView *> views;     // every view made, in order
+    QList<FakeHtmlView *> views;      // every view made, in order
     QList<FakeMediaPlayer *> players; // every player made, in order (they may be gone)
     QStringList playerJournal;        // what every player was asked, in order
 };

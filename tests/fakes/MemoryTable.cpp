@@ -10,9 +10,9 @@ MemoryTable::MemoryTable(const QStringList &fieldNames)
 
 QStringList MemoryTable::exerciseFields(bool withDomaRnd)
 {
-    QStringList names = {"Lezione",  "Cat_eser", "T_eser",    "eser_nr",   "Tit_doma",
-                         "Doma_rch", "Risp_rch", "Tfont",     "Doma_img",  "Img1",
-                         "Img2",     "Img3",     "List_doma", "List_risp", "Doma_rnd",
+    QStringList names = {"Lezione",  "Cat_eser",  "T_eser",    "eser_nr",   "Tit_doma",
+                         "Doma_rch", "Risp_rch",  "Tfont",     "Doma_img",  "Img1",
+                         "Img2",     "Img3",      "List_doma", "List_risp", "Doma_rnd",
                          "Risp_img", "Risp_img1", "Risp_img2", "Risp_img3"};
     if (!withDomaRnd)
         names.removeAll("Doma_rnd");
