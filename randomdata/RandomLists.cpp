@@ -4,6 +4,8 @@
 
 RandomDataLists *Formex00dc = nullptr;
 RandomDataLists *Formex01dc = nullptr;
+RandomDataLists *Formex10dc = nullptr;
+RandomDataLists *Formex11dc = nullptr;
 
 void RandomDataLists::LoadQuestions(const QByteArray &stream)
 {

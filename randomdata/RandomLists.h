@@ -18,6 +18,8 @@ public:
     QList<QByteArray> Answers;
 };
 
-// The lists of the alphabet types 0 and 1.
+// The lists of the alphabet types 0 and 1 and of the mathematics types 100 and 101.
 extern RandomDataLists *Formex00dc;
 extern RandomDataLists *Formex01dc;
+extern RandomDataLists *Formex10dc;
+extern RandomDataLists *Formex11dc;
