@@ -3,34 +3,77 @@
 #include "app/Runner.h"
 #include "app/Seleser_Unit1.h"
 #include "exercises/htmlex00.h"
+#include "exercises/htmlex01.h"
+#include "exercises/htmlex02.h"
+#include "exercises/htmlex10.h"
+#include "exercises/htmlex11.h"
+#include "exercises/htmlex12.h"
+#include "exercises/htmlex13.h"
+#include "exercises/htmlex14.h"
+#include "exercises/htmlex20.h"
+#include "exercises/htmlex21.h"
 #include "randomdata/RandomLists.h"
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
 
+namespace {
+
+// Creates a window into its global and, for an exercise window, enters it in the runner's
+// dispatch table under its course and type code.
+template <class Window> void create(Window *&global)
+{
+    global = new Window;
+}
+
+template <class Window> void createExercise(Window *&global, int course, int type)
+{
+    create(global);
+    AddExerciseWindow(course, type, global);
+}
+
+template <class Window> void destroy(Window *&global)
+{
+    delete global;
+    global = nullptr;
+}
+
+} // namespace
+
 void CreateRemainingWindows()
 {
-    SeleserDlg = new TSeleserDlg;
-    Fhtmlex00 = new TFhtmlex00;
-    AddExerciseWindow(1, 0, Fhtmlex00);
-    Formex01dc = new RandomDataLists;
-    Formex00dc = new RandomDataLists;
-    tblbraille = new Ttblbraille;
-    Fresult = new TFresult;
+    create(SeleserDlg);
+    createExercise(Fhtmlex02, 1, 2);
+    createExercise(Fhtmlex01, 1, 1);
+    createExercise(Fhtmlex00, 1, 0);
+    // TFormex01dc
+    // TFormex00dc
+    create(tblbraille);
+    create(Fresult);
+    createExercise(Fhtmlex14, 2, 104);
+    // TFormex11dc
+    createExercise(Fhtmlex10, 2, 100);
+    createExercise(Fhtmlex11, 2, 101);
+    createExercise(Fhtmlex12, 2, 102);
+    createExercise(Fhtmlex13, 2, 103);
+    // TFormex10dc
+    createExercise(Fhtmlex21, 3, 201);
+    createExercise(Fhtmlex20, 3, 200);
 }
 
 void DestroyRemainingWindows()
 {
     ClearExerciseWindows();
-    delete Fresult;
-    Fresult = nullptr;
-    delete tblbraille;
-    tblbraille = nullptr;
-    delete Formex00dc;
-    Formex00dc = nullptr;
-    delete Formex01dc;
-    Formex01dc = nullptr;
-    delete Fhtmlex00;
-    Fhtmlex00 = nullptr;
-    delete SeleserDlg;
-    SeleserDlg = nullptr;
+    destroy(Fhtmlex20);
+    destroy(Fhtmlex21);
+    destroy(Fhtmlex13);
+    destroy(Fhtmlex12);
+    destroy(Fhtmlex11);
+    destroy(Fhtmlex10);
+    destroy(Fhtmlex14);
+    destroy(Fresult);
+    destroy(tblbraille);
+    destroy(Fhtmlex00);
+    destroy(Fhtmlex01);
+    destroy(Fhtmlex02);
+    destroy(SeleserDlg);
 }

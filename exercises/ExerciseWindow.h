@@ -9,8 +9,7 @@ class DataSource;
 class HtmlView;
 class QFrame;
 class QPushButton;
-class QTextEdit;
-class RandomDataLists;
+class QVBoxLayout;
 class Ttblbraille;
 
 // A rich-text box that is never shown: what counts is its text and its lines (the
@@ -52,36 +51,50 @@ struct DBEdit : BoundField
 {
     QByteArray Text() const;
 };
+struct DBImage : BoundField
+{
+    QByteArray Picture() const;
+};
 
-// The first position at which two texts differ, the shorter one differing past its end;
-// -1 when they are equal.
-int firstDifference(const QByteArray &answer, const QByteArray &model);
+// Modal results of an exercise window, read by the runner.
+enum ExerciseResult
+{
+    ResultAnswered = 1, // a right check, or a test exercise failed
+    ResultLeave = 2,    // "&Esci" or the close box: the run ends
+    ResultSkip = 4,     // "A&vanti"
+};
 
-// Whether a typed answer is right for a model answer: both normalised, compared byte for
-// byte; an empty answer is never right.
-bool answerIsRight(const QByteArray &answer, const QByteArray &model);
-
-// What every exercise window shares: the page view, the answer box, the button bar, the
-// hidden boxes loaded from the current record, the check, the help and the modal results
-// (1 answered, 2 leave the run, 4 skip). A type overrides how its page is built.
+// What every exercise window shares: the page view, the button bar, the hidden boxes loaded
+// from the current record, the check with its sounds and counters, the help that comes with
+// the fourth wrong check, test mode, the code table, and the modal results. The window is
+// always maximised; Escape does nothing and the close box leaves the run.
+//
+// The families and types differ through the hooks below. A showing runs FormShow: the focus
+// to FocusWidget(), Table1AfterScroll(), PrepareExercise(), then the help buttons disabled.
 class TExerciseWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TExerciseWindow(const QString &name, QWidget *parent = nullptr);
+    // Which buttons the bar holds: every type has all six but the choice types, whose
+    // "&Aiuto" place stays empty.
+    enum class Bar
+    {
+        AllSix,
+        NoHelp,
+    };
 
-    HtmlView *html1 = nullptr;
-    QTextEdit *RichEdit3 = nullptr; // the answer box
+    TExerciseWindow(const QString &name, const QString &viewName, Bar bar, QWidget *parent);
+
+    HtmlView *html1 = nullptr; // named Html1 in the alphabet types 1 and 2
     QFrame *Panel4 = nullptr;
     QPushButton *Button1 = nullptr;  // &Esci
     QPushButton *Button2 = nullptr;  // &Controlla
     QPushButton *Button13 = nullptr; // A&vanti
-    QPushButton *Button3 = nullptr;  // &Aiuto
+    QPushButton *Button3 = nullptr;  // &Aiuto; none in the choice types
     QPushButton *Button12 = nullptr; // &Risposta
     QPushButton *Button14 = nullptr; // &Tabelle
 
     HiddenRichEdit RichEdit1;    // title
-    HiddenRichEdit RichEdit2;    // question
     HiddenRichEdit RichEdittemp; // model answer
     bool CheckBox2 = false;      // random mode of the current record
     HiddenComboBox ComboBox1;    // random questions
@@ -94,30 +107,62 @@ public:
     bool TestMode = false;
     Ttblbraille *TableWindow = nullptr;
 
-    // The answer box's text as cp1252 bytes, paragraphs separated by CR LF.
-    QByteArray AnswerText() const;
-
+    // Loads the current record: the random lists when the type has a random-data dialog and
+    // the record is in random mode (Doma_rnd, a failed read counting as false), else plain.
+    // Also installed as the table's after-scroll and after-cancel handler.
     void Table1AfterScroll();
-    void LoadPlainRecord();
-    void LoadRandomRecord();
-    void PrepareExercise();
+    // Reads the record's title and question into the hidden boxes (and what else the type
+    // keeps of the record).
+    virtual void LoadPlainRecord() = 0;
+    // The random-mode load of the types that hand their lists to a random-data dialog.
+    // By default the record is loaded plain.
+    virtual void LoadRandomRecord() { LoadPlainRecord(); }
+    // Enables the buttons, makes the exercise ready to answer and builds the page.
+    virtual void PrepareExercise() = 0;
 
     void Button1Click();
     void Button2Click();
-    void Button3Click();
-    void Button12Click();
+    virtual void Button3Click() {}
+    virtual void Button12Click() = 0;
     void Button13Click();
     void Button14Click();
 
 protected:
-    // Writes the exercise page through the composer and shows it.
-    virtual void BuildPage() = 0;
-    // The random-data dialog that receives this type's lists in random mode, if any.
-    virtual RandomDataLists *DataDialog() const { return nullptr; }
+    // The layout, top to bottom: the page view, what the family adds, the button bar.
+    QVBoxLayout *Layout() const { return m_layout; }
+    // Docks a widget of the family between what is there and the button bar.
+    void AddAboveBar(QWidget *widget, int stretch = 0);
+    // The tab order: `first` (when given), then the buttons of the bar from left to right.
+    void ChainTabOrder(QWidget *first);
+
+    // Whether the current answer is right; called by "&Controlla" before the sound.
+    virtual bool AnswerIsRight() = 0;
+    // The control that has the keyboard focus when the window is shown and after each
+    // check; none by default.
+    virtual QWidget *FocusWidget() const { return nullptr; }
+    // Whether the type hands the random lists of its records to a random-data dialog.
+    virtual bool HasDataDialog() const { return false; }
+
+    // Writes the exercise page through the composer and shows it: the title section with
+    // each title line through RewriteTitleLine(), then WriteBody(), then the page's end.
+    void BuildPage();
+    // What follows the title lines on the page; by default nothing, so that the bold
+    // title stays open to the end of the page.
+    virtual void WriteBody() {}
+    // A title line as it goes into the page; unchanged by default.
+    virtual QByteArray RewriteTitleLine(const QByteArray &line) const { return line; }
+
+    // Cat_eser of the current record, read afresh at each use.
+    static int Category();
     // Each line through the composer, followed by a line break.
     static void WriteLines(const QList<QByteArray> &lines);
-    // Shows the page file that the composer has just saved.
-    void ShowPage();
+    // A rich-text field into a hidden box, through ScratchStream.
+    void LoadRich(const DBRichEdit &source, HiddenRichEdit &box);
+    // Doma_rnd of the current record, false when it cannot be read.
+    static bool RandomFlag();
+    // Saves the picture of a bound image box as "$$imgN.bmp" in the temporary folder,
+    // replacing an older one. A picture that cannot be saved does not stop the exercise.
+    static void ExportPicture(const DBImage &image, int number);
     // Plays a sound of the course; a sound that cannot be played is skipped.
     static void PlaySound(const QString &relative);
 
@@ -125,12 +170,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     void FormShow();
     void FormResize();
-    void RichEdit3KeyPress(QChar key);
-    QPushButton *addButton(const QString &name, const QString &caption);
+    QPushButton *addButton(const QString &name, const QString &caption, int left);
+
+    QVBoxLayout *m_layout = nullptr;
 };

@@ -5,21 +5,24 @@
 
 TFhtmlex00 *Fhtmlex00 = nullptr;
 
-TFhtmlex00::TFhtmlex00(QWidget *parent) : TExerciseWindow(QStringLiteral("Fhtmlex00"), parent) {}
+TFhtmlex00::TFhtmlex00(QWidget *parent)
+    : TFhtmlex00(QStringLiteral("Fhtmlex00"), AnswerLook::braille(false), parent)
+{
+}
+
+TFhtmlex00::TFhtmlex00(const QString &name, const AnswerLook &look, QWidget *parent)
+    : TTypedAnswerWindow(name, QStringLiteral("html1"), look, true, parent)
+{
+}
 
 RandomDataLists *TFhtmlex00::DataDialog() const
 {
     return Formex00dc;
 }
 
-void TFhtmlex00::BuildPage()
+void TFhtmlex00::WriteBody()
 {
-    dm->BeginPage();
-    dm->OpenTitle(dm->fieldInt(QStringLiteral("Cat_eser")));
-    WriteLines(RichEdit1.Lines);
     dm->CloseTitle();
-    dm->OpenText(dm->fieldInt(QStringLiteral("Cat_eser")));
+    dm->OpenText(Category());
     WriteLines(RichEdit2.Lines);
-    dm->FinishPage();
-    ShowPage();
 }

@@ -1,16 +1,18 @@
 #pragma once
 
-#include "exercises/ExerciseWindow.h"
+#include "exercises/AnswerWindows.h"
 
 // Type 0: the question in print, the answer typed in braille.
-class TFhtmlex00 : public TExerciseWindow
+class TFhtmlex00 : public TTypedAnswerWindow
 {
     Q_OBJECT
 public:
     explicit TFhtmlex00(QWidget *parent = nullptr);
 
 protected:
-    void BuildPage() override;
+    TFhtmlex00(const QString &name, const AnswerLook &look, QWidget *parent);
+
+    void WriteBody() override;
     RandomDataLists *DataDialog() const override;
 };
 

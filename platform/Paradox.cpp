@@ -174,17 +174,6 @@ QVariant decodeDouble(const std::uint8_t *p)
     return value;
 }
 
-// A BMP that Paradox wrapped: 8 bytes in front of the "BM" signature.
-bool hasGraphicHeader(const QByteArray &data)
-{
-    if (data.size() < 10 || data.startsWith("BM"))
-        return false;
-    if (data.at(8) == 'B' && data.at(9) == 'M')
-        return true;
-    const auto *p = reinterpret_cast<const std::uint8_t *>(data.constData());
-    return le32(p + 4) == std::uint32_t(data.size() - 8);
-}
-
 class ParadoxTable final : public RecordSource
 {
 public:
@@ -464,6 +453,19 @@ private:
 };
 
 } // namespace
+
+// A BMP that Paradox wrapped: 8 bytes in front of the "BM" signature.
+bool hasGraphicHeader(const QByteArray &data)
+{
+    if (data.size() < 10 || data.startsWith("BM"))
+        return false;
+    if (data.at(8) == 'B' && data.at(9) == 'M')
+        return true;
+    const auto *p = reinterpret_cast<const std::uint8_t *>(data.constData());
+    return (std::uint32_t(p[4]) | (std::uint32_t(p[5]) << 8) | (std::uint32_t(p[6]) << 16)
+            | (std::uint32_t(p[7]) << 24))
+           == std::uint32_t(data.size() - 8);
+}
 
 QString paradoxBlobPath(const QString &dbPath)
 {

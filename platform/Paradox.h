@@ -31,3 +31,7 @@ std::unique_ptr<RecordSource> openParadoxTableData(const QByteArray &db,
 // spelled like the table's extension is preferred, then any other letter case.
 // Empty when there is none.
 QString paradoxBlobPath(const QString &dbPath);
+
+// Whether a graphic value begins with the 8-byte header (count, type, size) that Paradox
+// puts in front of the BMP data.
+bool hasGraphicHeader(const QByteArray &data);

@@ -1,0 +1,75 @@
+#include "exercises/ChoiceWindow.h"
+
+#include "data/dm_Unit1.h"
+#include "exercises/ExerciseRules.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QToolButton>
+
+TChoiceWindow::TChoiceWindow(const QString &name, int width, const std::array<int, 3> &lefts,
+                             QWidget *parent)
+    : TExerciseWindow(name, QStringLiteral("html1"), Bar::NoHelp, parent)
+{
+    Panel9 = new QFrame(this);
+    Panel9->setObjectName(QStringLiteral("Panel9"));
+    Panel9->setFixedHeight(50);
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new QToolButton(Panel9);
+        const QString caption = QStringLiteral("RISPOSTA %1").arg(i + 1);
+        button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
+        button->setText(caption);
+        button->setAccessibleName(caption);
+        button->setCheckable(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(lefts[i], 5, width, 40);
+        // A press puts the button down and the others up; pressing the one that is down
+        // leaves it down.
+        connect(button, &QToolButton::clicked, this, [this, i] { Press(i); });
+        m_choices[i] = button;
+    }
+    SpeedButton1 = m_choices[0];
+    SpeedButton2 = m_choices[1];
+    SpeedButton3 = m_choices[2];
+    AddAboveBar(Panel9);
+}
+
+void TChoiceWindow::Press(int choice)
+{
+    for (int i = 0; i < 3; ++i)
+        m_choices[i]->setChecked(i == choice);
+}
+
+int TChoiceWindow::PressedChoice() const
+{
+    for (int i = 0; i < 3; ++i) {
+        if (m_choices[i]->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+int TChoiceWindow::RightChoice()
+{
+    return dm->fieldInt(QStringLiteral("Risp_img"));
+}
+
+void TChoiceWindow::PrepareExercise()
+{
+    for (QPushButton *button : {Button1, Button2, Button12, Button13, Button14})
+        button->setEnabled(true);
+    Press(-1);
+    BuildPage();
+}
+
+bool TChoiceWindow::AnswerIsRight()
+{
+    return choiceIsRight(RightChoice(), PressedChoice());
+}
+
+void TChoiceWindow::Button12Click()
+{
+    const int right = RightChoice();
+    if (right >= 0 && right <= 2)
+        Press(right);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "exercises/ExerciseWindow.h"
+
+#include <array>
+
+class QToolButton;
+
+// The exercise windows in which the learner picks one of three answers (types 103 and 201):
+// the choice bar Panel9 above the button bar holds "RISPOSTA 1" to "RISPOSTA 3", push-and-
+// stay buttons of which at most one is down and none when an exercise starts. They are
+// pressed with the mouse. The record's Risp_img tells the right one (0 to 2); there is no
+// "&Aiuto".
+class TChoiceWindow : public TExerciseWindow
+{
+    Q_OBJECT
+public:
+    QFrame *Panel9 = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QToolButton *SpeedButton2 = nullptr;
+    QToolButton *SpeedButton3 = nullptr;
+    HiddenRichEdit RichEdit2; // question
+
+    // The choice that is down, 0 to 2; -1 when none is.
+    int PressedChoice() const;
+
+    void PrepareExercise() override;
+    void Button12Click() override;
+
+protected:
+    // The choice buttons are `width` pixels wide, with their left edges at `lefts`.
+    TChoiceWindow(const QString &name, int width, const std::array<int, 3> &lefts, QWidget *parent);
+
+    bool AnswerIsRight() override;
+
+private:
+    void Press(int choice); // -1 releases all three
+    static int RightChoice();
+
+    std::array<QToolButton *, 3> m_choices{};
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "exercises/AnswerWindows.h"
+
+// Type 1: the question in braille, the answer typed in print.
+class TFhtmlex01 : public TTypedAnswerWindow
+{
+    Q_OBJECT
+public:
+    explicit TFhtmlex01(QWidget *parent = nullptr);
+
+protected:
+    TFhtmlex01(const QString &name, const QString &viewName, QWidget *parent);
+
+    void WriteBody() override;
+    RandomDataLists *DataDialog() const override;
+};
+
+extern TFhtmlex01 *Fhtmlex01;

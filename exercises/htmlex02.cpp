@@ -1,0 +1,13 @@
+#include "exercises/htmlex02.h"
+
+TFhtmlex02 *Fhtmlex02 = nullptr;
+
+TFhtmlex02::TFhtmlex02(QWidget *parent)
+    : TFhtmlex02(QStringLiteral("Fhtmlex02"), QStringLiteral("Html1"), parent)
+{
+}
+
+TFhtmlex02::TFhtmlex02(const QString &name, const QString &viewName, QWidget *parent)
+    : TWorkBoxWindow(name, viewName, parent)
+{
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "exercises/AnswerWindows.h"
+
+// Type 2: the page shows the title only; the learner edits the braille question in the work
+// box until it matches the model answer.
+class TFhtmlex02 : public TWorkBoxWindow
+{
+    Q_OBJECT
+public:
+    explicit TFhtmlex02(QWidget *parent = nullptr);
+
+protected:
+    TFhtmlex02(const QString &name, const QString &viewName, QWidget *parent);
+};
+
+extern TFhtmlex02 *Fhtmlex02;

@@ -1,0 +1,15 @@
+#include "exercises/htmlex10.h"
+
+#include "randomdata/RandomLists.h"
+
+TFhtmlex10 *Fhtmlex10 = nullptr;
+
+TFhtmlex10::TFhtmlex10(QWidget *parent)
+    : TFhtmlex00(QStringLiteral("Fhtmlex10"), AnswerLook::braille(true), parent)
+{
+}
+
+RandomDataLists *TFhtmlex10::DataDialog() const
+{
+    return Formex10dc;
+}

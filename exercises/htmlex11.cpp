@@ -1,0 +1,15 @@
+#include "exercises/htmlex11.h"
+
+#include "randomdata/RandomLists.h"
+
+TFhtmlex11 *Fhtmlex11 = nullptr;
+
+TFhtmlex11::TFhtmlex11(QWidget *parent)
+    : TFhtmlex01(QStringLiteral("Fhtmlex11"), QStringLiteral("html1"), parent)
+{
+}
+
+RandomDataLists *TFhtmlex11::DataDialog() const
+{
+    return Formex11dc;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "exercises/ExerciseRules.h"
+#include "exercises/htmlex01.h"
+
+// Type 101: type 1 of the mathematics course, with braille runs in the title lines.
+class TFhtmlex11 : public TFhtmlex01
+{
+    Q_OBJECT
+public:
+    explicit TFhtmlex11(QWidget *parent = nullptr);
+
+protected:
+    RandomDataLists *DataDialog() const override;
+    QByteArray RewriteTitleLine(const QByteArray &line) const override
+    {
+        return RewriteBrailleRun(line, Category());
+    }
+};
+
+extern TFhtmlex11 *Fhtmlex11;

@@ -1,0 +1,9 @@
+#include "exercises/htmlex12.h"
+
+TFhtmlex12 *Fhtmlex12 = nullptr;
+
+TFhtmlex12::TFhtmlex12(QWidget *parent)
+    : TFhtmlex02(QStringLiteral("Fhtmlex12"), QStringLiteral("html1"), parent)
+{
+    WatchKeys(RichEdit2);
+}

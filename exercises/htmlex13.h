@@ -1,0 +1,25 @@
+#pragma once
+
+#include "exercises/ChoiceWindow.h"
+#include "exercises/ExerciseRules.h"
+
+// Type 103: the question in braille and three pictures; the learner picks the right one.
+class TFhtmlex13 : public TChoiceWindow
+{
+    Q_OBJECT
+public:
+    explicit TFhtmlex13(QWidget *parent = nullptr);
+
+    DBImage DBImage1, DBImage2, DBImage3; // Img1 to Img3
+
+    void LoadPlainRecord() override;
+
+protected:
+    void WriteBody() override;
+    QByteArray RewriteTitleLine(const QByteArray &line) const override
+    {
+        return RewriteBrailleRun(line, Category());
+    }
+};
+
+extern TFhtmlex13 *Fhtmlex13;

@@ -1,0 +1,22 @@
+#include "exercises/htmlex20.h"
+
+#include "data/dm_Unit1.h"
+#include "exercises/ExerciseRules.h"
+
+TFhtmlex20 *Fhtmlex20 = nullptr;
+
+TFhtmlex20::TFhtmlex20(QWidget *parent)
+    : TTypedAnswerWindow(QStringLiteral("Fhtmlex20"), QStringLiteral("html1"),
+                         AnswerLook::braille(true), false, parent)
+{
+}
+
+void TFhtmlex20::WriteBody()
+{
+    dm->CloseTitle();
+    dm->OpenMusic(Category());
+    for (const QByteArray &line : RichEdit2.Lines) {
+        dm->WriteText(RewriteMusicPairs(line));
+        dm->WriteText("<br>");
+    }
+}

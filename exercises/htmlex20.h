@@ -1,0 +1,16 @@
+#pragma once
+
+#include "exercises/AnswerWindows.h"
+
+// Type 200: the question in the music font, the answer typed in braille.
+class TFhtmlex20 : public TTypedAnswerWindow
+{
+    Q_OBJECT
+public:
+    explicit TFhtmlex20(QWidget *parent = nullptr);
+
+protected:
+    void WriteBody() override;
+};
+
+extern TFhtmlex20 *Fhtmlex20;

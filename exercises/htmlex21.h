@@ -1,0 +1,22 @@
+#pragma once
+
+#include "exercises/ChoiceWindow.h"
+
+// Type 201: the question in braille and three candidates in the music font; the learner
+// picks the right one. RichEdit3 to RichEdit5 hold the candidates.
+class TFhtmlex21 : public TChoiceWindow
+{
+    Q_OBJECT
+public:
+    explicit TFhtmlex21(QWidget *parent = nullptr);
+
+    HiddenRichEdit RichEdit3, RichEdit4, RichEdit5;
+    DBRichEdit DBRichEdit4, DBRichEdit5; // DBRichEdit3 holds Risp_img1 here
+
+    void LoadPlainRecord() override;
+
+protected:
+    void WriteBody() override;
+};
+
+extern TFhtmlex21 *Fhtmlex21;
