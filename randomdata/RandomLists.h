@@ -1,25 +1,14 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include "randomdata/RandomDataLists.h"
+#include "randomdata/ex00datcas_Unit1.h"
+#include "randomdata/ex01datcas_Unit1.h"
+#include "randomdata/ex10datcas_Unit1.h"
+#include "randomdata/ex11datcas_Unit1.h"
 
-// The question and answer lists that an exercise window in random mode hands to the
-// random-data dialog of its type: item k of one list belongs to item k of the other.
-class RandomDataLists
-{
-public:
-    virtual ~RandomDataLists() = default;
-
-    // Replace the items by the lines of a stream, one item a line.
-    virtual void LoadQuestions(const QByteArray &stream);
-    virtual void LoadAnswers(const QByteArray &stream);
-
-    QList<QByteArray> Questions;
-    QList<QByteArray> Answers;
-};
-
-// The lists of the alphabet types 0 and 1 and of the mathematics types 100 and 101.
-extern RandomDataLists *Formex00dc;
-extern RandomDataLists *Formex01dc;
-extern RandomDataLists *Formex10dc;
-extern RandomDataLists *Formex11dc;
+// The random-data dialogs of the alphabet types 0 and 1 and of the mathematics types 100 and
+// 101, made hidden at start-up; the exercise windows of those types fill their lists.
+extern TFormex00dc *Formex00dc;
+extern TFormex01dc *Formex01dc;
+extern TFormex10dc *Formex10dc;
+extern TFormex11dc *Formex11dc;

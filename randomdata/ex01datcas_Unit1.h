@@ -1,0 +1,11 @@
+#pragma once
+
+#include "randomdata/DataDialog.h"
+
+// The random lists of exercise type 1: questions in braille, answers in print.
+class TFormex01dc : public TRandomDataDialog
+{
+    Q_OBJECT
+public:
+    explicit TFormex01dc(QWidget *parent = nullptr);
+};

@@ -1,0 +1,6 @@
+#include "randomdata/ex10datcas_Unit1.h"
+
+TFormex10dc::TFormex10dc(QWidget *parent)
+    : TArithmeticDataDialog(QStringLiteral("Formex10dc"), BrailleBox::Answer, parent)
+{
+}
