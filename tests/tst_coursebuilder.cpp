@@ -222,6 +222,41 @@ private slots:
         QCOMPARE(rebuilt->value(0, 12), QVariant(QByteArray(3000, 'y')));
     }
 
+    // Blob files are whole 4,096-byte blocks, as Paradox lays them out; a file cut inside its
+    // last block (as older builds wrote them) is still read while every blob lies inside it.
+    void blobFileOfWholeBlocks()
+    {
+        QByteArray source = "[record]\nList_doma:\n  | " + QByteArray(9000, 'a') + "\n";
+        source += "[record]\nList_risp:\n  | " + QByteArray(300, 'b') + "\n";
+        QVERIFY(buildAndOpen(source, QStringLiteral("BLOCCHI.DB")));
+        const QString mbPath = path(QStringLiteral("BLOCCHI.MB"));
+        QByteArray mb = readAll(mbPath);
+        QVERIFY(mb.size() > 9000);
+        QCOMPARE(mb.size() % 4096, 0);
+
+        // Cut the padding off: the last blob still lies inside the file.
+        int end = mb.size();
+        while (end > 0 && mb.at(end - 1) == '\0')
+            --end;
+        QVERIFY(end < mb.size());
+        QVERIFY(writeAll(mbPath, mb.left(end)));
+        auto cut = openParadoxTable(path(QStringLiteral("BLOCCHI.DB")));
+        QCOMPARE(cut->value(0, 12), QVariant(QByteArray(9000, 'a')));
+        QCOMPARE(cut->value(1, 13), QVariant(QByteArray(300, 'b')));
+
+        // Cut into the data of the last blob: it is reported, not read past the end.
+        QVERIFY(writeAll(mbPath, mb.left(end - 100)));
+        auto damaged = openParadoxTable(path(QStringLiteral("BLOCCHI.DB")));
+        bool reported = false;
+        try {
+            damaged->value(0, 12);
+            damaged->value(1, 13);
+        } catch (const TableError &) {
+            reported = true;
+        }
+        QVERIFY(reported);
+    }
+
     void lowerCaseOutputName()
     {
         const auto source = buildAndOpen("[record]\nList_risp:\n  | " + QByteArray(400, 'z') + "\n",

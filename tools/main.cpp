@@ -67,6 +67,26 @@ void removeOldBlobFiles(const QString &dbPath)
             QFile::remove(dir.filePath(entry));
 }
 
+// Paradox lays a blob file out in whole blocks of 4,096 bytes; pxlib stops writing a block
+// that holds one large blob right after its data, so the last block is filled up here.
+constexpr qint64 kBlobBlockSize = 4096;
+
+QString padBlobFile(const QString &mbPath)
+{
+    QFile mb(mbPath);
+    if (!mb.exists())
+        return {};
+    if (!mb.open(QIODevice::ReadWrite))
+        return mb.errorString();
+    const qint64 size = mb.size();
+    const qint64 rest = size % kBlobBlockSize;
+    if (rest == 0)
+        return {};
+    if (!mb.seek(size) || mb.write(QByteArray(kBlobBlockSize - rest, '\0')) != kBlobBlockSize - rest)
+        return mb.errorString();
+    return {};
+}
+
 class PxDocument
 {
 public:
@@ -174,6 +194,9 @@ QString writeTable(const CourseSource &source, const QString &dbPath, const QStr
                 .arg(px.lastMessage());
     }
     px.close();
+    const QString padding = padBlobFile(mbPath);
+    if (!padding.isEmpty())
+        return QStringLiteral("%1: %2").arg(mbPath, padding);
     return {};
 }
 

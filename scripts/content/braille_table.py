@@ -1,93 +1,52 @@
 """Character-to-cell table of the Sentiero dei Punti braille fonts.
 
-One character gives one cell (the fonts draw a character as a single glyph).
-A cell is written as its dot numbers, e.g. "1245" for g; "" is the empty cell.
-The same table feeds the font generator, the code table page and the
-documentation (docs/braille-fonts.md), so they cannot disagree.
-
-Sources and choices are described next to each group; see also the docs.
+The table itself is the course's file course/braille6.txt (one character a
+line: Windows-1252 byte, cells, character); this module reads it.  The fonts,
+the code table page and the documentation are made from it, so they cannot
+disagree.  A character may give more than one cell: a capital letter is the
+capital sign 46 followed by the cell of its small letter, as Italian braille
+writes it.  A cell is written as its dot numbers, e.g. "1245" for g; "" is the
+empty cell.
 """
+import os
 
-# --- letters: Italian braille (the Louis Braille alphabet) -------------------
-LETTERS = {
-    "a": "1", "b": "12", "c": "14", "d": "145", "e": "15", "f": "124",
-    "g": "1245", "h": "125", "i": "24", "j": "245", "k": "13", "l": "123",
-    "m": "134", "n": "1345", "o": "135", "p": "1234", "q": "12345",
-    "r": "1235", "s": "234", "t": "2345", "u": "136", "v": "1236",
-    "w": "2456", "x": "1346", "y": "13456", "z": "1356",
-}
-
-# Accented letters of Italian (grave and acute), as taught in Italy.
-ITALIAN_ACCENTED = {
-    "à": "12356", "è": "2346", "é": "123456", "ì": "34", "ò": "346",
-    "ù": "23456",
-}
-
-# Other accented Latin-1 letters.  Acute forms of a i o u take the cell of the
-# grave form (Italian writes only one of them); circumflex and diaeresis
-# letters follow the Italian 6-dot computer braille of liblouis
-# (it-it-comp6.utb); the remaining ones are drawn as their base letter.
-OTHER_ACCENTED = {
-    "á": "12356", "í": "34", "ó": "346", "ú": "23456",
-    "â": "16", "ê": "126", "î": "146", "ô": "1456", "û": "156",
-    "ä": "345", "ë": "1246", "ï": "12456", "ö": "246", "ü": "1256",
-    "ç": "12346", "ñ": "12456", "æ": "345",
-    "ã": "1", "å": "1", "õ": "135", "ø": "135", "ð": "145", "þ": "2345",
-    "ý": "13456", "ÿ": "13456", "ß": "234",
-    "š": "234", "ž": "1356", "œ": "135", "ƒ": "124",
-}
-
-# Digits: the cells of a-j (the number sign 3456 is written before them).
-DIGITS = {"1": "1", "2": "12", "3": "14", "4": "145", "5": "15",
-          "6": "124", "7": "1245", "8": "125", "9": "24", "0": "245"}
+TABLE_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                          "..", "..", "course", "braille6.txt")
 
 NUMBER_SIGN = "3456"
-
-# Signs written by the arithmetic exercises: Italian mathematical braille.
-MATH = {
-    "+": "235",   # più
-    "-": "36",    # meno (also the literary hyphen)
-    "=": "2356",  # uguale
-    "(": "236",   # parentesi tonda aperta
-    ")": "356",   # parentesi tonda chiusa
-    "*": "35",    # per (moltiplicazione)
-    "/": "256",   # diviso / linea di frazione
-    ",": "2",     # virgola decimale
-    ".": "256",   # punto (same cell as the full stop)
-    "#": NUMBER_SIGN,
-}
-
-# Literary punctuation (Italian braille).
-PUNCTUATION = {
-    "!": "235", "?": "26", ";": "23", ":": "25", "'": "3",
-    "\"": "2356", "«": "236", "»": "356",
-    "‘": "3", "’": "3", "‚": "2", "“": "2356", "”": "2356", "„": "56",
-    "‹": "236", "›": "356", "–": "36", "—": "36", "…": "256",
-    "¡": "235", "¿": "26", "\u00ad": "36",
-}
-
-# Other ASCII signs: Italian 6-dot computer braille (liblouis it-it-comp6.utb,
-# the one-cell-per-character version), so that every key has one cell.
-SIGNS = {
-    "$": "46", "%": "123456", "&": "12346", "<": "56", ">": "45",
-    "@": "345", "[": "12356", "\\": "6", "]": "23456", "^": "2346",
-    "_": "456", "`": "345", "{": "12356", "|": "34", "}": "23456",
-    "~": "2346",
-}
-
-# Other Windows-1252 signs: our choice, the cell of a related letter or sign.
-OTHER_SIGNS = {
-    "€": "15", "ˆ": "2346", "˜": "2346", "•": "35", "Ÿ": "13456",
-    "¢": "14", "£": "123", "¥": "13456", "¦": "456", "§": "234",
-    "©": "14", "ª": "1", "®": "1235", "¯": "36", "°": "356", "±": "235",
-    "²": "12", "³": "14", "´": "3", "µ": "134", "·": "256", "¸": "456",
-    "¹": "1", "º": "135", "×": "35", "÷": "25",
-}
-
+CAPITAL_SIGN = "46"
 # Signs without a braille form of their own get the full cell.
 FALLBACK = "123456"
 
-SPACE_CHARS = {" ": "", "\u00a0": ""}
+
+def read_table(path=TABLE_FILE):
+    """{unicode character: [cell, ...]} from a cell table file."""
+    table = {}
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            parts = line.split()
+            if len(parts) < 2:
+                raise ValueError("%s:%d: byte and cells expected" % (path, number))
+            ch = bytes([int(parts[0], 16)]).decode("cp1252")
+            cells = ["" if c == "0" else c for c in parts[1].split("-")]
+            for c in cells:
+                if any(d not in "123456" for d in c) or len(set(c)) != len(c):
+                    raise ValueError("%s:%d: bad cell %r" % (path, number, c))
+            table[ch] = ["".join(sorted(c)) for c in cells]
+    return table
+
+
+TABLE = read_table()
+
+# The groups the code table page shows, in print order.
+LETTERS = "abcdefghijklmnopqrstuvwxyz"
+ITALIAN_ACCENTED = "àèéìòù"
+DIGITS = "1234567890"
+PUNCTUATION = ".,;:?!'-«»()"
+MATH = "+-×:=()"
 
 
 def windows1252_chars():
@@ -110,20 +69,16 @@ def _lower(ch):
     return low if len(low) == 1 else ch
 
 
+def cells6(ch):
+    """The cells of a character in the six-dot table (a list of dot strings;
+    [""] for the blank)."""
+    return TABLE.get(ch, [FALLBACK])
+
+
 def cell6(ch):
-    """Dot string of a character in the six-dot table."""
-    if ch in SPACE_CHARS:
-        return SPACE_CHARS[ch]
-    low = _lower(ch)
-    for table in (LETTERS, ITALIAN_ACCENTED, OTHER_ACCENTED):
-        if low in table:
-            return table[low]
-        if ch in table:
-            return table[ch]
-    for table in (DIGITS, MATH, PUNCTUATION, SIGNS, OTHER_SIGNS):
-        if ch in table:
-            return table[ch]
-    return FALLBACK
+    """The character's own cell, without the capital sign in front (the cell
+    of the small letter for a capital)."""
+    return cells6(ch)[-1]
 
 
 def is_capital(ch):
@@ -131,14 +86,20 @@ def is_capital(ch):
 
 
 def cell8(ch):
-    """Eight-dot table: the six-dot cell, plus dot 7 on capital letters and
-    dot 8 on digits (so that digits need no number sign)."""
+    """Eight-dot table: one cell, the six-dot cell of the small letter plus
+    dot 7 on capital letters, and dot 8 on digits (so that digits need no
+    number sign)."""
     d = cell6(ch)
     if is_capital(ch):
         d += "7"
     elif ch in DIGITS:
         d += "8"
     return "".join(sorted(d))
+
+
+def dots_text(cells):
+    """Cells as written in the table file: "46-1235", "0" for the empty cell."""
+    return "-".join(c or "0" for c in cells)
 
 
 # Greek letters (Italian braille: the prefix 45 followed by a Latin letter).
@@ -175,9 +136,9 @@ def mask(dots):
     return m
 
 
-def unicode_cells(text, table=cell6):
+def unicode_cells(text):
     """Text as Unicode braille patterns (for documentation and checks)."""
-    return "".join(chr(0x2800 + mask(table(c))) for c in text)
+    return "".join(chr(0x2800 + mask(c)) for ch in text for c in cells6(ch))
 
 
 # Music signs of the "tvpDaduvo Test" font: key -> (code point in DejaVu Sans,
@@ -193,6 +154,21 @@ MUSIC_KEYS = {
     "#": (0x266F, "diesis"),
     "O": (0x25CB, "semibreve (cerchio vuoto)"),
     "M": (0x2669, "minima (the crotchet with a hollow head, drawn by the generator)"),
-    "P": (0x25AC, "pausa (rettangolo pieno)"),
     "!": (0x2016, "doppia stanghetta (fine del brano)"),
+}
+
+# Signs drawn by the generator (no DejaVu glyph): key -> Italian name.  The
+# dotted notes sit on the bytes into which the exercise windows rewrite the
+# pairs FE F4, FE F2, FE F1 and FF F1 (the pair's second byte becomes "v",
+# which the music font draws as nothing).
+MUSIC_DRAWN = {
+    "P": "pausa di semibreve",
+    "Q": "pausa di minima",
+    "R": "pausa di semiminima",
+    "T": "pausa di croma",
+    "\u00d3": "semiminima puntata (coppia FE F4)",
+    "\u00d4": "croma puntata (coppia FE F2)",
+    "\u00d2": "minima puntata (coppia FE F1)",
+    "\u00da": "semibreve puntata (coppia FF F1)",
+    "v": "nulla (secondo byte delle coppie riscritte)",
 }

@@ -3,11 +3,13 @@
 # exercise sources of course-src/:
 #   1. fonts          course/font/*.ttf            make_fonts.py (+ check_fonts.py)
 #   2. pages          course/html/*                make_pages.py
-#   3. media          course/img, sound, pres, imgex; course-src/pictures   make_media.sh
+#   3. media          course/img, sound, pres                     make_media.sh
+#      pictures       course/imgex, course-src/pictures/*.bmp     make_pictures.py
 #   4. var.ini        course/var.ini
 #   5. tables         course/Ex/ESER_[123].DB/.MB  the course builder sentiero-course
 #
-# Usage: scripts/content/generate.sh [--no-tables] [--builder PATH]
+# Usage: scripts/content/generate.sh [--no-tables] [--no-media] [--builder PATH]
+#   --no-media leaves the sounds, clips and backgrounds as they are (no sox, ffmpeg).
 #   The builder is taken from --builder, else $SENTIERO_COURSE, else the first
 #   build*/sentiero-course found; if none exists it is built in build-content/.
 # Needs Debian packages: python3-fonttools, fonts-dejavu-core, imagemagick, sox,
@@ -17,10 +19,12 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
 COURSE="$ROOT/course"
 TABLES=1
+MEDIA=1
 BUILDER=${SENTIERO_COURSE:-}
 while [ $# -gt 0 ]; do
   case "$1" in
     --no-tables) TABLES=0 ;;
+    --no-media) MEDIA=0 ;;
     --builder) BUILDER=$2; shift ;;
     *) echo "unknown option: $1" >&2; exit 2 ;;
   esac
@@ -38,8 +42,13 @@ echo "== fonts"
 echo "== pages"
 "$PY" "$HERE/make_pages.py" "$COURSE"
 
-echo "== pictures, sounds, clips"
-bash "$HERE/make_media.sh" "$ROOT"
+echo "== pictures of the exercises"
+"$PY" "$HERE/make_pictures.py" "$ROOT"
+
+if [ "$MEDIA" = 1 ]; then
+  echo "== backgrounds, sounds, clips"
+  bash "$HERE/make_media.sh" "$ROOT"
+fi
 
 echo "== var.ini"
 printf '; Sentiero dei Punti - settings file of the course folder.\r\n; The program opens it at start-up; no setting is read from it yet.\r\n' \

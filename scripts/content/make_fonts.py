@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """Make the eight TrueType fonts of course/font/ from DejaVu Sans.
 
-The braille dot is the dot outline of DejaVu Sans's braille patterns
-(U+2800-U+28FF); the print letters of "ZEV Simboli" and the music signs of
-"tvpDaduvo Test" are DejaVu Sans glyphs too.  The character-to-cell table is
-in braille_table.py.
+The braille cells are drawn here (round dots, rings for the empty
+positions); the print letters of "ZEV Simboli" and the music signs of
+"tvpDaduvo Test" are DejaVu Sans glyphs.  The character-to-cell table is the
+course's course/braille6.txt, read by braille_table.py.
 
 Usage: make_fonts.py OUTPUT_DIR        (writes the fonts and LICENSE-DejaVu.txt)
        make_fonts.py --markdown        (prints the table for the docs)
@@ -15,7 +15,7 @@ import shutil
 import sys
 
 from fontTools.fontBuilder import FontBuilder
-from fontTools.pens.recordingPen import DecomposingRecordingPen
+from fontTools.pens.recordingPen import DecomposingRecordingPen, RecordingPen
 from fontTools.pens.reverseContourPen import ReverseContourPen
 from fontTools.pens.transformPen import TransformPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
@@ -27,13 +27,18 @@ import braille_table as bt  # noqa: E402
 DEJAVU = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 DEJAVU_COPYRIGHT = "/usr/share/doc/fonts-dejavu-core/copyright"
 UPM = 2048
-CELL_WIDTH = 1800   # wider than DejaVu's 1500: cells stand apart as on paper
-CELL_SHIFT = (CELL_WIDTH - 1500) / 2  # dots stay centred in the cell
-# Bottom-left corner of each dot and the dot size: read from DejaVu Sans's
-# braille patterns U+2801 (dot 1) ... U+2880 (dot 8) at start-up.
-DOT_POS = {}
-DOT_SIZE = 300
-DOT_SCALE = 1.12   # the round dot is drawn a little larger than the square
+CELL_WIDTH = 1700   # about 2.4 times the dot spacing: cells stand apart as on paper
+# Dot centres of the six-dot cell: two columns, three rows, the cell filling
+# most of the line height (ascent 1901, descent 483) so that it reads well at
+# the 29 px of the answer boxes and the 34 px of the pages.
+COLUMNS = (500, 1200)
+ROWS6 = (1480, 780, 80)
+DOT6 = 430
+# The eight-dot cell has a fourth row: rows closer together, dots smaller.
+ROWS8 = (1520, 990, 460, -70)
+DOT8 = 380
+RING_OUTER = 0.62   # an empty position: a ring, so that the whole cell shows
+RING_HOLE = 0.36
 FIXED_TIME = 3786825600  # 2024-01-01, seconds since 1904: reproducible files
 VERSION = "Version 1.000"
 LICENSE_NOTE = ("Glyph outlines derived from DejaVu Sans "
@@ -41,32 +46,53 @@ LICENSE_NOTE = ("Glyph outlines derived from DejaVu Sans "
                 "domain). See LICENSE-DejaVu.txt. Not a Bitstream or Vera font.")
 
 
+def circle(pen, cx, cy, r, reverse=False):
+    """A circle: eight off-curve points on a radius r / cos(22.5 degrees),
+    whose implied on-curve midpoints lie on the circle. Clockwise (filled)
+    unless reverse (a hole)."""
+    rr = r / math.cos(math.pi / 8)
+    sign = 1 if reverse else -1
+    points = [(round(cx + rr * math.cos(sign * (math.pi / 8 + math.pi / 4 * i))),
+               round(cy + rr * math.sin(sign * (math.pi / 8 + math.pi / 4 * i))))
+              for i in range(8)]
+    pen.qCurveTo(*points, None)
+    pen.closePath()
+
+
+def polygon(pen, points):
+    """A filled polygon, turned clockwise whatever order the points come in
+    (so that overlapping shapes add up instead of punching holes)."""
+    area = sum(x0 * y1 - x1 * y0 for (x0, y0), (x1, y1)
+               in zip(points, points[1:] + points[:1]))
+    if area > 0:
+        points = points[::-1]
+    pen.moveTo(points[0])
+    for pt in points[1:]:
+        pen.lineTo(pt)
+    pen.closePath()
+
+
+def stroke(pen, a, b, width):
+    """A straight stroke from a to b, `width` units thick."""
+    dx, dy = b[0] - a[0], b[1] - a[1]
+    n = math.hypot(dx, dy) or 1
+    ox, oy = -dy / n * width / 2, dx / n * width / 2
+    polygon(pen, [(round(a[0] + ox), round(a[1] + oy)), (round(b[0] + ox), round(b[1] + oy)),
+                  (round(b[0] - ox), round(b[1] - oy)), (round(a[0] - ox), round(a[1] - oy))])
+
+
+def dot_centre(dot, positions):
+    rows = ROWS8 if positions == 8 else ROWS6
+    col = 0 if dot in (1, 2, 3, 7) else 1
+    row = {1: 0, 2: 1, 3: 2, 4: 0, 5: 1, 6: 2, 7: 3, 8: 3}[dot]
+    return COLUMNS[col], rows[row]
+
+
 class Source:
     def __init__(self):
         self.font = TTFont(DEJAVU)
         self.glyphs = self.font.getGlyphSet()
         self.cmap = self.font.getBestCmap()
-        glyf = self.font["glyf"]
-        for k in range(8):
-            g = glyf[self.cmap[0x2800 + (1 << k)]]
-            g.recalcBounds(glyf)
-            DOT_POS[k + 1] = (g.xMin, g.yMin)
-        global DOT_SIZE
-        DOT_SIZE = g.xMax - g.xMin
-        # DejaVu's braille dots are squares: the round dot is DejaVu's
-        # BLACK CIRCLE (U+25CF), scaled to the dot's box.
-        circle = glyf[self.cmap[0x25CF]]
-        circle.recalcBounds(glyf)
-        size = circle.xMax - circle.xMin
-        s = DOT_SIZE * DOT_SCALE / size
-        cx = (circle.xMin + circle.xMax) / 2
-        cy = (circle.yMin + circle.yMax) / 2
-        x1, y1 = DOT_POS[1]
-        rec = DecomposingRecordingPen(self.glyphs)
-        move = (s, 0, 0, s, x1 + DOT_SIZE / 2 - cx * s,
-                y1 + DOT_SIZE / 2 - cy * s)
-        self.glyphs[self.cmap[0x25CF]].draw(TransformPen(rec, move))
-        self.dot = rec  # a round dot at dot 1's place
 
     def outline(self, cp):
         """The glyph of `cp`, components decomposed, as a recording."""
@@ -77,18 +103,6 @@ class Source:
     def has(self, cp):
         return cp in self.cmap
 
-    def draw_dot(self, pen, dot, dx=0, scale=1.0, hole=False):
-        """A dot (or, with hole=True, a reversed smaller dot that punches a
-        hole) at the place of dot number `dot`, shifted by dx."""
-        x, y = DOT_POS[dot]
-        cx, cy = x + DOT_SIZE / 2, y + DOT_SIZE / 2
-        # The source dot is at dot 1's place: move its centre to (cx, cy).
-        c1x, c1y = DOT_POS[1][0] + DOT_SIZE / 2, DOT_POS[1][1] + DOT_SIZE / 2
-        t = (scale, 0, 0, scale, cx + dx + CELL_SHIFT - c1x * scale,
-             cy - c1y * scale)
-        target = ReverseContourPen(pen) if hole else pen
-        self.dot.replay(TransformPen(target, t))
-
     def draw_char(self, pen, cp, transform):
         self.outline(cp).replay(TransformPen(pen, transform))
 
@@ -98,15 +112,24 @@ class Source:
 
 def cell_glyph(src, dots, shadow=False, positions=6, dx=0, pen=None):
     """Draw a cell: raised dots filled; with shadow, the other positions as
-    thin rings so that the whole cell can be seen."""
+    rings so that the whole cell can be seen."""
     pen = pen or TTGlyphPen(None)
+    size = DOT8 if positions == 8 else DOT6
     all_dots = [1, 2, 3, 4, 5, 6] + ([7, 8] if positions == 8 else [])
     for d in all_dots:
+        x, y = dot_centre(d, positions)
         if str(d) in dots:
-            src.draw_dot(pen, d, dx)
+            circle(pen, x + dx, y, size / 2)
         elif shadow:
-            src.draw_dot(pen, d, dx, scale=0.80)
-            src.draw_dot(pen, d, dx, scale=0.56, hole=True)
+            circle(pen, x + dx, y, size / 2 * RING_OUTER)
+            circle(pen, x + dx, y, size / 2 * RING_HOLE, reverse=True)
+    return pen
+
+
+def cells_glyph(src, cells, shadow=False, positions=6, pen=None):
+    pen = pen or TTGlyphPen(None)
+    for i, dots in enumerate(cells):
+        cell_glyph(src, dots, shadow, positions, dx=i * CELL_WIDTH, pen=pen)
     return pen
 
 
@@ -204,39 +227,34 @@ def text_codepoints():
     return pairs
 
 
-def braille_font(src, family, table, shadow, mirror=False, positions=6,
+def braille_font(src, family, shadow, mirror=False, positions=6,
                  greek=False):
+    """Six-dot fonts draw each character as its cells of the table (a capital
+    letter as two cells); the eight-dot font draws one cell per character."""
     fb = Builder(family)
 
-    def cell(dots):
-        dots = bt.mirror(dots) if mirror else dots
-        return fb.add(("cell", dots),
-                      lambda pen: cell_glyph(src, dots, shadow, positions,
-                                             pen=pen))
-
-    def two_cells(first, second):
+    def glyph(cells):
+        cells = list(cells)
         if mirror:  # written from right to left on the slate
-            first, second = bt.mirror(second), bt.mirror(first)
-
-        def draw(pen):
-            cell_glyph(src, first, shadow, positions, pen=pen)
-            cell_glyph(src, second, shadow, positions, dx=CELL_WIDTH, pen=pen)
-        return fb.add(("two", first, second), draw, width=2 * CELL_WIDTH)
+            cells = [bt.mirror(c) for c in reversed(cells)]
+        return fb.add(("cells", tuple(cells)),
+                      lambda pen: cells_glyph(src, cells, shadow, positions,
+                                              pen=pen),
+                      width=CELL_WIDTH * len(cells))
 
     for cp, ch in text_codepoints():
-        if greek and ch in bt.GREEK_KEYS:
-            latin = bt.GREEK[bt.GREEK_KEYS[ch]]
-            fb.map(cp, two_cells(bt.GREEK_PREFIX, bt.cell6(latin)))
-        elif greek and ch.lower() in bt.GREEK_KEYS:
+        if greek and ch.lower() in bt.GREEK_KEYS:
             latin = bt.GREEK[bt.GREEK_KEYS[ch.lower()]]
-            fb.map(cp, two_cells(bt.GREEK_PREFIX, bt.cell6(latin)))
+            fb.map(cp, glyph([bt.GREEK_PREFIX, bt.cell6(latin)]))
+        elif positions == 8:
+            fb.map(cp, glyph([bt.cell8(ch)]))
         else:
-            fb.map(cp, cell(table(ch)))
+            fb.map(cp, glyph(bt.cells6(ch)))
     fb.map(0x20, "space")
     fb.map(0xA0, "space")
     if greek:
         for g, latin in bt.GREEK.items():
-            name = two_cells(bt.GREEK_PREFIX, bt.cell6(latin))
+            name = glyph([bt.GREEK_PREFIX, bt.cell6(latin)])
             fb.map(ord(g), name)
             if g.upper() != g and len(g.upper()) == 1 and g not in "ςϕϖ":
                 fb.map(ord(g.upper()), name)
@@ -244,7 +262,7 @@ def braille_font(src, family, table, shadow, mirror=False, positions=6,
     limit = 256 if positions == 8 else 64
     for m in range(limit):
         dots = "".join(str(k + 1) for k in range(8) if m >> k & 1)
-        fb.map(0x2800 + m, cell(dots))
+        fb.map(0x2800 + m, glyph([dots]))
     return fb
 
 
@@ -254,19 +272,23 @@ def simboli_font(src, family):
     fb = Builder(family, ascent=1800, descent=-900)
     scale = 0.42
     for cp, ch in text_codepoints():
-        dots = bt.cell6(ch)
+        cells = bt.cells6(ch)
         if ch in " \u00a0":
             fb.map(cp, "space")
             continue
         pcp = ord(ch)
+        width = CELL_WIDTH * len(cells)
 
-        def draw(pen, dots=dots, pcp=pcp):
-            cell_glyph(src, dots, shadow=True, pen=pen)
+        def draw(pen, cells=cells, pcp=pcp, width=width):
+            # the cells a little smaller, to leave room for the print sign
+            sub = RecordingPen()
+            cells_glyph(src, cells, shadow=True, pen=sub)
+            sub.replay(TransformPen(pen, (0.8, 0, 0, 0.8, width * 0.1, 420)))
             if src.has(pcp):
                 w = src.advance(pcp) * scale
-                t = (scale, 0, 0, scale, (CELL_WIDTH - w) / 2, -640)
+                t = (scale, 0, 0, scale, (width - w) / 2, -760)
                 src.draw_char(pen, pcp, t)
-        fb.map(cp, fb.add(("sym", ch), draw))
+        fb.map(cp, fb.add(("sym", ch), draw, width=width))
     for m in range(64):
         dots = "".join(str(k + 1) for k in range(6) if m >> k & 1)
         fb.map(0x2800 + m, fb.add(("cell", dots),
@@ -297,8 +319,40 @@ def music_font(src, family):
         t = (a, b, cc, d, 405 - (a * ccx + cc * ccy), 150 - (b * ccx + d * ccy))
         src.outline(0x25CF).replay(TransformPen(ReverseContourPen(pen), t))
 
+    def dotted(base, width, dot_x):
+        """A dotted note: the note and the augmentation dot right of its
+        head."""
+        def draw(pen):
+            base(pen)
+            circle(pen, dot_x, 170, 95)
+        return draw, width
+
+    def glyph_of(cp):
+        return lambda pen: src.draw_char(pen, cp, (1, 0, 0, 1, 0, 0))
+
+    drawings = {
+        "P": (lambda pen: (polygon(pen, [(150, 1100), (1050, 1100), (1050, 1150), (150, 1150)]),
+                           polygon(pen, [(330, 820), (870, 820), (870, 1100), (330, 1100)])), 1200),
+        "Q": (lambda pen: (polygon(pen, [(150, 500), (1050, 500), (1050, 550), (150, 550)]),
+                           polygon(pen, [(330, 550), (870, 550), (870, 830), (330, 830)])), 1200),
+        "R": (lambda pen: [stroke(pen, a, b, 70) for a, b in (
+            ((420, 1450), (720, 1080)), ((720, 1080), (440, 820)),
+            ((440, 820), (740, 470)), ((740, 470), (520, 330)))], 1100),
+        "T": (lambda pen: (circle(pen, 430, 1080, 120),
+                           stroke(pen, (430, 1000), (800, 1150), 60),
+                           stroke(pen, (800, 1150), (480, 150), 75)), 1100),
+        "\u00d3": dotted(glyph_of(0x2669), 1150, 850),    # semiminima puntata
+        "\u00d4": dotted(glyph_of(0x266A), 1480, 1270),   # croma puntata
+        "\u00d2": dotted(minima, 1150, 850),              # minima puntata
+        "\u00da": dotted(glyph_of(0x25CB), 2080, 1870),   # semibreve puntata
+        "v": (lambda pen: None, 0),   # after a dotted note of the pairs: nothing
+    }
+
     for cp, ch in text_codepoints():
-        if ch == "M":
+        if ch in drawings:
+            draw, width = drawings[ch]
+            fb.map(cp, fb.add(("drawn", ch), draw, width=width))
+        elif ch == "M":
             fb.map(cp, fb.add(("minima",), minima, width=src.advance(0x2669)))
         elif ch in bt.MUSIC_KEYS:
             fb.map(cp, copy(bt.MUSIC_KEYS[ch][0]))
@@ -315,17 +369,17 @@ def music_font(src, family):
 FONTS = [
     # file, family, maker
     ("zevbrl6_all.ttf", "tvpZEV Braille 6",
-     lambda s, f: braille_font(s, f, bt.cell6, shadow=True)),
+     lambda s, f: braille_font(s, f, shadow=True)),
     ("zevbrl6nd.ttf", "ZEV Braille 6",
-     lambda s, f: braille_font(s, f, bt.cell6, shadow=False)),
+     lambda s, f: braille_font(s, f, shadow=False)),
     ("zevbrl6m.ttf", "ZEV Braille 6 M",
-     lambda s, f: braille_font(s, f, bt.cell6, shadow=True, mirror=True)),
+     lambda s, f: braille_font(s, f, shadow=True, mirror=True)),
     ("zevbrl6mnd.ttf", "ZEV Braille 6 MND",
-     lambda s, f: braille_font(s, f, bt.cell6, shadow=False, mirror=True)),
+     lambda s, f: braille_font(s, f, shadow=False, mirror=True)),
     ("zevbrl8.ttf", "ZEV Braille 8",
-     lambda s, f: braille_font(s, f, bt.cell8, shadow=False, positions=8)),
+     lambda s, f: braille_font(s, f, shadow=False, positions=8)),
     ("Greek1.ttf", "Greek1",
-     lambda s, f: braille_font(s, f, bt.cell6, shadow=False, greek=True)),
+     lambda s, f: braille_font(s, f, shadow=False, greek=True)),
     ("zevsim.ttf", "ZEV Simboli", simboli_font),
     ("daduvot.ttf", "tvpDaduvo Test", music_font),
 ]
@@ -338,7 +392,7 @@ def markdown_table():
                  "\u00ad": "(soft hyphen)", "|": "\\|"}.get(ch, ch)
         if shown in ("`",):
             shown = "`` ` ``"
-        d6 = bt.cell6(ch) or "(empty)"
+        d6 = bt.dots_text(bt.cells6(ch)).replace("0", "(empty)")
         d8 = bt.cell8(ch) or "(empty)"
         rows.append("| 0x%02X | %s | %s | %s |" % (b, shown, d6, d8))
     return "\n".join(rows)

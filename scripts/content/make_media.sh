@@ -3,18 +3,16 @@
 #   img/Image202.jpg, img/colorbar.gif, img/img035.gif ... img038.gif  (ImageMagick)
 #   sound/good5.wav, sound/bad5.wav                                    (sox)
 #   pres/prova.avi, pres/OO.avi                                        (sox + ffmpeg)
-#   course-src/pictures/*.bmp and course/imgex/b/...                   (ImageMagick)
 # Usage: make_media.sh REPO_ROOT        (the fonts must be made first)
 set -euo pipefail
 ROOT=${1:?usage: make_media.sh REPO_ROOT}
 C="$ROOT/course"
-SRC="$ROOT/course-src"
 DEJAVU_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 DEJAVU=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 BRAILLE_FONT="$C/font/zevbrl6nd.ttf"
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
-mkdir -p "$C/img" "$C/sound" "$C/pres" "$SRC/pictures"
+mkdir -p "$C/img" "$C/sound" "$C/pres"
 
 
 # ---------------------------------------------------------------- pictures --
@@ -89,31 +87,4 @@ clip() { # out audio subtitle appear(1)/vanish(0)
 clip "$C/pres/prova.avi" "$TMP/open.wav" "Un corso di braille in italiano" 1
 clip "$C/pres/OO.avi" "$TMP/close.wav" "Arrivederci e buon lavoro!" 0
 
-# ------------------------------------------------ pictures of the exercises --
-# 64 x 64, 24-bit BMP.  Dots on a card: the learner counts or compares them.
-card() { # out draw-commands...
-  local out=$1; shift
-  convert -size 64x64 xc:'#fffdf3' -fill none -stroke '#044895' -strokewidth 2 \
-    -draw 'roundrectangle 2,2 61,61 8,8' -stroke none -fill '#1a1a1a' "$@" \
-    -type TrueColor BMP3:"$out"
-}
-P="$SRC/pictures"
-dot() { printf -- "-draw\ncircle %s,%s %s,%s\n" "$1" "$2" "$1" $(( $2 + 6 )); }
-mapfile -t D2 < <(dot 22 32; dot 42 32)
-mapfile -t D3 < <(dot 18 20; dot 32 32; dot 46 44)
-mapfile -t D4 < <(dot 21 21; dot 43 21; dot 21 43; dot 43 43)
-mapfile -t D5 < <(dot 18 18; dot 46 18; dot 32 32; dot 18 46; dot 46 46)
-card "$P/m3a.bmp" "${D2[@]}"
-card "$P/m3b.bmp" "${D3[@]}"
-card "$P/m3c.bmp" "${D4[@]}"
-card "$P/m4.bmp" "${D5[@]}"
-card "$P/m5.bmp" -fill none -stroke '#1a1a1a' -strokewidth 3 -draw 'polygon 32,12 54,50 10,50'
-
-# The program reads them from imgex/b/<Lezione>/<T_eser>/<eser_nr>[a|b|c].bmp
-mkdir -p "$C/imgex/b/0/103" "$C/imgex/b/0/104"
-cp "$P/m3a.bmp" "$C/imgex/b/0/103/3a.bmp"
-cp "$P/m3b.bmp" "$C/imgex/b/0/103/3b.bmp"
-cp "$P/m3c.bmp" "$C/imgex/b/0/103/3c.bmp"
-cp "$P/m4.bmp" "$C/imgex/b/0/104/4.bmp"
-cp "$P/m5.bmp" "$C/imgex/b/0/104/5.bmp"
 echo "media done"
