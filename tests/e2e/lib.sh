@@ -1,0 +1,85 @@
+# Shared by the end-to-end scripts: start the real program on a course folder and drive it
+# with xdotool. The caller sets `work` (a scratch folder) and `course` before start_program.
+
+fail() { echo "FAIL: $*"; [ -f "$work/log.txt" ] && tail -n 20 "$work/log.txt"; exit 1; }
+
+port=$((20000 + RANDOM % 20000))
+export QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port"
+export QTWEBENGINE_DISABLE_SANDBOX=1
+pid=0
+
+# The URL of the page the main window shows, from the browser's own debugging list.
+page_urls() { curl -s "http://127.0.0.1:$port/json" 2>/dev/null | grep '"url"' || true; }
+wait_for_page() {
+  for _ in $(seq 1 120); do
+    page_urls | grep -q "$1" && return 0
+    sleep 0.25
+  done
+  fail "page $1 not shown; pages: $(page_urls)"
+}
+wait_for_window() {
+  for _ in $(seq 1 120); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.25
+  done
+  fail "window '$1' not shown"
+}
+window_gone() {
+  for _ in $(seq 1 80); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.25
+  done
+  fail "window '$1' still shown"
+}
+count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
+
+# Waits until the exercise page file holds a text.
+wait_for_exercise_page() {
+  for _ in $(seq 1 80); do
+    grep -q -- "$1" "$course/tvp.htm" 2>/dev/null && return 0
+    sleep 0.25
+  done
+  fail "exercise page with '$1' not written"
+}
+
+# Answers the run's end message ("FINITO ..."), a second window with the program's title.
+close_end_message() {
+  local main="$1" message=""
+  for _ in $(seq 1 40); do
+    message=$(xdotool search --onlyvisible --name "^Sentiero dei Punti\$" 2>/dev/null \
+      | grep -v "^$main\$" | tail -n 1 || true)
+    [ -n "$message" ] && break
+    sleep 0.25
+  done
+  [ -n "$message" ] || fail "no end message"
+  focus "$message"
+  keys Return
+  sleep 1
+  [ "$(count_windows "Sentiero dei Punti")" -eq 1 ] || fail "end message still shown"
+}
+
+start_program() {
+  cd "$course"
+  "$1" > "$work/log.txt" 2>&1 &
+  pid=$!
+}
+
+# Leaves with the "esci" link reached by `tabs` Tab presses; the process must end with 0.
+leave_program() {
+  local main="$1" tabs="$2"
+  focus "$main"
+  for _ in $(seq 1 "$tabs"); do keys Tab; done
+  keys Return
+  for _ in $(seq 1 120); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.25
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end after esci"
+  local status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "exit status $status"
+}

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# One exercise of each of the nine types answered through the real windows, as a learner
+# would: typing in the answer or work box, clicking a choice. Arguments: the program, the
+# source tree.
+set -euo pipefail
+program="$1"
+source_dir="$2"
+builder="$(dirname "$program")/sentiero-course"
+work="$(mktemp -d)"
+trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+course="$work/course"
+mkdir -p "$course/Ex"
+cp -r "$source_dir/course/font" "$source_dir/course/pres" "$source_dir/course/img" \
+      "$source_dir/course/sound" "$source_dir/tests/e2e/types/html" "$course/"
+for n in 1 2 3; do
+  "$builder" "$source_dir/tests/e2e/types/ESER_$n.txt" "$course/Ex/ESER_$n.DB" > /dev/null
+done
+
+source "$source_dir/tests/e2e/lib.sh"
+title="Esercizi sui nuovi simboli della lezione"
+
+# Shows the exercise whose page holds a text and gives its window the focus.
+exercise() {
+  wait_for_exercise_page "$1"
+  sleep 0.5
+  window=$(wait_for_window "$title")
+  focus "$window"
+}
+answer() { xdotool type --delay 60 "$1"; keys alt+c; }
+# Clicks a choice button (0 to 2) of a window whose buttons are `width` wide at `lefts`.
+choose() {
+  local index="$1" width="$2"; shift 2
+  local lefts=("$@") WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --window "$window" $((lefts[index] + width / 2)) $((HEIGHT - 75)) click 1
+  sleep 0.3
+  keys alt+c
+}
+# Follows the lesson link reached with `tabs` Tab presses and takes category 2.
+run_course() {
+  focus "$main"
+  for _ in $(seq 1 "$1"); do keys Tab; done
+  keys Return
+  focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
+  keys Return
+}
+
+start_program "$program"
+wait_for_page "/html/fr1.htm"
+main=$(wait_for_window "Sentiero dei Punti")
+sleep 1
+
+run_course 1
+exercise "Tipo uno"; answer "abc"
+exercise "Tipo due"; keys Right; answer "a"            # csa edited into casa
+close_end_message "$main"
+
+run_course 2
+exercise 'Tipo cento <span class="braille2">#a</span>'; answer "#b"
+exercise "Tipo centouno"; answer "3"
+exercise "Tipo centodue"; keys Right; answer "d"       # #e edited into #de
+exercise "Tipo centotre"; choose 1 200 5 210 415
+exercise "Tipo centoquattro"
+cmp -s "${TMPDIR:-/tmp}/\$\$img1.bmp" "$source_dir/tests/e2e/types/pictures/one.bmp" \
+  || fail "the question picture was not exported"
+answer "#e"
+close_end_message "$main"
+
+run_course 3
+exercise "Tipo duecento<"; answer "dfg"
+exercise "Tipo duecentouno"; choose 2 245 15 265 515
+close_end_message "$main"
+
+leave_program "$main" 4
