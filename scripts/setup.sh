@@ -9,6 +9,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core
   xvfb xauth xdotool curl imagemagick
+  liblouis-bin liblouis-data
 )
 
 missing=()

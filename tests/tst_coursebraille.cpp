@@ -1,0 +1,674 @@
+// The demo course's braille, held against liblouis (Italian six-dot table it-it-comp6.utb):
+// the course's cell table for every letter, accented letter, digit and sign it uses, and
+// every exercise whose answer is a transcription, a computation or a choice that can be
+// worked out from the record. Also the shape of the course: every lesson has every
+// category and every type of its course, and a verification test of exactly ten exercises.
+
+#include "platform/Cp1252.h"
+#include "platform/Paradox.h"
+#include "platform/RichText.h"
+#include "platform/Table.h"
+
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <map>
+#include <set>
+
+namespace {
+
+const QString kCourse = QStringLiteral(SENTIERO_SOURCE_DIR "/course");
+const QString kSources = QStringLiteral(SENTIERO_SOURCE_DIR "/course-src");
+
+// A sequence of cells, each written as its dots ("46-1235"; "0" the empty cell).
+using Cells = QString;
+
+// Where the course deliberately writes a character otherwise than liblouis's table does.
+struct Exception
+{
+    QChar character;
+    Cells ours;
+    const char *reason;
+};
+const Exception kExceptions[] = {
+    {QChar(u'-'), QStringLiteral("36"),
+     "hyphen and minus sign 3-6 of Italian braille; it-it-comp6.utb has no cell for the "
+     "hyphen-minus (it gives 3-6 to the soft hyphen) and writes an escape"},
+    {QChar(u'\u00d7'), QStringLiteral("35"),
+     "the multiplication sign \"per\" of Italian school braille, one cell 3-5 (the key *); "
+     "the computer table writes the two cells 46-16"},
+};
+
+QString dotsOf(char16_t pattern)
+{
+    QString dots;
+    for (int k = 0; k < 8; ++k)
+        if ((pattern - 0x2800) >> k & 1)
+            dots += QChar(u'1' + k);
+    return dots.isEmpty() ? QStringLiteral("0") : dots;
+}
+
+// liblouis's translations of `texts`, one Unicode braille line each, as cells.
+QStringList louis(const QStringList &texts, QString *error)
+{
+    QProcess lou;
+    lou.start(QStringLiteral("lou_translate"),
+              {QStringLiteral("--forward"), QStringLiteral("unicode.dis,it-it-comp6.utb")});
+    if (!lou.waitForStarted(10000)) {
+        *error = QStringLiteral("lou_translate (Debian liblouis-bin) cannot be started");
+        return {};
+    }
+    lou.write(texts.join(u'\n').toUtf8() + "\n");
+    lou.closeWriteChannel();
+    if (!lou.waitForFinished(30000) || lou.exitCode() != 0) {
+        *error = QStringLiteral("lou_translate failed: ")
+                 + QString::fromUtf8(lou.readAllStandardError());
+        return {};
+    }
+    QStringList lines = QString::fromUtf8(lou.readAllStandardOutput()).split(u'\n');
+    while (lines.size() > texts.size() && lines.last().isEmpty())
+        lines.removeLast();
+    QStringList cells;
+    for (const QString &line : lines) {
+        QStringList parts;
+        for (QChar c : line)
+            parts << (c.unicode() >= 0x2800 && c.unicode() < 0x2900
+                          ? dotsOf(c.unicode())
+                          : QStringLiteral("?") + c);
+        cells << parts.join(u'-');
+    }
+    if (cells.size() != texts.size())
+        *error = QStringLiteral("lou_translate gave %1 lines for %2").arg(cells.size()).arg(texts.size());
+    return cells;
+}
+
+// The course's cell table: course/braille6.txt.
+QHash<QChar, Cells> readCellTable(QString *error)
+{
+    QHash<QChar, Cells> table;
+    QFile file(kCourse + QStringLiteral("/braille6.txt"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return table;
+    }
+    int number = 0;
+    while (!file.atEnd()) {
+        ++number;
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList parts = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        bool ok = false;
+        const int byte = parts.value(0).toInt(&ok, 16);
+        static const QRegularExpression cellsForm(QStringLiteral("^[0-6]+(-[0-6]+)*$"));
+        if (!ok || byte < 0x20 || byte > 0xFF || !cellsForm.match(parts.value(1)).hasMatch()) {
+            *error = QStringLiteral("braille6.txt:%1: byte and cells expected").arg(number);
+            return {};
+        }
+        const QString character = fromCp1252(QByteArray(1, char(byte)));
+        if (table.contains(character.at(0))) {
+            *error = QStringLiteral("braille6.txt:%1: %2 given twice").arg(number).arg(character);
+            return {};
+        }
+        table.insert(character.at(0), parts.value(1));
+    }
+    return table;
+}
+
+struct Record
+{
+    int lesson = 0, category = 0, type = 0, number = 0, right = -1;
+    bool random = false;
+    QStringList title, question, answer, listQuestions, listAnswers, candidates[3];
+    QString where() const
+    {
+        return QStringLiteral("lesson %1 exercise %2 (type %3)").arg(lesson).arg(number).arg(type);
+    }
+};
+
+QStringList lines(const QVariant &value)
+{
+    QStringList out;
+    for (const QByteArray &line : richTextLines(value.toByteArray()))
+        out << fromCp1252(line);
+    return out;
+}
+
+QStringList memoLines(const QVariant &value)
+{
+    const QString text = fromCp1252(value.toByteArray());
+    return text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
+}
+
+QList<Record> readCourse(int course)
+{
+    const auto table =
+        openParadoxTable(kCourse + QStringLiteral("/Ex/ESER_%1.DB").arg(course));
+    QHash<QString, int> field;
+    for (int i = 0; i < table->fields().size(); ++i)
+        field.insert(table->fields().at(i).name.toLower(), i);
+    auto value = [&](int record, const char *name) {
+        const int f = field.value(QString::fromLatin1(name).toLower(), -1);
+        return f < 0 ? QVariant() : table->value(record, f);
+    };
+    QList<Record> records;
+    for (int r = 0; r < table->recordCount(); ++r) {
+        Record rec;
+        rec.lesson = value(r, "Lezione").toInt();
+        rec.category = value(r, "Cat_eser").toInt();
+        rec.type = value(r, "T_eser").toInt();
+        rec.number = value(r, "eser_nr").toInt();
+        rec.random = value(r, "Doma_rnd").toBool();
+        rec.right = value(r, "Risp_img").isValid() ? value(r, "Risp_img").toInt() : -1;
+        rec.title = lines(value(r, "Tit_doma"));
+        rec.question = lines(value(r, "Doma_rch"));
+        rec.answer = lines(value(r, "Risp_rch"));
+        rec.listQuestions = memoLines(value(r, "List_doma"));
+        rec.listAnswers = memoLines(value(r, "List_risp"));
+        rec.candidates[0] = lines(value(r, "Risp_img1"));
+        rec.candidates[1] = lines(value(r, "Risp_img2"));
+        rec.candidates[2] = lines(value(r, "Risp_img3"));
+        records << rec;
+    }
+    return records;
+}
+
+// Print form of a braille mathematics text: the number sign goes, * is the sign ×.
+QString mathPrint(QString braille)
+{
+    braille.remove(u'#');
+    braille.replace(u'*', QChar(u'\u00d7'));
+    return braille;
+}
+
+// Value of a print expression of natural numbers with + - × : (left to right, × and :
+// first); -1 when it is not one or a division leaves a remainder.
+long evaluate(const QString &text)
+{
+    QString s = text;
+    s.remove(u' ');
+    static const QRegularExpression form(QStringLiteral("^\\d+([-+\u00d7:]\\d+)*$"));
+    if (!form.match(s).hasMatch())
+        return -1;
+    QList<long> terms;
+    QList<QChar> signs;
+    static const QRegularExpression token(QStringLiteral("\\d+|[-+\u00d7:]"));
+    QChar pending = u'+';
+    for (auto it = token.globalMatch(s); it.hasNext();) {
+        const QString t = it.next().captured();
+        if (t.at(0).isDigit()) {
+            const long n = t.toLong();
+            if (pending == u'\u00d7' || pending == u':') {
+                if (pending == u':' && (n == 0 || terms.last() % n))
+                    return -1;
+                terms.last() = pending == u':' ? terms.last() / n : terms.last() * n;
+            } else {
+                terms << n;
+                signs << pending;
+            }
+        } else {
+            pending = t.at(0);
+        }
+    }
+    long total = 0;
+    for (int i = 0; i < terms.size(); ++i)
+        total += signs.at(i) == u'-' ? -terms.at(i) : terms.at(i);
+    return total;
+}
+
+// A true equation "expression = number", or a bare number.
+bool isTrue(const QString &print)
+{
+    const QStringList sides = print.split(u'=');
+    if (sides.size() == 1)
+        return evaluate(print) >= 0;
+    return sides.size() == 2 && evaluate(sides[0]) >= 0 && evaluate(sides[0]) == evaluate(sides[1]);
+}
+
+// Music: the cells of a music text of the course (duration key and note name, dotted
+// notes as the byte pairs, rests), in braille music notation.
+Cells musicCells(const QString &music, bool *ok)
+{
+    static const std::map<QString, QString> pitch = {
+        {QStringLiteral("do"), QStringLiteral("145")}, {QStringLiteral("re"), QStringLiteral("15")},
+        {QStringLiteral("mi"), QStringLiteral("124")}, {QStringLiteral("fa"), QStringLiteral("1245")},
+        {QStringLiteral("sol"), QStringLiteral("125")}, {QStringLiteral("la"), QStringLiteral("24")},
+        {QStringLiteral("si"), QStringLiteral("245")}};
+    // duration key -> (dots added to the note, dotted note)
+    static const std::map<QString, std::pair<QString, bool>> duration = {
+        {QStringLiteral("C"), {QString(), false}},
+        {QStringLiteral("S"), {QStringLiteral("6"), false}},
+        {QStringLiteral("M"), {QStringLiteral("3"), false}},
+        {QStringLiteral("O"), {QStringLiteral("36"), false}},
+        {QStringLiteral("\u00fe\u00f4"), {QStringLiteral("6"), true}},  // FE F4
+        {QStringLiteral("\u00fe\u00f2"), {QString(), true}},            // FE F2
+        {QStringLiteral("\u00fe\u00f1"), {QStringLiteral("3"), true}},  // FE F1
+        {QStringLiteral("\u00ff\u00f1"), {QStringLiteral("36"), true}}, // FF F1
+    };
+    static const std::map<QString, QString> rest = {
+        {QStringLiteral("P"), QStringLiteral("134")}, {QStringLiteral("Q"), QStringLiteral("136")},
+        {QStringLiteral("R"), QStringLiteral("1236")}, {QStringLiteral("T"), QStringLiteral("1346")}};
+    QStringList cells;
+    const QStringList tokens = music.split(u' ', Qt::SkipEmptyParts);
+    *ok = !tokens.isEmpty();
+    for (int i = 0; i < tokens.size() && *ok; ++i) {
+        if (auto r = rest.find(tokens[i]); r != rest.end()) {
+            cells << r->second;
+        } else if (auto d = duration.find(tokens[i]); d != duration.end() && i + 1 < tokens.size()
+                                                       && pitch.count(tokens[i + 1])) {
+            QString dots = pitch.at(tokens[i + 1]) + d->second.first;
+            std::sort(dots.begin(), dots.end());
+            cells << dots;
+            if (d->second.second)
+                cells << QStringLiteral("3");
+            ++i;
+        } else {
+            *ok = false;
+        }
+    }
+    return cells.join(u'-');
+}
+
+// What each picture of course-src/pictures/pictures.txt shows.
+QHash<QString, QStringList> readPictures()
+{
+    QHash<QString, QStringList> pictures;
+    QFile file(kSources + QStringLiteral("/pictures/pictures.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return pictures;
+    while (!file.atEnd()) {
+        QString line = QString::fromUtf8(file.readLine());
+        line = line.left(line.indexOf(u'#')).trimmed();
+        if (line.isEmpty())
+            continue;
+        QStringList parts = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        const QString name = parts.takeFirst();
+        pictures.insert(name, parts);
+    }
+    return pictures;
+}
+
+} // namespace
+
+class CourseBrailleTest : public QObject
+{
+    Q_OBJECT
+
+    QHash<QChar, Cells> m_table;
+    QString m_tableError;
+
+    Cells cellsOf(const QString &text) const
+    {
+        QStringList cells;
+        for (QChar c : text)
+            cells << (c == u' ' ? QStringLiteral("0")
+                                : m_table.value(c, QStringLiteral("(%1 not in the table)").arg(c)));
+        return cells.join(u'-');
+    }
+
+    // A mathematics text in print, written the course's way: the number sign before every
+    // number (liblouis's translation of the number alone), each sign as the cell table
+    // gives it, no blanks. (liblouis keeps number mode after + because its table marks +
+    // as "midnum", so it would leave out the number sign of the second number.)
+    QStringList mathParts(const QString &print) const
+    {
+        QStringList parts;
+        static const QRegularExpression token(QStringLiteral("\\d+|\\S"));
+        for (auto it = token.globalMatch(print); it.hasNext();)
+            parts << it.next().captured();
+        return parts;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_table = readCellTable(&m_tableError);
+        QVERIFY2(m_tableError.isEmpty(), qPrintable(m_tableError));
+        QVERIFY(m_table.size() > 200);
+    }
+
+    // Every letter, accented letter, digit (after the number sign), mathematical sign and
+    // punctuation mark the course uses has the cells liblouis gives it, unless it is one of
+    // the listed exceptions.
+    void cellTableAgreesWithLiblouis()
+    {
+        QString checked = QStringLiteral("abcdefghijklmnopqrstuvwxyz\u00e0\u00e8\u00e9\u00ec\u00f2\u00f9");
+        checked += checked.toUpper();
+        checked += QStringLiteral("+-\u00d7:=()*.,;?!'\u00ab\u00bb&");
+        QStringList texts;
+        for (QChar c : checked)
+            texts << QString(c);
+        for (char d = '0'; d <= '9'; ++d)
+            texts << QString(QChar(d));
+        QString error;
+        const QStringList expected = louis(texts, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QStringList differences;
+        for (int i = 0; i < texts.size(); ++i) {
+            const QString &text = texts[i];
+            const bool digit = text.at(0).isDigit();
+            const Cells ours = digit ? cellsOf(QStringLiteral("#") + text) : cellsOf(text);
+            const Exception *exception = nullptr;
+            for (const Exception &e : kExceptions)
+                if (e.character == text.at(0))
+                    exception = &e;
+            if (exception) {
+                if (ours != exception->ours)
+                    differences << QStringLiteral("%1: table %2, exception says %3")
+                                       .arg(text, ours, exception->ours);
+            } else if (ours != expected[i]) {
+                differences << QStringLiteral("%1: table %2, liblouis %3").arg(text, ours, expected[i]);
+            }
+        }
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QStringLiteral("; "))));
+    }
+
+    // Every character written in the course's braille exercises is one the check above
+    // covers (or a blank): nothing in the exercises differs from liblouis by accident.
+    void exercisesUseCheckedCharacters()
+    {
+        const QString covered = QStringLiteral(
+            "abcdefghijklmnopqrstuvwxyz\u00e0\u00e8\u00e9\u00ec\u00f2\u00f9"
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00c0\u00c8\u00c9\u00cc\u00d2\u00d9"
+            "0123456789#+-\u00d7:=()*.,;?!'\u00ab\u00bb& ");
+        QStringList strays;
+        for (int course = 1; course <= 3; ++course) {
+            for (const Record &r : readCourse(course)) {
+                QStringList braille;
+                if (r.type == 0 || r.type == 100 || r.type == 104 || r.type == 200)
+                    braille = r.answer + (r.type == 0 ? r.listAnswers : QStringList());
+                else if (r.type == 1 || r.type == 101 || r.type == 103 || r.type == 201)
+                    braille = r.question + r.listQuestions;
+                else
+                    braille = r.question + r.answer + r.listQuestions + r.listAnswers;
+                if (r.type == 100)
+                    braille += r.listAnswers;
+                for (const QString &line : braille)
+                    for (QChar c : line)
+                        if (!covered.contains(c))
+                            strays << QStringLiteral("%1 in %2").arg(c).arg(r.where());
+            }
+        }
+        QVERIFY2(strays.isEmpty(), qPrintable(strays.join(QStringLiteral("; "))));
+    }
+
+    // The alphabet: model answers in braille are the transcription of the print question
+    // (type 0), questions in braille the transcription of the print answer (type 1), and a
+    // text to correct (type 2) becomes a correct transcription of itself, not the question.
+    void alphabetTranscriptions()
+    {
+        struct Pair
+        {
+            QString print, braille, where;
+        };
+        QList<Pair> pairs;
+        QStringList problems;
+        for (const Record &r : readCourse(1)) {
+            QStringList prints, brailles;
+            if (r.random) {
+                if (r.listQuestions.size() != r.listAnswers.size() || r.listQuestions.isEmpty())
+                    problems << r.where() + QStringLiteral(": random lists not aligned");
+                prints = r.type == 0 ? r.listQuestions : r.listAnswers;
+                brailles = r.type == 0 ? r.listAnswers : r.listQuestions;
+            } else if (r.type == 0) {
+                prints = {r.question.join(u' ')};
+                brailles = {r.answer.join(u' ')};
+            } else if (r.type == 1) {
+                prints = {r.answer.join(u' ')};
+                brailles = {r.question.join(u' ')};
+            } else if (r.type == 2) {
+                // The braille font draws each character as its own transcription.
+                prints = brailles = {r.answer.join(u' ')};
+                if (r.question == r.answer)
+                    problems << r.where() + QStringLiteral(": nothing to correct");
+            }
+            for (int i = 0; i < prints.size() && i < brailles.size(); ++i)
+                pairs << Pair{prints[i], brailles[i], r.where()};
+        }
+        QStringList texts;
+        for (const Pair &p : pairs)
+            texts << p.print;
+        QString error;
+        const QStringList expected = louis(texts, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        for (int i = 0; i < pairs.size(); ++i)
+            if (cellsOf(pairs[i].braille) != expected[i])
+                problems << QStringLiteral("%1: %2 is %3, liblouis writes %4 as %5")
+                                .arg(pairs[i].where, pairs[i].braille, cellsOf(pairs[i].braille),
+                                     pairs[i].print, expected[i]);
+        QVERIFY(pairs.size() > 60);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    // Mathematics: braille operations are the print ones written the course's way (numbers
+    // as liblouis writes them); equations and results are right where they should be,
+    // corrections fix a wrong result, and picture answers match what the pictures show.
+    void mathematics()
+    {
+        const QHash<QString, QStringList> pictures = readPictures();
+        QVERIFY(!pictures.isEmpty());
+        struct Item
+        {
+            QString print, braille, where;
+        };
+        QList<Item> items;
+        QStringList problems;
+        auto wantTrue = [&](const QString &print, const QString &where) {
+            if (!isTrue(print))
+                problems << QStringLiteral("%1: %2 is not right").arg(where, print);
+        };
+        for (const Record &r : readCourse(2)) {
+            const QString where = r.where();
+            QList<QPair<QString, QString>> qa; // (question, answer)
+            if (r.random) {
+                if (r.listQuestions.size() != r.listAnswers.size() || r.listQuestions.isEmpty())
+                    problems << where + QStringLiteral(": random lists not aligned");
+                for (int i = 0; i < r.listQuestions.size() && i < r.listAnswers.size(); ++i)
+                    qa << qMakePair(r.listQuestions[i], r.listAnswers[i]);
+            } else {
+                qa << qMakePair(r.question.join(QString()), r.answer.join(QString()));
+            }
+            for (const auto &[question, answer] : qa) {
+                switch (r.type) {
+                case 100:
+                    items << Item{question, answer, where};
+                    wantTrue(question, where);
+                    if (answer.contains(u' '))
+                        problems << where + QStringLiteral(": braille with blanks");
+                    break;
+                case 101:
+                    items << Item{mathPrint(question), question, where};
+                    if (!question.contains(u'=') && mathPrint(question) != answer) {
+                        if (evaluate(mathPrint(question)) != answer.toLong())
+                            problems << QStringLiteral("%1: %2 does not give %3")
+                                            .arg(where, mathPrint(question), answer);
+                    } else if (mathPrint(question) != answer) {
+                        problems << QStringLiteral("%1: %2 read as %3").arg(where, question, answer);
+                    }
+                    break;
+                case 102:
+                    items << Item{mathPrint(answer), answer, where};
+                    wantTrue(mathPrint(answer), where);
+                    if (question == answer)
+                        problems << where + QStringLiteral(": nothing to correct");
+                    break;
+                case 103: {
+                    items << Item{mathPrint(question), question, where};
+                    const long wanted = evaluate(mathPrint(question));
+                    for (int k = 0; k < 3; ++k) {
+                        const QString name =
+                            QStringLiteral("%1_103_%2%3").arg(r.lesson).arg(r.number).arg(QChar(u'a' + k));
+                        const QStringList shown = pictures.value(name);
+                        const bool match = shown.size() == 2 && shown[0] == QStringLiteral("dots")
+                                           && shown[1].toLong() == wanted;
+                        if (match != (k == r.right))
+                            problems << QStringLiteral("%1: picture %2 (%3) and answer %4")
+                                            .arg(where, name, shown.join(u' '))
+                                            .arg(r.right + 1);
+                        if (!QFile::exists(kCourse + QStringLiteral("/imgex/b/%1/103/%2%3.bmp")
+                                                         .arg(r.lesson)
+                                                         .arg(r.number)
+                                                         .arg(QChar(u'a' + k))))
+                            problems << where + QStringLiteral(": picture file missing");
+                    }
+                    break;
+                }
+                case 104: {
+                    items << Item{mathPrint(answer), answer, where};
+                    const QStringList shown =
+                        pictures.value(QStringLiteral("%1_104_%2").arg(r.lesson).arg(r.number));
+                    QString expected;
+                    if (shown.size() == 2)
+                        expected = shown[1];
+                    else if (shown.size() == 3) {
+                        const long a = shown[1].toLong(), b = shown[2].toLong();
+                        if (shown[0] == QStringLiteral("sum"))
+                            expected = QStringLiteral("%1+%2=%3").arg(a).arg(b).arg(a + b);
+                        else if (shown[0] == QStringLiteral("diff"))
+                            expected = QStringLiteral("%1-%2=%3").arg(a).arg(b).arg(a - b);
+                        else if (shown[0] == QStringLiteral("groups"))
+                            expected = QStringLiteral("%1\u00d7%2=%3").arg(a).arg(b).arg(a * b);
+                    }
+                    if (mathPrint(answer) != expected)
+                        problems << QStringLiteral("%1: answer %2, the picture shows %3")
+                                        .arg(where, mathPrint(answer), shown.join(u' '));
+                    if (!QFile::exists(kCourse + QStringLiteral("/imgex/b/%1/104/%2.bmp")
+                                                     .arg(r.lesson)
+                                                     .arg(r.number)))
+                        problems << where + QStringLiteral(": picture file missing");
+                    break;
+                }
+                default:
+                    problems << where + QStringLiteral(": not a mathematics type");
+                }
+            }
+            // Braille in a title stands in the tag form that the windows rewrite.
+            for (const QString &line : r.title) {
+                const int tag = line.indexOf(QStringLiteral("</FONT><FONT FACE=\"ZEV Braille 6\""));
+                if (line.contains(QStringLiteral("<FONT")) && tag < 0)
+                    problems << where + QStringLiteral(": braille run not in the tag form");
+                if (tag >= 0 && line.indexOf(QStringLiteral("</FONT>"), tag + 33) < 0)
+                    problems << where + QStringLiteral(": braille run not closed");
+            }
+        }
+        // liblouis writes each number; the signs come from the checked cell table.
+        QStringList numbers;
+        for (const Item &item : items)
+            for (const QString &part : mathParts(item.print))
+                if (part.at(0).isDigit())
+                    numbers << part;
+        QString error;
+        const QStringList translated = louis(numbers, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QHash<QString, QString> numberCells;
+        for (int i = 0; i < numbers.size(); ++i)
+            numberCells.insert(numbers[i], translated[i]);
+        for (const Item &item : items) {
+            QStringList cells;
+            for (const QString &part : mathParts(item.print))
+                cells << (part.at(0).isDigit() ? numberCells.value(part) : cellsOf(part));
+            if (cellsOf(item.braille) != cells.join(u'-'))
+                problems << QStringLiteral("%1: %2 is %3, %4 is written %5")
+                                .arg(item.where, item.braille, cellsOf(item.braille), item.print,
+                                     cells.join(u'-'));
+        }
+        QVERIFY(items.size() > 70);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    // Music: the braille of type 200 is the braille music of the question; the right
+    // candidate of type 201 is the one whose braille music is the question, and only it.
+    void music()
+    {
+        QStringList problems;
+        int checked = 0;
+        for (const Record &r : readCourse(3)) {
+            bool ok = false;
+            if (r.type == 200) {
+                const Cells expected = musicCells(r.question.join(u' '), &ok);
+                if (!ok || cellsOf(r.answer.join(QString())) != expected)
+                    problems << QStringLiteral("%1: %2 for %3 (%4)")
+                                    .arg(r.where(), cellsOf(r.answer.join(QString())),
+                                         r.question.join(u' '), expected);
+            } else if (r.type == 201) {
+                const Cells question = cellsOf(r.question.join(QString()));
+                for (int k = 0; k < 3; ++k) {
+                    const bool match = musicCells(r.candidates[k].join(u' '), &ok) == question && ok;
+                    if (match != (k == r.right))
+                        problems << QStringLiteral("%1: candidate %2 (%3), right answer %4")
+                                        .arg(r.where())
+                                        .arg(k + 1)
+                                        .arg(r.candidates[k].join(u' '))
+                                        .arg(r.right + 1);
+                }
+            } else {
+                problems << r.where() + QStringLiteral(": not a music type");
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 60);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    // Every lesson of every course: the four categories, every type of the course, a
+    // verification test of exactly ten exercises (so that every grade can be reached),
+    // numbers of exercises unique within the lesson, at least three lessons.
+    void courseShape()
+    {
+        const std::set<int> types[4] = {{}, {0, 1, 2}, {100, 101, 102, 103, 104}, {200, 201}};
+        QStringList problems;
+        for (int course = 1; course <= 3; ++course) {
+            std::map<int, std::map<int, int>> perCategory;
+            std::map<int, std::set<int>> perType, numbers;
+            int randoms = 0;
+            for (const Record &r : readCourse(course)) {
+                ++perCategory[r.lesson][r.category];
+                perType[r.lesson].insert(r.type);
+                if (!numbers[r.lesson].insert(r.number).second)
+                    problems << QStringLiteral("course %1 %2: number used twice").arg(course).arg(r.where());
+                randoms += r.random;
+                if (r.title.isEmpty())
+                    problems << QStringLiteral("course %1 %2: no title").arg(course).arg(r.where());
+            }
+            if (perCategory.size() < 3)
+                problems << QStringLiteral("course %1: %2 lessons").arg(course).arg(perCategory.size());
+            for (const auto &[lesson, categories] : perCategory) {
+                for (int c = 1; c <= 4; ++c)
+                    if (!categories.count(c))
+                        problems << QStringLiteral("course %1 lesson %2: no category %3").arg(course).arg(lesson).arg(c);
+                if (categories.count(4) && categories.at(4) != 10)
+                    problems << QStringLiteral("course %1 lesson %2: %3 test exercises")
+                                    .arg(course).arg(lesson).arg(categories.at(4));
+                if (perType[lesson] != types[course])
+                    problems << QStringLiteral("course %1 lesson %2: types not those of the course").arg(course).arg(lesson);
+            }
+            if (course < 3 && randoms == 0)
+                problems << QStringLiteral("course %1: no random exercise").arg(course);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    // The helpers of the checks above catch what they are meant to catch.
+    void checkHelpers()
+    {
+        QCOMPARE(evaluate(QStringLiteral("12 : 4")), 3L);
+        QCOMPARE(evaluate(QStringLiteral("2+3\u00d74")), 14L);
+        QCOMPARE(evaluate(QStringLiteral("7:2")), -1L);
+        QVERIFY(isTrue(QStringLiteral("9-4=5")));
+        QVERIFY(!isTrue(QStringLiteral("5+2=8")));
+        bool ok = false;
+        QCOMPARE(musicCells(QStringLiteral("C do M re"), &ok), QStringLiteral("145-135"));
+        QVERIFY(ok);
+        QCOMPARE(musicCells(QStringLiteral("\u00fe\u00f1 do"), &ok), QStringLiteral("1345-3"));
+        musicCells(QStringLiteral("C ut"), &ok);
+        QVERIFY(!ok);
+        QCOMPARE(cellsOf(QStringLiteral("Re")), QStringLiteral("46-1235-15"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CourseBrailleTest)
+#include "tst_coursebraille.moc"
