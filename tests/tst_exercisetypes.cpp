@@ -13,6 +13,7 @@
 #include "fakes/MemoryTable.h"
 #include "fakes/ProgramState.h"
 #include "platform/Cp1252.h"
+#include "randomdata/RandomLists.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,6 +53,8 @@ private slots:
     void choiceCheck();
     void choiceHelpAndTestMode_data();
     void choiceHelpAndTestMode();
+    void mathematicsListsGoToTheirDialogs_data();
+    void mathematicsListsGoToTheirDialogs();
     void pictureTypeIgnoresRandomMode();
     void picturesAreExported();
 
@@ -459,6 +462,51 @@ void TestExerciseTypes::choiceHelpAndTestMode()
     QVERIFY(!window->isVisible());
     QCOMPARE(window->result(), int(ResultAnswered));
     QCOMPARE(CorrectCount, 0);
+}
+
+void TestExerciseTypes::mathematicsListsGoToTheirDialogs_data()
+{
+    QTest::addColumn<Factory>("factory");
+    QTest::addColumn<bool>("print"); // the dialog of the type is TFormex11dc
+    QTest::newRow("100") << Factory([this] { return make<TFhtmlex10>(); }) << false;
+    QTest::newRow("101") << Factory([this] { return make<TFhtmlex11>(); }) << true;
+}
+
+void TestExerciseTypes::mathematicsListsGoToTheirDialogs()
+{
+    QFETCH(Factory, factory);
+    QFETCH(bool, print);
+    TFormex10dc arithmetic;
+    TFormex11dc swapped;
+    Formex10dc = &arithmetic;
+    Formex11dc = &swapped;
+    TRandomDataDialog *own = print ? static_cast<TRandomDataDialog *>(&swapped) : &arithmetic;
+    TRandomDataDialog *other = print ? static_cast<TRandomDataDialog *>(&arithmetic) : &swapped;
+
+    Record random = record(100, 2, {"Calcola:"}, {"ignorata"}, "ignorata");
+    random["Doma_rnd"] = true;
+    random["List_doma"] = QByteArray("2+2\r\n3+3");
+    random["List_risp"] = QByteArray("#d\r\n#f");
+    Record plain = record(100, 2, {"Calcola:"}, {"1+1"}, "#b");
+    plain["List_doma"] = QByteArray("9+9");
+    openTable({random, plain});
+    auto *window = static_cast<TTypedAnswerWindow *>(factory());
+    m_state->platform.random->queued = {1};
+    window->show();
+    QCOMPARE(window->RichEdit2.Text(), "3+3");
+    QCOMPARE(window->RichEdittemp.Text(), "#f");
+    QCOMPARE(own->QuestionItems(), QList<QByteArray>({"2+2", "3+3"}));
+    QCOMPARE(own->AnswerItems(), QList<QByteArray>({"#d", "#f"}));
+    QVERIFY(other->QuestionItems().isEmpty());
+
+    // A plain record leaves the dialog's lists as they were.
+    window->hide();
+    dm->Table1.next();
+    window->show();
+    QCOMPARE(window->RichEdit2.Text(), "1+1");
+    QCOMPARE(own->QuestionItems(), QList<QByteArray>({"2+2", "3+3"}));
+    Formex10dc = nullptr;
+    Formex11dc = nullptr;
 }
 
 void TestExerciseTypes::pictureTypeIgnoresRandomMode()
