@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 TArithmeticDataDialog::TArithmeticDataDialog(const QString &name, BrailleBox brailleBox,
                                              QWidget *parent)
     : TRandomDataDialog(name, brailleBox, 31, parent)
@@ -18,7 +20,9 @@ TArithmeticDataDialog::TArithmeticDataDialog(const QString &name, BrailleBox bra
     CheckBox1 = new QCheckBox(this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setAccessibleName(QStringLiteral("Usa virgola"));
-    CheckBox1->setGeometry(545, 285, 16, 11);
+    // 16 x 11 px would clip the style's check box; it keeps its place and middle line.
+    const int boxHeight = std::max(11, CheckBox1->sizeHint().height());
+    CheckBox1->setGeometry(545, 285 + (11 - boxHeight) / 2, 16, boxHeight);
     Label7->setBuddy(CheckBox1);
 
     Label8 = addLabel("Label8", QStringLiteral("Operazione :"), 575, 265);

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -180,22 +179,23 @@ QList<QByteArray> TRandomDataDialog::AnswerItems() const
     return itemsOf(ComboBox2);
 }
 
+void TRandomDataDialog::setVisible(bool visible)
+{
+    // Showing a dialog makes its first button the default one, drawn as such; this dialog has
+    // none. A button still takes Enter while it has the focus.
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    for (QPushButton *button : buttons)
+        button->setAutoDefault(false);
+    QDialog::setVisible(visible);
+    for (QPushButton *button : buttons)
+        button->setAutoDefault(true);
+}
+
 void TRandomDataDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
-}
-
-void TRandomDataDialog::keyPressEvent(QKeyEvent *event)
-{
-    // Enter presses the focused button, which takes the key itself. In a list or an edit box
-    // it does nothing: the dialog has no default button that it could close by surprise.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TRandomDataDialog::reject()

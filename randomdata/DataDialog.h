@@ -86,8 +86,8 @@ protected:
     QLineEdit *addEdit(const char *name, const QString &accessibleName, int left, int top,
                        int width);
 
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void reject() override;
 
 private:

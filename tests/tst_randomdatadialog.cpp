@@ -368,10 +368,12 @@ void TestRandomDataDialog::closingGivesItsResult()
     TRandomDataDialog *dialog = open("Formex10dc");
     dialog->hide();
     bool guarded = false;
+    bool stayedOpen = false;
     QTimer::singleShot(0, dialog, [&] {
         // Enter in a box does nothing; on a button it presses the button.
         QTest::keyClick(dialog->Edit1, Qt::Key_Return);
         QTest::keyClick(dialog->ComboBox2, Qt::Key_Enter);
+        stayedOpen = dialog->isVisible();
         if (how == "Escape") {
             QTest::keyClick(dialog->ComboBox1, Qt::Key_Escape);
         } else if (how.startsWith("Enter ")) {
@@ -390,6 +392,7 @@ void TestRandomDataDialog::closingGivesItsResult()
     });
     QCOMPARE(dialog->exec(), result);
     QVERIFY(!guarded);
+    QVERIFY(stayedOpen);
     // Closing keeps the lists as they are.
     QCOMPARE(dialog->QuestionItems(), QList<QByteArray>({"p", "q", "r"}));
 }
