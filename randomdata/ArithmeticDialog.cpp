@@ -53,19 +53,14 @@ void TArithmeticDataDialog::Button3Click()
     // the 32-bit range allows (the ten digits descending are refused).
     if (!ReadWholeField(Edit3, QStringLiteral("ERRORE dati non validi")))
         return;
-    const std::optional<int> length =
-        ReadWholeField(Edit4, QStringLiteral("ERRORE Nr. car non valido"));
-    if (!length)
-        return;
-    const std::optional<int> count =
-        ReadWholeField(Edit5, QStringLiteral("ERRORE Qtn. dati non valido"));
-    if (!count)
+    const std::optional<Amounts> amounts = ReadAmounts();
+    if (!amounts)
         return;
 
     ArithmeticSettings settings;
     settings.digits = toCp1252(Edit3->text());
-    settings.length = *length;
-    settings.count = *count;
+    settings.length = amounts->length;
+    settings.count = amounts->count;
     settings.useComma = CheckBox1->isChecked();
     settings.operation = ComboBox3->currentIndex();
 

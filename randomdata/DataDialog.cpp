@@ -275,23 +275,19 @@ void TRandomDataDialog::Button6Click()
 
 void TRandomDataDialog::Button3Click()
 {
-    const std::optional<int> length =
-        ReadWholeField(Edit4, QStringLiteral("ERRORE Nr. car non valido"));
-    if (!length)
-        return;
-    const std::optional<int> count =
-        ReadWholeField(Edit5, QStringLiteral("ERRORE Qtn. dati non valido"));
-    if (!count)
+    const std::optional<Amounts> amounts = ReadAmounts();
+    if (!amounts)
         return;
     const QByteArray set = toCp1252(Edit3->text());
-    if (set.isEmpty() && *length > 0 && *count > 0) {
+    if (set.isEmpty() && amounts->length > 0 && amounts->count > 0) {
         // No character to draw from.
         ShowMessage(QStringLiteral("ERRORE dati non validi"));
         return;
     }
     ClearLists();
     platform().random->randomize();
-    for (const QByteArray &text : GenerateTexts(set, *length, *count, *platform().random))
+    for (const QByteArray &text :
+         GenerateTexts(set, amounts->length, amounts->count, *platform().random))
         AppendPair(text, text);
     SelectFirstPair();
 }
@@ -318,6 +314,19 @@ std::optional<int> TRandomDataDialog::ReadWholeField(const QLineEdit *field, con
     if (!value)
         ShowMessage(error);
     return value;
+}
+
+std::optional<TRandomDataDialog::Amounts> TRandomDataDialog::ReadAmounts() const
+{
+    const std::optional<int> length =
+        ReadWholeField(Edit4, QStringLiteral("ERRORE Nr. car non valido"));
+    if (!length)
+        return {};
+    const std::optional<int> count =
+        ReadWholeField(Edit5, QStringLiteral("ERRORE Qtn. dati non valido"));
+    if (!count)
+        return {};
+    return Amounts{*length, *count};
 }
 
 void TRandomDataDialog::ShowMessage(const QString &text)

@@ -80,6 +80,14 @@ protected:
     void SelectFirstPair();
     // A field read as a whole number; shows `error` and gives nothing when it is not one.
     static std::optional<int> ReadWholeField(const QLineEdit *field, const QString &error);
+    // The length of each text ("Nr. car") and the number of pairs ("Qtn dati"); a message and
+    // nothing when either is not a whole number.
+    struct Amounts
+    {
+        int length;
+        int count;
+    };
+    std::optional<Amounts> ReadAmounts() const;
     static void ShowMessage(const QString &text);
 
     QLabel *addLabel(const char *name, const QString &caption, int left, int top);

@@ -20,32 +20,16 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c)
+// The whole text as a number of the given base; nothing when a character is left over, the
+// text is empty or the value does not fit.
+template <class Number> std::optional<Number> readAll(const QByteArray &text, int base)
 {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::optional<qint32> readHex(const QByteArray &digits)
-{
-    if (digits.isEmpty())
+    Number value{};
+    const char *end = text.constData() + text.size();
+    const auto [stop, error] = std::from_chars(text.constData(), end, value, base);
+    if (error != std::errc() || stop != end)
         return {};
-    quint64 value = 0;
-    for (char c : digits) {
-        const int digit = hexValue(c);
-        if (digit < 0)
-            return {};
-        value = value * 16 + quint64(digit);
-        if (value > 0xFFFFFFFFu)
-            return {};
-    }
-    // Eight hexadecimal digits fill the 32 bits: $FFFFFFFF is -1.
-    return qint32(quint32(value));
+    return value;
 }
 
 // Raises a string of decimal digits by one unit in its last place; returns whether a digit
@@ -106,27 +90,19 @@ std::optional<qint32> readWholeNumber(const QByteArray &text)
     while (start < text.size() && isBlank(text[start]))
         ++start;
     const QByteArray rest = text.mid(start);
+    // Hexadecimal: up to 32 bits, so that $FFFFFFFF is -1.
+    std::optional<quint32> hex;
     if (rest.startsWith('$') || rest.startsWith('x') || rest.startsWith('X'))
-        return readHex(rest.mid(1));
-    if (rest.startsWith("0x") || rest.startsWith("0X"))
-        return readHex(rest.mid(2));
-
-    qsizetype i = 0;
-    const bool negative = rest.startsWith('-');
-    if (negative || rest.startsWith('+'))
-        ++i;
-    if (i == rest.size())
+        hex = readAll<quint32>(rest.mid(1), 16);
+    else if (rest.startsWith("0x") || rest.startsWith("0X"))
+        hex = readAll<quint32>(rest.mid(2), 16);
+    else if (rest.startsWith('+') && !rest.startsWith("+-"))
+        return readAll<qint32>(rest.mid(1), 10);
+    else
+        return readAll<qint32>(rest, 10);
+    if (!hex)
         return {};
-    const qint64 limit = negative ? qint64(1) << 31 : (qint64(1) << 31) - 1;
-    qint64 value = 0;
-    for (; i < rest.size(); ++i) {
-        if (!isDigit(rest[i]))
-            return {};
-        value = value * 10 + (rest[i] - '0');
-        if (value > limit)
-            return {};
-    }
-    return qint32(negative ? -value : value);
+    return qint32(*hex);
 }
 
 std::optional<long double> readDecimalNumber(const QByteArray &text)
