@@ -1,14 +1,19 @@
 #!/usr/bin/python3
 """Write the lesson pages of course/html/ in Windows-1252.
 
-Pages: fr1.htm (first alphabet lesson), fr2.htm (second alphabet lesson),
-fr_mat1.htm (mathematics), fr_mus1.htm (music), table6.html (six-dot code
-table, drawn from braille_table.py) and stile.css.
+Pages: fr1.htm (the front page: the three courses), an index and three
+lessons per course (alfabeto.htm, alf1-3.htm; matematica.htm, mat1-3.htm;
+musica.htm, mus1-3.htm), table6.html (the six-dot code table) and
+stile.css.  The cells come from the course's cell table course/braille6.txt
+(braille_table.py).
 
 Braille is written as ordinary characters in a span of class "brl", which
 the style sheet draws with the font "tvpZEV Braille 6" (music signs: class
-"mus", font "tvpDaduvo Test").  The braille spans are hidden from screen
-readers (aria-hidden); the dot numbers are always written out in print.
+"mus", font "tvpDaduvo Test").  Each such span is an image for screen
+readers whose text alternative gives its dots; the dot numbers are also
+written out in print.  Sections that the code table links to have ids
+beginning with "jump_", so that those links hold the word "jump", which the
+code table window refuses inside the exercises.
 
 Usage: make_pages.py COURSE_DIR
 """
@@ -60,27 +65,53 @@ th { background: #e6eef9; }
 .nav a { margin-right: 1.2em; white-space: nowrap; }
 .esercizi li { margin: 0.3em 0; }
 .nota { font-size: 0.9em; color: #333; }
+.corsi li { margin: 0.5em 0; font-size: 1.15em; }
+.esempio { margin: 0.5em 0 0.5em 1.5em; }
 """
 
 
-def brl(text):
-    """Braille drawn by the font; hidden from screen readers."""
-    return '<span class="brl" aria-hidden="true">%s</span>' % html.escape(text)
-
-
-def mus(text):
-    return '<span class="mus" aria-hidden="true">%s</span>' % html.escape(text)
-
-
-def dots_words(dots):
-    if not dots:
-        return "cella vuota"
+def dots_list(dots):
+    """"1245" -> "1, 2, 4 e 5"."""
     if len(dots) == 1:
-        return "punto " + dots
-    return "punti " + ", ".join(dots[:-1]) + " e " + dots[-1]
+        return dots
+    return ", ".join(dots[:-1]) + " e " + dots[-1]
 
 
-def page(title, body):
+def cells_words(cells):
+    """Words for a sequence of cells, as a screen reader should say them."""
+    words = []
+    for dots in cells:
+        if not dots:
+            words.append("cella vuota")
+        elif len(dots) == 1:
+            words.append("punto " + dots)
+        else:
+            words.append("punti " + dots_list(dots))
+    return "; ".join(words)
+
+
+def cells_of(text):
+    return [c for ch in text for c in bt.cells6(ch)]
+
+
+def brl(text, label=None):
+    """Braille drawn by the course's braille font, with its dots as the text
+    alternative for screen readers."""
+    return ('<span class="brl" role="img" aria-label="braille: %s">%s</span>'
+            % (html.escape(label or cells_words(cells_of(text))), html.escape(text)))
+
+
+def mus(text, label):
+    return ('<span class="mus" role="img" aria-label="%s">%s</span>'
+            % (html.escape(label), html.escape(text)))
+
+
+def punti(cells):
+    """Dot numbers in print next to a cell: "(punti 1, 2 e 4)"."""
+    return '<span class="punti">(%s)</span>' % html.escape(cells_words(cells))
+
+
+def page(title, body, nav):
     return """<!DOCTYPE html>
 <html lang="it">
 <head>
@@ -91,308 +122,591 @@ def page(title, body):
 <body>
 <p><img src="../img/colorbar.gif" width="600" height="8" alt=""></p>
 %s
+%s
 <p><img src="../img/colorbar.gif" width="600" height="8" alt=""></p>
 </body>
 </html>
-""" % (html.escape(title), body.strip())
+""" % (html.escape(title), body.strip(), nav)
 
 
-COMMANDS = """<p class="nav">
-<a href="indietro.htm">Indietro</a>
-<a href="trova.htm">Trova</a>
-<a href="esci.htm">Esci</a>
-</p>"""
+def nav(*links):
+    """The navigation bar: the page's own links, then the commands."""
+    items = ['<a href="%s">%s</a>' % link for link in links]
+    items += ['<a href="indietro.htm">Torna alla pagina precedente</a>',
+              '<a href="trova.htm">Cerca una parola nella pagina</a>',
+              '<a href="esci.htm">Esci dal programma</a>']
+    return ('<nav class="nav" aria-label="Navigazione">\n%s\n</nav>'
+            % "\n".join(items))
 
 
-def letter_table(letters, caption):
-    rows = ['<table>', '<caption>%s</caption>' % caption,
-            '<tr><th scope="col">Lettera</th><th scope="col">Braille</th>'
-            '<th scope="col">Punti</th></tr>']
-    for ch in letters:
-        rows.append('<tr><td>%s</td><td>%s</td><td>%s</td></tr>'
-                    % (ch, brl(ch), dots_words(bt.cell6(ch))))
-    rows.append('</table>')
-    return "\n".join(rows)
+def sign_table(caption, rows, head=("Segno", "Braille", "Punti")):
+    """rows: (print label html, braille text, cells) -> a table."""
+    out = ['<table>', '<caption>%s</caption>' % caption,
+           '<tr>%s</tr>' % "".join('<th scope="col">%s</th>' % h for h in head)]
+    for shown, text, cells in rows:
+        out.append('<tr><th scope="row">%s</th><td>%s</td><td>%s</td></tr>'
+                   % (shown, brl(text), html.escape(cells_words(cells))))
+    out.append('</table>')
+    return "\n".join(out)
 
 
-def fr1():
-    cell_diagram = """<p><strong>La cella braille vista da chi legge:</strong></p>
-<table class="cella">
+def letters_table(letters, caption):
+    return sign_table(caption, [(ch, ch, bt.cells6(ch)) for ch in letters],
+                      ("Lettera", "Braille", "Punti"))
+
+
+def cell_diagram():
+    return """<table class="cella">
+<caption>La cella braille: i numeri dei sei punti, come li vede chi legge</caption>
 <tr><td>1</td><td>4</td></tr>
 <tr><td>2</td><td>5</td></tr>
 <tr><td>3</td><td>6</td></tr>
 </table>"""
+
+
+def exercises(link, what):
+    return """<h2>Gli esercizi</h2>
+<p>Gli esercizi sono di quattro tipi: ripasso dei segni delle lezioni
+precedenti, esercizi sui nuovi segni, esercizi di consolidamento e il test di
+verifica, dieci esercizi con il voto finale. Comincia dai nuovi segni e fai il
+test per ultimo.</p>
+<ul class="esercizi">
+<li><a href="%s">Esercizi della lezione: %s</a></li>
+</ul>""" % (link, what)
+
+
+TYPING = """<h2>Come si risponde</h2>
+<p>Nella casella delle risposte ogni tasto scrive la cella braille del suo
+segno: premi la lettera b e compare la cella della b. Se una risposta è
+sbagliata per quattro volte, si accendono i pulsanti Aiuto (mostra il primo
+segno sbagliato) e Risposta. Il pulsante Tabelle apre la tabella del codice
+braille. I tasti: Alt+C controlla, Alt+V passa all'esercizio seguente, Alt+E
+esce dagli esercizi.</p>"""
+
+
+# ------------------------------------------------------------ front page --
+def fr1():
     body = """
 <h1>Sentiero dei Punti</h1>
-<p><strong>Lezione 1: la cella braille e le prime lettere</strong></p>
+<p>Benvenuta e benvenuto! Sentiero dei Punti è un corso di braille in
+italiano: ti accompagna passo dopo passo nella lettura e nella scrittura dei
+sei punti. Ogni corso ha lezioni brevi, ognuna con i suoi esercizi.</p>
 
-<p>Benvenuta e benvenuto! Questo corso ti accompagna passo dopo passo nella
-lettura e nella scrittura del braille. Procedi con calma: ogni lezione ha
-una spiegazione breve e poi tanti esercizi.</p>
+<h2>I corsi</h2>
+<ul class="corsi">
+<li><a href="alfabeto.htm">Alfabeto: la cella, le lettere, gli accenti, le maiuscole e la punteggiatura</a></li>
+<li><a href="matematica.htm">Matematica: i numeri e le quattro operazioni</a></li>
+<li><a href="musica.htm">Musica: le note, le durate e le pause</a></li>
+</ul>
+<p>Chi comincia da zero parta dall'alfabeto: i numeri e le note usano le
+celle delle lettere.</p>
 
-<h2>La cella a sei punti</h2>
-<p>Ogni segno braille occupa una <strong>cella</strong>: uno spazio di sei
-punti disposti su due colonne di tre. I punti della colonna di sinistra si
-chiamano 1, 2 e 3 (dall'alto in basso), quelli della colonna di destra 4, 5
-e 6. Ogni lettera &egrave; una diversa combinazione di punti in rilievo.</p>
+<h2>Da consultare</h2>
+<ul>
+<li><a href="table6.html">Tabella del codice braille a sei punti</a></li>
+<li><a href="http://www.bibliotecaciechi.it/">Biblioteca Italiana per i Ciechi «Regina Margherita» di Monza (sito web)</a></li>
+<li><a href="http://www.uiciechi.it/">Unione Italiana dei Ciechi e degli Ipovedenti (sito web)</a></li>
+<li><a href="http://liblouis.io/">liblouis, la libreria libera per la traduzione in braille (sito web)</a></li>
+<li><a href="mailto:liblouis-liblouisxml@freelists.org">Scrivi alla lista di discussione di liblouis (posta elettronica)</a></li>
+</ul>
+
+<h2>Come muoversi</h2>
+<p>Tab passa da un collegamento all'altro e Invio lo apre. In fondo a ogni
+pagina ci sono i comandi per tornare indietro, cercare una parola nella
+pagina e uscire dal programma.</p>
+"""
+    return page("Sentiero dei Punti", body, nav())
+
+
+# --------------------------------------------------------------- alphabet --
+def alfabeto():
+    body = """
+<h1>Alfabeto</h1>
+<p>Il corso dell'alfabeto insegna la cella braille e tutti i segni della
+scrittura: le lettere, gli accenti, le maiuscole e la punteggiatura.</p>
+<h2>Le lezioni</h2>
+<ol class="corsi">
+<li><a href="alf1.htm">Lezione 1: la cella e le lettere dalla a alla j</a></li>
+<li><a href="alf2.htm">Lezione 2: le lettere dalla k alla z</a></li>
+<li><a href="alf3.htm">Lezione 3: lettere accentate, maiuscole e punteggiatura</a></li>
+</ol>
+"""
+    return page("Alfabeto - Sentiero dei Punti", body,
+                nav(("fr1.htm", "Pagina iniziale del corso")))
+
+
+def alf1():
+    body = """
+<h1>Alfabeto, lezione 1: la cella e le lettere dalla a alla j</h1>
+
+<h2 id="jump_cella">La cella a sei punti</h2>
+<p>Ogni segno braille occupa una <strong>cella</strong>: sei punti disposti su
+due colonne di tre. I punti della colonna di sinistra si chiamano 1, 2 e 3,
+dall'alto in basso; quelli della colonna di destra 4, 5 e 6. Ogni lettera è
+una diversa combinazione di punti in rilievo.</p>
 %(diagram)s
-<p>La cella completa, con tutti e sei i punti: %(full)s
-<span class="punti">(punti 1, 2, 3, 4, 5 e 6)</span>.</p>
+<p>La cella piena, con tutti e sei i punti: %(full)s %(fullp)s. Nelle celle
+di questo corso i punti in rilievo sono neri e pieni; i punti vuoti sono
+cerchietti sottili, perché si veda tutta la cella.</p>
 
-<h2>Le prime cinque lettere</h2>
-<p>Le lettere da <strong>a</strong> a <strong>e</strong> usano soltanto i
-punti 1, 2, 4 e 5, cio&egrave; le due righe in alto.</p>
-%(letters)s
-
-<h2>La prima parola</h2>
-<p>Con queste lettere puoi gi&agrave; leggere la parola <strong>cade</strong>:
-%(word)s <span class="punti">(c, a, d, e)</span>.</p>
-
-<h2>Esercizi</h2>
-<ul class="esercizi">
-<li><a href="101eser.htm">Esercizi della lezione 1: le lettere da a a e</a></li>
-<li><a href="102eser.htm">Esercizi della lezione 2: le lettere da f a j</a></li>
-</ul>
-
-<h2>Continua il percorso</h2>
-<ul>
-<li><a href="fr2.htm">Lezione 2: le lettere da f a j</a></li>
-<li><a href="fr_mat1.htm">Corso di matematica: i numeri e le operazioni</a></li>
-<li><a href="fr_mus1.htm">Corso di musica: i primi segni musicali</a></li>
-</ul>
-
-<h2>Per saperne di pi&ugrave;</h2>
-<ul>
-<li><a href="http://www.example.org/">Sito di esempio sul braille (apre il browser)</a></li>
-<li><a href="mailto:info@example.org">Scrivi agli autori del corso (posta elettronica)</a></li>
-</ul>
-%(commands)s
-""" % {"diagram": cell_diagram, "full": brl("é"),
-       "letters": letter_table("abcde", "Le lettere da a a e"),
-       "word": brl("cade"), "commands": COMMANDS}
-    return page("Sentiero dei Punti - Lezione 1: la cella e le prime lettere",
-                body)
+<h2 id="jump_lettere">Le lettere dalla a alla j</h2>
+<p>Le prime dieci lettere usano soltanto i punti 1, 2, 4 e 5, cioè le due
+righe in alto della cella. La a è formata dal solo punto 1; le lettere dalla
+a alla e sono le più semplici e vanno imparate per prime.</p>
+%(table)s
+<p>Osserva la coppia d e f: la f %(f)s è la d %(d)s girata allo specchio.
+Anche la h e la j si somigliano: ci vuole un po' di pratica con le dita o con
+gli occhi per non confonderle.</p>
+%(typing)s
+%(exercises)s
+""" % {"diagram": cell_diagram(), "full": brl("é", "cella piena, punti 1, 2, 3, 4, 5 e 6"),
+       "fullp": punti(["123456"]), "table": letters_table("abcdefghij", "Le lettere dalla a alla j"),
+       "f": punti(bt.cells6("f")), "d": punti(bt.cells6("d")),
+       "typing": TYPING, "exercises": exercises("101eser.htm", "la cella e le lettere dalla a alla j")}
+    return page("Alfabeto, lezione 1 - Sentiero dei Punti", body,
+                nav(("alf2.htm", "Lezione seguente: le lettere dalla k alla z"),
+                    ("alfabeto.htm", "Le lezioni dell'alfabeto"),
+                    ("table6.html#lettere", "Tabella del codice braille: le lettere"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
 
 
-def fr2():
+def alf2():
     body = """
-<h1>Sentiero dei Punti</h1>
-<p><strong>Lezione 2: le lettere da f a j</strong></p>
+<h1>Alfabeto, lezione 2: le lettere dalla k alla z</h1>
 
-<p>Le lettere da <strong>f</strong> a <strong>j</strong> usano ancora
-soltanto i punti delle due righe in alto (1, 2, 4 e 5). Confrontale con
-quelle che conosci gi&agrave;: cambia solo la disposizione dei punti.</p>
-%(letters)s
+<h2 id="jump_kt">Dalla k alla t: si aggiunge il punto 3</h2>
+<p>Le lettere dalla k alla t sono le lettere dalla a alla j con in più il
+punto 3: la k è la a con il punto 3, la l è la b con il punto 3, e così via
+fino alla t, che è la j con il punto 3.</p>
+%(kt)s
 
-<h2>Parole da leggere</h2>
-<ul>
-<li>%(w1)s <span class="punti">(faggi)</span></li>
-<li>%(w2)s <span class="punti">(gabbie)</span></li>
-<li>%(w3)s <span class="punti">(bici)</span></li>
-</ul>
-
-<h2>Una regola da ricordare</h2>
-<p>Le lettere da a a j servono anche per le cifre da 1 a 0: basta scrivere
-prima il <strong>segnanumero</strong> %(num)s <span class="punti">(punti 3, 4,
-5 e 6)</span>. Lo vedrai nel corso di matematica.</p>
-
-<h2>Esercizi</h2>
-<ul class="esercizi">
-<li><a href="102eser.htm">Esercizi della lezione 2: le lettere da f a j</a></li>
-<li><a href="101eser.htm">Ripassa gli esercizi della lezione 1</a></li>
-</ul>
-
-<p class="nav">
-<a href="fr1.htm">Torna alla lezione 1</a>
-<a href="fr_mat1.htm">Corso di matematica</a>
-<a href="fr_mus1.htm">Corso di musica</a>
-</p>
-%(commands)s
-""" % {"letters": letter_table("fghij", "Le lettere da f a j"),
-       "w1": brl("faggi"), "w2": brl("gabbie"), "w3": brl("bici"),
-       "num": brl("#"), "commands": COMMANDS}
-    return page("Sentiero dei Punti - Lezione 2: le lettere da f a j", body)
+<h2 id="jump_uz">Dalla u alla z: si aggiungono i punti 3 e 6</h2>
+<p>Le lettere u, v, x, y e z sono le lettere dalla a alla e con in più i
+punti 3 e 6. La w fa eccezione: Louis Braille scriveva in francese, che
+allora non usava la w, e la w è stata aggiunta dopo, con i punti 2, 4, 5 e 6.</p>
+%(uz)s
+%(typing)s
+%(exercises)s
+""" % {"kt": letters_table("klmnopqrst", "Le lettere dalla k alla t"),
+       "uz": letters_table("uvxyzw", "Le lettere u, v, x, y, z e w"),
+       "typing": TYPING, "exercises": exercises("102eser.htm", "le lettere dalla k alla z")}
+    return page("Alfabeto, lezione 2 - Sentiero dei Punti", body,
+                nav(("alf3.htm", "Lezione seguente: lettere accentate, maiuscole e punteggiatura"),
+                    ("alf1.htm", "Lezione precedente: le lettere dalla a alla j"),
+                    ("alfabeto.htm", "Le lezioni dell'alfabeto"),
+                    ("table6.html#lettere", "Tabella del codice braille: le lettere"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
 
 
-def fr_mat1():
-    rows = ['<table>', '<caption>Le cifre</caption>',
-            '<tr><th scope="col">Cifra</th><th scope="col">Braille</th>'
-            '<th scope="col">Punti</th></tr>']
-    for d in "1234567890":
-        rows.append('<tr><td>%s</td><td>%s</td><td>segnanumero e %s</td></tr>'
-                    % (d, brl("#" + d), dots_words(bt.cell6(d))))
-    rows.append('</table>')
-    ops = ['<table>', '<caption>I segni delle operazioni</caption>',
-           '<tr><th scope="col">Segno</th><th scope="col">Nome</th>'
-           '<th scope="col">Braille</th><th scope="col">Punti</th></tr>']
-    for sign, name in (("+", "pi&ugrave;"), ("-", "meno"), ("*", "per"),
-                       ("/", "diviso"), ("=", "uguale"),
-                       ("(", "parentesi aperta"), (")", "parentesi chiusa")):
-        ops.append('<tr><td>%s</td><td>%s</td><td>%s</td><td>%s</td></tr>'
-                   % (html.escape(sign), name, brl(sign),
-                      dots_words(bt.cell6(sign))))
-    ops.append('</table>')
+def alf3():
+    punct = [(".", "punto"), (",", "virgola"), (";", "punto e virgola"), (":", "due punti"),
+             ("?", "punto interrogativo"), ("!", "punto esclamativo"), ("'", "apostrofo"),
+             ("-", "trattino"), ("«", "virgolette aperte"), ("»", "virgolette chiuse"),
+             ("(", "parentesi aperta"), (")", "parentesi chiusa")]
     body = """
-<h1>Sentiero dei Punti: matematica</h1>
-<p><strong>Lezione 1: i numeri e le operazioni</strong></p>
+<h1>Alfabeto, lezione 3: lettere accentate, maiuscole e punteggiatura</h1>
 
-<p>In braille le cifre si scrivono con le lettere da a a j precedute dal
-<strong>segnanumero</strong> %(num)s <span class="punti">(punti 3, 4, 5 e
-6)</span>. Il segnanumero si scrive una sola volta, davanti al numero:
-per esempio 25 si scrive %(n25)s.</p>
+<h2 id="jump_accentate">Le lettere accentate</h2>
+<p>L'italiano scrive le vocali accentate con celle proprie: la à, la è, la
+ì, la ò e la ù con l'accento grave, la é di «perché» con l'accento acuto.</p>
+%(acc)s
+
+<h2 id="jump_maiuscole">Le maiuscole</h2>
+<p>In braille italiano la lettera maiuscola si indica con il <strong>segno di
+maiuscola</strong>, i punti 4 e 6, scritto subito prima della lettera:
+%(cap)s %(capp)s. Così «Roma» si scrive %(roma)s: segno di maiuscola, poi r,
+o, m e a. Due segni di maiuscola di seguito indicano una parola tutta in
+maiuscolo.</p>
+<p>Negli esercizi basta scrivere la lettera maiuscola, con il tasto delle
+maiuscole: il font braille del corso mostra da solo il segno di maiuscola e
+la lettera.</p>
+
+<h2 id="jump_punteggiatura">La punteggiatura</h2>
+%(punct)s
+<p>Alcune celle servono a più segni, e il contesto dice quale:</p>
+<ul>
+<li>i punti 2, 3 e 6 aprono le virgolette «» nei testi e la parentesi tonda
+nelle formule; i punti 3, 5 e 6 le chiudono;</li>
+<li>i punti 2, 3 e 5 sono il punto esclamativo nei testi e il segno più in
+un'operazione;</li>
+<li>i punti 2 e 5 sono i due punti nei testi e il segno di divisione fra due
+numeri;</li>
+<li>i punti 2, 5 e 6 sono il punto fermo alla fine della frase e la linea di
+frazione fra due numeri;</li>
+<li>i punti 3 e 6 sono il trattino fra due parole e il segno meno in
+un'operazione.</li>
+</ul>
+<p>Esempio: %(esempio)s «Dove vai?».</p>
+%(typing)s
+%(exercises)s
+""" % {"acc": letters_table("àèéìòù", "Le vocali accentate"),
+       "cap": brl("\u0024", "punti 4 e 6"), "capp": punti(["46"]),
+       "roma": brl("Roma"),
+       "punct": sign_table("I segni di punteggiatura",
+                           [("%s <span class=\"nome\">%s</span>" % (html.escape(c), n), c, bt.cells6(c))
+                            for c, n in punct]),
+       "esempio": brl("Dove vai?"),
+       "typing": TYPING,
+       "exercises": exercises("103eser.htm", "lettere accentate, maiuscole e punteggiatura")}
+    return page("Alfabeto, lezione 3 - Sentiero dei Punti", body,
+                nav(("alf2.htm", "Lezione precedente: le lettere dalla k alla z"),
+                    ("alfabeto.htm", "Le lezioni dell'alfabeto"),
+                    ("table6.html#punteggiatura", "Tabella del codice braille: la punteggiatura"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
+
+
+# ------------------------------------------------------------ mathematics --
+MATH_TYPING = """<h2>Come si risponde</h2>
+<p>In braille l'operazione si scrive senza spazi e ogni numero ha il suo
+segnanumero. Nella casella delle risposte il segnanumero è il tasto #, il
+segno per è il tasto * e il segno diviso è il tasto dei due punti; le cifre
+si scrivono con i loro tasti e il font braille del corso le mostra con le
+celle delle lettere. Negli esercizi con le figure premi il pulsante della
+risposta giusta (RISPOSTA 1, 2 o 3) e poi Controlla.</p>"""
+
+
+def matematica():
+    body = """
+<h1>Matematica</h1>
+<p>Il corso di matematica insegna a leggere e scrivere in braille i numeri e
+le quattro operazioni, come si usa nella scuola italiana.</p>
+<h2>Le lezioni</h2>
+<ol class="corsi">
+<li><a href="mat1.htm">Lezione 1: i numeri e il segnanumero</a></li>
+<li><a href="mat2.htm">Lezione 2: addizione e sottrazione</a></li>
+<li><a href="mat3.htm">Lezione 3: moltiplicazione e divisione</a></li>
+</ol>
+"""
+    return page("Matematica - Sentiero dei Punti", body,
+                nav(("fr1.htm", "Pagina iniziale del corso")))
+
+
+def math_example(print_text, braille):
+    return '<p class="esempio">%s si scrive %s %s</p>' % (
+        html.escape(print_text), brl(braille), punti(cells_of(braille)))
+
+
+def mat1():
+    body = """
+<h1>Matematica, lezione 1: i numeri e il segnanumero</h1>
+<h2 id="jump_numeri">Le cifre</h2>
+<p>Le dieci cifre usano le celle delle lettere dalla a alla j: 1 è la a, 2 la
+b, e così via fino allo 0, che è la j. Perché si leggano come numeri e non
+come lettere, davanti al numero si scrive il <strong>segnanumero</strong>,
+i punti 3, 4, 5 e 6: %(sign)s %(signp)s.</p>
 %(digits)s
+<h2 id="jump_piucifre">I numeri di più cifre</h2>
+<p>Il segnanumero si scrive una volta sola, prima della prima cifra: vale per
+tutte le cifre che seguono, fino a uno spazio o a un segno che non è una
+cifra.</p>
+%(ex1)s
+%(ex2)s
+%(typing)s
+%(exercises)s
+""" % {"sign": brl("#"), "signp": punti(["3456"]),
+       "digits": sign_table("Le cifre, ognuna con il segnanumero",
+                            [(d, "#" + d, cells_of("#" + d)) for d in "1234567890"],
+                            ("Cifra", "Braille", "Punti")),
+       "ex1": math_example("25", "#25"), "ex2": math_example("100", "#100"),
+       "typing": MATH_TYPING, "exercises": exercises("201eser.htm", "i numeri e il segnanumero")}
+    return page("Matematica, lezione 1 - Sentiero dei Punti", body,
+                nav(("mat2.htm", "Lezione seguente: addizione e sottrazione"),
+                    ("matematica.htm", "Le lezioni di matematica"),
+                    ("table6.html#numeri", "Tabella del codice braille: i numeri"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
 
-<h2>Le operazioni</h2>
-%(ops)s
-<p>Un esempio: <strong>3 + 4 = 7</strong> si scrive %(example)s.</p>
 
-<h2>Esercizi</h2>
-<ul class="esercizi">
-<li><a href="201eser.htm">Esercizi di matematica, lezione 1: numeri e operazioni</a></li>
-</ul>
-
-<p class="nav">
-<a href="fr1.htm">Torna al corso dell'alfabeto</a>
-<a href="fr_mus1.htm">Corso di musica</a>
-</p>
-%(commands)s
-""" % {"num": brl("#"), "n25": brl("#25"), "digits": "\n".join(rows),
-       "ops": "\n".join(ops), "example": brl("#3+#4=#7"),
-       "commands": COMMANDS}
-    return page("Sentiero dei Punti - Matematica, lezione 1", body)
-
-
-def fr_mus1():
-    rows = ['<table>', '<caption>Alcuni segni musicali</caption>',
-            '<tr><th scope="col">Segno</th><th scope="col">Nome</th></tr>']
-    for key in "SCDBN#":
-        rows.append('<tr><td>%s</td><td>%s</td></tr>'
-                    % (mus(key), bt.MUSIC_KEYS[key][1]))
-    rows.append('</table>')
-    notes = ['<table>', '<caption>Le sette note (crome) in braille</caption>',
-             '<tr><th scope="col">Nota</th><th scope="col">Braille</th>'
-             '<th scope="col">Punti</th></tr>']
-    for name, letter in zip(("do", "re", "mi", "fa", "sol", "la", "si"),
-                            "defghij"):
-        notes.append('<tr><td>%s</td><td>%s</td><td>%s</td></tr>'
-                     % (name, brl(letter), dots_words(bt.cell6(letter))))
-    notes.append('</table>')
+def mat2():
     body = """
-<h1>Sentiero dei Punti: musica</h1>
-<p><strong>Lezione 1: i primi segni musicali</strong></p>
-
-<p>Prima di leggere la musica in braille impariamo a riconoscere i segni
-della musica stampata: le figure che indicano la durata delle note e le
-alterazioni.</p>
+<h1>Matematica, lezione 2: addizione e sottrazione</h1>
+<h2 id="jump_piumeno">I segni più, meno e uguale</h2>
 %(signs)s
+<p>Il segno più ha la stessa cella del punto esclamativo e il segno meno
+quella del trattino: fra due numeri sono sempre segni di operazione.</p>
+<h2>Le operazioni</h2>
+<p>L'operazione si scrive senza spazi, e ogni numero ha il suo
+segnanumero:</p>
+%(ex1)s
+%(ex2)s
+%(typing)s
+%(exercises)s
+""" % {"signs": sign_table("I segni dell'addizione e della sottrazione",
+                           [("+ <span class=\"nome\">più</span>", "+", bt.cells6("+")),
+                            ("- <span class=\"nome\">meno</span>", "-", bt.cells6("-")),
+                            ("= <span class=\"nome\">uguale</span>", "=", bt.cells6("="))]),
+       "ex1": math_example("3 + 4 = 7", "#3+#4=#7"), "ex2": math_example("9 - 4 = 5", "#9-#4=#5"),
+       "typing": MATH_TYPING, "exercises": exercises("202eser.htm", "addizione e sottrazione")}
+    return page("Matematica, lezione 2 - Sentiero dei Punti", body,
+                nav(("mat3.htm", "Lezione seguente: moltiplicazione e divisione"),
+                    ("mat1.htm", "Lezione precedente: i numeri"),
+                    ("matematica.htm", "Le lezioni di matematica"),
+                    ("table6.html#matematica", "Tabella del codice braille: i segni matematici"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
 
-<h2>Le note in braille</h2>
-<p>Nella musica braille la parte alta della cella (punti 1, 2, 4 e 5) dice
-<strong>quale</strong> nota suona; i punti 3 e 6 dicono <strong>quanto</strong>
-dura. Senza i punti 3 e 6 la nota &egrave; una croma.</p>
-%(notes)s
 
-<h2>Esercizi</h2>
-<ul class="esercizi">
-<li><a href="301eser.htm">Esercizi di musica, lezione 1: i segni musicali</a></li>
-</ul>
+def mat3():
+    body = """
+<h1>Matematica, lezione 3: moltiplicazione e divisione</h1>
+<h2 id="jump_perdiviso">I segni per e diviso</h2>
+<p>A scuola si scrive × per la moltiplicazione e : per la divisione. In
+braille il segno per è la cella dei punti 3 e 5, il segno diviso quella dei
+punti 2 e 5, la stessa dei due punti della punteggiatura: fra due numeri è
+sempre la divisione.</p>
+%(signs)s
+%(ex1)s
+%(ex2)s
+%(typing)s
+%(exercises)s
+""" % {"signs": sign_table("I segni della moltiplicazione e della divisione",
+                           [("× <span class=\"nome\">per</span>", "*", bt.cells6("×")),
+                            (": <span class=\"nome\">diviso</span>", ":", bt.cells6(":"))]),
+       "ex1": math_example("3 × 4 = 12", "#3*#4=#12"), "ex2": math_example("12 : 4 = 3", "#12:#4=#3"),
+       "typing": MATH_TYPING, "exercises": exercises("203eser.htm", "moltiplicazione e divisione")}
+    return page("Matematica, lezione 3 - Sentiero dei Punti", body,
+                nav(("mat2.htm", "Lezione precedente: addizione e sottrazione"),
+                    ("matematica.htm", "Le lezioni di matematica"),
+                    ("table6.html#matematica", "Tabella del codice braille: i segni matematici"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
 
-<p class="nav">
-<a href="fr1.htm">Torna al corso dell'alfabeto</a>
-<a href="fr_mat1.htm">Corso di matematica</a>
-</p>
-%(commands)s
-""" % {"signs": "\n".join(rows), "notes": "\n".join(notes),
-       "commands": COMMANDS}
-    return page("Sentiero dei Punti - Musica, lezione 1", body)
+
+# ------------------------------------------------------------------ music --
+NOTES = [("do", "d"), ("re", "e"), ("mi", "f"), ("fa", "g"), ("sol", "h"), ("la", "i"), ("si", "j")]
 
 
+def add_dots(cell, extra):
+    return "".join(sorted(set(cell + extra)))
+
+
+def note_table(caption, key, duration, extra):
+    rows = ['<table>', '<caption>%s</caption>' % caption,
+            '<tr><th scope="col">Nota</th><th scope="col">In musica</th>'
+            '<th scope="col">Braille</th><th scope="col">Punti</th></tr>']
+    for name, letter in NOTES:
+        cell = add_dots(bt.cell6(letter), extra)
+        ch = next((c for _, c in bt.windows1252_chars() if bt.cells6(c) == [cell]), None)
+        rows.append('<tr><th scope="row">%s</th><td>%s</td><td>%s</td><td>%s</td></tr>'
+                    % (name, mus(key + " " + name, "%s %s" % (duration, name)),
+                       brl(ch, "punti " + dots_list(cell)) if ch else "",
+                       "punti " + dots_list(cell)))
+    rows.append('</table>')
+    return "\n".join(rows)
+
+
+MUSIC_TYPING = """<h2>Come si risponde</h2>
+<p>Negli esercizi che chiedono il braille, ogni tasto scrive la cella del suo
+segno: le note in croma sono i tasti dalla d alla j, le minime dalla n alla
+t; le semibrevi sono y, z, &amp;, é, à, è e ù, il punto di valore è
+l'apostrofo. Negli esercizi con tre scritture musicali premi il pulsante della
+risposta giusta (RISPOSTA 1, 2 o 3) e poi Controlla.</p>"""
+
+
+def musica():
+    body = """
+<h1>Musica</h1>
+<p>Il corso di musica insegna le prime celle del braille musicale: le sette
+note, le loro durate e le pause.</p>
+<h2>Le lezioni</h2>
+<ol class="corsi">
+<li><a href="mus1.htm">Lezione 1: le sette note in croma</a></li>
+<li><a href="mus2.htm">Lezione 2: minime, semibrevi e punto di valore</a></li>
+<li><a href="mus3.htm">Lezione 3: le pause</a></li>
+</ol>
+"""
+    return page("Musica - Sentiero dei Punti", body,
+                nav(("fr1.htm", "Pagina iniziale del corso")))
+
+
+def mus1():
+    body = """
+<h1>Musica, lezione 1: le sette note in croma</h1>
+<h2 id="jump_note">Le note</h2>
+<p>In braille una sola cella dice il nome della nota e la sua durata. I punti
+1, 2, 4 e 5, in alto, danno il nome: sono le celle delle lettere dalla d
+alla j. I punti 3 e 6, in basso, danno la durata. La croma %(croma)s non ha
+né il punto 3 né il punto 6: le sue celle sono proprio quelle delle lettere
+dalla d alla j.</p>
+%(table)s
+<p>In un brano la stessa cella vale anche per un valore molto più breve della
+croma (la semibiscroma); il contesto della battuta dice quale.</p>
+%(typing)s
+%(exercises)s
+""" % {"croma": mus("C", "croma"), "table": note_table("Le note in croma", "C", "croma", ""),
+       "typing": MUSIC_TYPING, "exercises": exercises("301eser.htm", "le sette note in croma")}
+    return page("Musica, lezione 1 - Sentiero dei Punti", body,
+                nav(("mus2.htm", "Lezione seguente: minime, semibrevi e punto di valore"),
+                    ("musica.htm", "Le lezioni di musica"),
+                    ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
+
+
+def mus2():
+    body = """
+<h1>Musica, lezione 2: minime, semibrevi e punto di valore</h1>
+<h2 id="jump_durate">Le durate</h2>
+<p>La durata si legge nei punti 3 e 6 della cella: la croma non ne ha
+nessuno, la semiminima %(s)s ha il punto 6, la minima %(m)s il punto 3, la
+semibreve %(o)s tutti e due.</p>
+%(mt)s
+%(ot)s
+<h2 id="jump_punto">Il punto di valore</h2>
+<p>Il punto di valore allunga la nota della metà della sua durata. In braille
+è la cella del solo punto 3, %(dot)s, scritta subito dopo la nota: la minima
+puntata do si scrive %(ex)s %(exp)s.</p>
+%(typing)s
+%(exercises)s
+""" % {"s": mus("S", "semiminima"), "m": mus("M", "minima"), "o": mus("O", "semibreve"),
+       "mt": note_table("Le note in minima (punto 3 in più)", "M", "minima", "3"),
+       "ot": note_table("Le note in semibreve (punti 3 e 6 in più)", "O", "semibreve", "36"),
+       "dot": brl("'"), "ex": brl("n'"), "exp": punti(cells_of("n'")),
+       "typing": MUSIC_TYPING, "exercises": exercises("302eser.htm", "minime, semibrevi e punto di valore")}
+    return page("Musica, lezione 2 - Sentiero dei Punti", body,
+                nav(("mus3.htm", "Lezione seguente: le pause"),
+                    ("mus1.htm", "Lezione precedente: le note in croma"),
+                    ("musica.htm", "Le lezioni di musica"),
+                    ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
+
+
+RESTS = [("P", "pausa di semibreve", "m"), ("Q", "pausa di minima", "u"),
+         ("R", "pausa di semiminima", "v"), ("T", "pausa di croma", "x")]
+
+
+def mus3():
+    rows = ['<table>', '<caption>Le pause</caption>',
+            '<tr><th scope="col">Pausa</th><th scope="col">In musica</th>'
+            '<th scope="col">Braille</th><th scope="col">Punti</th></tr>']
+    for key, name, letter in RESTS:
+        rows.append('<tr><th scope="row">%s</th><td>%s</td><td>%s</td><td>%s</td></tr>'
+                    % (name, mus(key, name), brl(letter), cells_words(bt.cells6(letter))))
+    rows.append('</table>')
+    body = """
+<h1>Musica, lezione 3: le pause</h1>
+<h2 id="jump_pause">Le pause</h2>
+<p>Ogni durata ha la sua pausa, cioè il suo silenzio. In braille le pause
+hanno celle proprie, che non somigliano a nessuna nota: si scrivono fra le
+note come qualsiasi altro segno.</p>
+%(table)s
+<p>Esempio: croma do, pausa di croma, croma re si scrive %(ex)s %(exp)s.</p>
+%(typing)s
+%(exercises)s
+""" % {"table": "\n".join(rows), "ex": brl("dxe"), "exp": punti(cells_of("dxe")),
+       "typing": MUSIC_TYPING, "exercises": exercises("303eser.htm", "le pause")}
+    return page("Musica, lezione 3 - Sentiero dei Punti", body,
+                nav(("mus2.htm", "Lezione precedente: minime, semibrevi e punto di valore"),
+                    ("musica.htm", "Le lezioni di musica"),
+                    ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
+                    ("fr1.htm", "Pagina iniziale del corso")))
+
+
+# ------------------------------------------------------------- code table --
 def code_grid(entries, per_row=5):
-    """entries: (print label html, braille text, dots) -> a grid table."""
+    """entries: (print label html, braille text, cells) -> a grid table."""
     rows = ['<table class="codice">']
     for i in range(0, len(entries), per_row):
         cells = []
-        for shown, text, dots in entries[i:i + per_row]:
+        for shown, text, cells_ in entries[i:i + per_row]:
             cells.append('<td><span class="nero">%s</span><br>%s<br>'
                          '<span class="punti">%s</span></td>'
-                         % (shown, brl(text), dots))
+                         % (shown, brl(text), html.escape(cells_words(cells_))))
         rows.append("<tr>" + "".join(cells) + "</tr>")
     rows.append("</table>")
     return "\n".join(rows)
 
 
-def short_dots(dots):
-    return ("punti " if len(dots) > 1 else "punto ") + " ".join(dots)
-
-
-def code_table(anchor, title, chars, label=None, note=""):
-    entries = [(label(ch) if label else html.escape(ch), ch,
-                short_dots(bt.cell6(ch))) for ch in chars]
+def section(anchor, title, intro, entries, unit=None):
+    link = ('<p><a href="%s">Vai alla lezione: %s</a></p>\n' % unit) if unit else ""
     return """<h2 id="%s">%s</h2>
-%s%s
-<p><a href="#inizio">Torna all'inizio della tabella</a></p>
-""" % (anchor, title, note, code_grid(entries))
+%s
+%s
+%s<p><a href="#inizio">Torna all'inizio della tabella</a></p>
+""" % (anchor, title, intro, code_grid(entries), link)
+
+
+def named(ch, name):
+    return '%s <span class="nome">%s</span>' % (html.escape(ch), name)
 
 
 def table6():
-    names = {",": "virgola", ".": "punto", ";": "punto e virgola",
-             ":": "due punti", "?": "punto interrogativo",
-             "!": "punto esclamativo", "'": "apostrofo",
-             "-": "trattino, meno", "\"": "virgolette",
-             "«": "virgolette aperte", "»": "virgolette chiuse",
-             "(": "parentesi aperta", ")": "parentesi chiusa",
-             "+": "pi&ugrave;", "*": "per", "/": "diviso", "=": "uguale",
-             "#": "segnanumero"}
-
-    def label(ch):
-        if ch not in names:
-            return html.escape(ch)
-        return '%s <span class="nome">%s</span>' % (html.escape(ch),
-                                                   names[ch])
-
-    digits = ['<h2 id="numeri">Numeri</h2>',
-              '<p>Il segnanumero %s <span class="punti">(punti 3, 4, 5 e 6)'
-              '</span> si scrive una volta davanti al numero; le cifre sono '
-              'le lettere da a a j.</p>' % brl("#"),
-              code_grid([(d, "#" + d, "segnanumero e " + short_dots(
-                  bt.cell6(d))) for d in "1234567890"]),
-              '<p><a href="#inizio">Torna all\'inizio della tabella</a></p>']
+    letters = [(c, c, bt.cells6(c)) for c in "abcdefghijklmnopqrstuvwxyz"]
+    accented = [(c, c, bt.cells6(c)) for c in "àèéìòù"]
+    capitals = [(named("$", "segno di maiuscola"), "$", ["46"])] + \
+        [(c, c, bt.cells6(c)) for c in "AÈR"]
+    digits = [(named("#", "segnanumero"), "#", ["3456"])] + \
+        [(d, "#" + d, cells_of("#" + d)) for d in "1234567890"]
+    punct = [(named(c, n), c, bt.cells6(c)) for c, n in (
+        (".", "punto"), (",", "virgola"), (";", "punto e virgola"), (":", "due punti"),
+        ("?", "punto interrogativo"), ("!", "punto esclamativo"), ("'", "apostrofo"),
+        ("-", "trattino"), ("«", "virgolette aperte"), ("»", "virgolette chiuse"),
+        ("(", "parentesi aperta"), (")", "parentesi chiusa"))]
+    math = [(named(p, n), b, bt.cells6(b)) for p, b, n in (
+        ("+", "+", "più"), ("-", "-", "meno"), ("×", "*", "per"), (":", ":", "diviso"),
+        ("=", "=", "uguale"), ("(", "(", "parentesi aperta"), (")", ")", "parentesi chiusa"),
+        (",", ",", "virgola decimale"))]
+    music = []
+    for name, letter in NOTES:
+        music.append((named(letter, name + " in croma"), letter, bt.cells6(letter)))
+    for dur, extra in (("in minima", "3"), ("in semibreve", "36")):
+        for name, letter in NOTES[:1]:
+            cell = add_dots(bt.cell6(letter), extra)
+            ch = next(c for _, c in bt.windows1252_chars() if bt.cells6(c) == [cell])
+            music.append((named(ch, "%s %s" % (name, dur)), ch, [cell]))
+    music.append((named("'", "punto di valore"), "'", ["3"]))
+    for key, name, letter in RESTS:
+        music.append((named(letter, name), letter, bt.cells6(letter)))
     body = """
 <h1 id="inizio">Tabella del codice braille a sei punti</h1>
 <p>Ogni casella mostra il segno in nero, la sua cella braille e i punti che
-la formano. Le maiuscole si scrivono con le stesse celle delle minuscole.</p>
-<p class="nav">
+la formano. Le celle sono quelle del braille italiano; alcune celle servono a
+più segni, e il contesto (un testo, un'operazione, un brano) dice quale.</p>
+<nav class="nav" aria-label="Sezioni della tabella">
 <a href="#lettere">Lettere</a>
 <a href="#accentate">Lettere accentate</a>
+<a href="#maiuscole">Maiuscole</a>
 <a href="#numeri">Numeri</a>
 <a href="#punteggiatura">Punteggiatura</a>
 <a href="#matematica">Segni matematici</a>
-</p>
+<a href="#musica">Segni musicali</a>
+</nav>
 %(letters)s
 %(accented)s
+%(capitals)s
 %(digits)s
 %(punct)s
 %(math)s
-<h2>Le unit&agrave; del corso</h2>
-<ul>
-<li><a href="jump_unita1.htm">Unit&agrave; 1: la cella e le lettere da a a e</a></li>
-<li><a href="jump_unita2.htm">Unit&agrave; 2: le lettere da f a j</a></li>
-<li><a href="jump_unita3.htm">Unit&agrave; 3: numeri e operazioni</a></li>
-</ul>
-<p class="nota">Nota: durante un esercizio i collegamenti alle unit&agrave;
-non sono attivi; la tabella serve solo da consultazione.</p>
+%(music)s
+<p class="nota">Durante gli esercizi i collegamenti alle lezioni di questa
+tabella non si aprono: la tabella serve da consultazione. Dalle pagine delle
+lezioni, invece, portano alla lezione.</p>
 """ % {
-        "letters": code_table("lettere", "Lettere", "abcdefghijklmnopqrstuvwxyz"),
-        "accented": code_table("accentate", "Lettere accentate", "àèéìòù"),
-        "digits": "\n".join(digits),
-        "punct": code_table("punteggiatura", "Punteggiatura", ",.;:?!'-\"«»()",
-                            label),
-        "math": code_table("matematica", "Segni matematici", "+-*/=()#",
-                           label, '<p>Nei testi di matematica la virgola '
-                           'decimale &egrave; %s <span class="punti">(punto 2)'
-                           '</span>.</p>\n' % brl(",")),
+        "letters": section("lettere", "Lettere", "<p>Dalla a alla j i punti 1, 2, 4 e 5; dalla k alla t "
+                           "le stesse celle con il punto 3; u, v, x, y e z con i punti 3 e 6.</p>",
+                           letters, ("jump_alf1.htm" if False else "alf1.htm#jump_lettere",
+                                     "la cella e le lettere dalla a alla j")),
+        "accented": section("accentate", "Lettere accentate", "", accented,
+                            ("alf3.htm#jump_accentate", "lettere accentate, maiuscole e punteggiatura")),
+        "capitals": section("maiuscole", "Maiuscole",
+                            "<p>La maiuscola è il segno di maiuscola, punti 4 e 6, seguito dalla "
+                            "lettera.</p>", capitals,
+                            ("alf3.htm#jump_maiuscole", "le maiuscole")),
+        "digits": section("numeri", "Numeri",
+                          "<p>Il segnanumero si scrive una volta davanti al numero; le cifre sono "
+                          "le celle delle lettere dalla a alla j.</p>", digits,
+                          ("mat1.htm#jump_numeri", "i numeri e il segnanumero")),
+        "punct": section("punteggiatura", "Punteggiatura",
+                         "<p>Le virgolette e le parentesi tonde hanno le stesse celle: nei testi "
+                         "sono virgolette, nelle formule parentesi.</p>", punct,
+                         ("alf3.htm#jump_punteggiatura", "la punteggiatura")),
+        "math": section("matematica", "Segni matematici",
+                        "<p>Nelle operazioni ogni numero ha il suo segnanumero e non si lasciano "
+                        "spazi. Il più ha la cella del punto esclamativo, il meno quella del "
+                        "trattino, il diviso quella dei due punti.</p>", math,
+                        ("mat2.htm#jump_piumeno", "addizione e sottrazione")),
+        "music": section("musica", "Segni musicali",
+                         "<p>Nelle note i punti 1, 2, 4 e 5 danno il nome, i punti 3 e 6 la "
+                         "durata; le altre note in minima e in semibreve sono nelle lezioni.</p>",
+                         music, ("mus1.htm#jump_note", "le sette note in croma")),
     }
-    return page("Tabella del codice braille a sei punti", body)
+    return page("Tabella del codice braille a sei punti", body, "")
 
 
 def write(path, text):
@@ -401,14 +715,22 @@ def write(path, text):
         f.write(data.replace(b"\n", b"\r\n"))
 
 
+PAGES = (("fr1.htm", fr1), ("alfabeto.htm", alfabeto), ("alf1.htm", alf1),
+         ("alf2.htm", alf2), ("alf3.htm", alf3), ("matematica.htm", matematica),
+         ("mat1.htm", mat1), ("mat2.htm", mat2), ("mat3.htm", mat3),
+         ("musica.htm", musica), ("mus1.htm", mus1), ("mus2.htm", mus2),
+         ("mus3.htm", mus3), ("table6.html", table6))
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     out = os.path.join(sys.argv[1], "html")
     os.makedirs(out, exist_ok=True)
-    for name, maker in (("fr1.htm", fr1), ("fr2.htm", fr2),
-                        ("fr_mat1.htm", fr_mat1), ("fr_mus1.htm", fr_mus1),
-                        ("table6.html", table6)):
+    for old in ("fr2.htm", "fr_mat1.htm", "fr_mus1.htm"):
+        if os.path.exists(os.path.join(out, old)):
+            os.remove(os.path.join(out, old))
+    for name, maker in PAGES:
         write(os.path.join(out, name), maker())
         print("wrote html/" + name)
     write(os.path.join(out, "stile.css"), CSS)
