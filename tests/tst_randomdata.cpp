@@ -15,13 +15,9 @@ class TestRandomData : public QObject
 private slots:
     void wholeNumber_data();
     void wholeNumber();
-    void decimalNumber_data();
-    void decimalNumber();
-    void drawnTextStaysInTheSet();
-    void everyCharacterCanBeDrawn();
+    void drawnText();
     void numberStyle_data();
     void numberStyle();
-    void listGenerator();
     void arithmetic_data();
     void arithmetic();
     void arithmeticStopsAtAnUnreadableText_data();
@@ -33,29 +29,21 @@ void TestRandomData::wholeNumber_data()
     using Value = std::optional<qint32>;
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<Value>("value");
-    QTest::newRow("digits") << QByteArray("42") << Value(42);
-    QTest::newRow("leading blanks") << QByteArray("  \t7") << Value(7);
-    QTest::newRow("trailing blank") << QByteArray("7 ") << Value();
     QTest::newRow("plus") << QByteArray("+3") << Value(3);
+    QTest::newRow("plus and minus") << QByteArray("+-3") << Value();
+    QTest::newRow("leading blanks") << QByteArray("  \t7") << Value(7);
     QTest::newRow("minus") << QByteArray("-12") << Value(-12);
-    QTest::newRow("sign alone") << QByteArray("-") << Value();
-    QTest::newRow("blank after sign") << QByteArray("- 1") << Value();
-    QTest::newRow("largest") << QByteArray("2147483647") << Value(2147483647);
     QTest::newRow("smallest") << QByteArray("-2147483648") << Value(-2147483647 - 1);
     QTest::newRow("just too large") << QByteArray("2147483648") << Value();
     QTest::newRow("ten digits ascending") << QByteArray("0123456789") << Value(123456789);
     QTest::newRow("ten digits descending") << QByteArray("9876543210") << Value();
     QTest::newRow("empty") << QByteArray() << Value();
-    QTest::newRow("blanks only") << QByteArray("   ") << Value();
     QTest::newRow("stray letter") << QByteArray("12a") << Value();
     QTest::newRow("dollar hex") << QByteArray("$ff") << Value(255);
     QTest::newRow("x hex") << QByteArray("x1F") << Value(31);
     QTest::newRow("0x hex") << QByteArray(" 0x10") << Value(16);
     QTest::newRow("hex fills 32 bits") << QByteArray("$FFFFFFFF") << Value(-1);
     QTest::newRow("hex over 32 bits") << QByteArray("$100000000") << Value();
-    QTest::newRow("hex without digits") << QByteArray("0x") << Value();
-    QTest::newRow("sign before hex") << QByteArray("-$1") << Value();
-    QTest::newRow("stray in hex") << QByteArray("$1G") << Value();
 }
 
 void TestRandomData::wholeNumber()
@@ -65,52 +53,16 @@ void TestRandomData::wholeNumber()
     QCOMPARE(readWholeNumber(text), value);
 }
 
-void TestRandomData::decimalNumber_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<double>("value");
-    QTest::newRow("leading zero") << QByteArray("052") << true << 52.0;
-    QTest::newRow("comma inside") << QByteArray("4,7") << true << 4.7;
-    QTest::newRow("comma last") << QByteArray("5,") << true << 5.0;
-    QTest::newRow("sign first") << QByteArray("-1") << true << -1.0;
-    QTest::newRow("empty") << QByteArray() << false << 0.0;
-    QTest::newRow("sign inside") << QByteArray("1-") << false << 0.0;
-    QTest::newRow("hex mark") << QByteArray("$1") << false << 0.0;
-    QTest::newRow("exponent") << QByteArray("1E1") << false << 0.0;
-    QTest::newRow("two commas") << QByteArray("1,2,3") << false << 0.0;
-    QTest::newRow("comma alone") << QByteArray(",") << false << 0.0;
-    QTest::newRow("point is no separator") << QByteArray("1.5") << false << 0.0;
-}
-
-void TestRandomData::decimalNumber()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(bool, valid);
-    QFETCH(double, value);
-    const std::optional<long double> read = readDecimalNumber(text);
-    QCOMPARE(read.has_value(), valid);
-    if (valid)
-        QCOMPARE(double(*read), value);
-}
-
-void TestRandomData::drawnTextStaysInTheSet()
+void TestRandomData::drawnText()
 {
     FakeRandom random;
     random.queued = {2, 0, 2, 1};
     QCOMPARE(DrawRandomText("abc", 4, random), QByteArray("cacb"));
-    QCOMPARE(DrawRandomText("abc", 0, random), QByteArray());
     QCOMPARE(DrawRandomText("abc", -3, random), QByteArray());
     QCOMPARE(DrawRandomText(QByteArray(), 5, random), QByteArray());
-}
-
-void TestRandomData::everyCharacterCanBeDrawn()
-{
-    FakeRandom random;
+    // With replacement, every character reachable, the last one included, and no other.
     const QByteArray drawn = DrawRandomText("xyz", 300, random);
-    QCOMPARE(drawn.size(), 300);
-    QSet<char> seen(drawn.begin(), drawn.end());
-    QCOMPARE(seen, QSet<char>({'x', 'y', 'z'}));
+    QCOMPARE(QSet<char>(drawn.begin(), drawn.end()), QSet<char>({'x', 'y', 'z'}));
 }
 
 void TestRandomData::numberStyle_data()
@@ -118,19 +70,11 @@ void TestRandomData::numberStyle_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QByteArray>("text");
-    QTest::newRow("plain") << 407.0 << 0 << QByteArray("407");
-    QTest::newRow("one group") << 12345.0 << 0 << QByteArray("12.345");
     QTest::newRow("two groups") << 1234567.891 << 2 << QByteArray("1.234.567,89");
-    QTest::newRow("negative") << -45.0 << 0 << QByteArray("-45");
-    QTest::newRow("negative grouped") << -1234.5 << 1 << QByteArray("-1.234,5");
-    QTest::newRow("padded") << 38.7 << 2 << QByteArray("38,70");
-    QTest::newRow("zero") << 0.0 << 2 << QByteArray("0,00");
-    QTest::newRow("rounded up") << 48.19 << 1 << QByteArray("48,2");
     QTest::newRow("decimal half up") << 1.45 << 1 << QByteArray("1,5");
     QTest::newRow("half away from zero") << -0.125 << 2 << QByteArray("-0,13");
     QTest::newRow("carry into a new group") << 999.5 << 0 << QByteArray("1.000");
     QTest::newRow("small rounds to zero") << -0.004 << 2 << QByteArray("0,00");
-    QTest::newRow("below the first decimal") << 0.05 << 1 << QByteArray("0,1");
     QTest::newRow("more decimals than digits") << 0.5 << 20 << "0,5" + QByteArray(19, '0');
 }
 
@@ -144,15 +88,6 @@ void TestRandomData::numberStyle()
         readDecimalNumber(QByteArray::number(value, 'f', 6).replace('.', ','));
     QVERIFY(read);
     QCOMPARE(FormatNumber(*read, decimals), text);
-}
-
-void TestRandomData::listGenerator()
-{
-    FakeRandom random;
-    random.queued = {0, 1, 1, 1, 0, 0};
-    QCOMPARE(GenerateTexts("ab", 3, 2, random), QList<QByteArray>({"abb", "baa"}));
-    QCOMPARE(GenerateTexts("ab", 0, 3, random), QList<QByteArray>({"", "", ""}));
-    QCOMPARE(GenerateTexts("ab", 3, 0, random), QList<QByteArray>());
 }
 
 void TestRandomData::arithmetic_data()
@@ -224,8 +159,6 @@ void TestRandomData::arithmeticStopsAtAnUnreadableText_data()
     QTest::addColumn<QByteArray>("unreadable");
     QTest::newRow("sign in the set, second pass")
         << QByteArray("-12") << 2 << 0 << QList<int>{1, 2, 1, 0} << 1 << QByteArray("1-");
-    QTest::newRow("hex mark in the second number")
-        << QByteArray("$12") << 1 << 1 << QList<int>{1, 0} << 0 << QByteArray("$");
     QTest::newRow("length 0 with an operation")
         << QByteArray("0123") << 0 << 2 << QList<int>{} << 0 << QByteArray();
 }
