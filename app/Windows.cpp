@@ -45,17 +45,17 @@ void CreateRemainingWindows()
     createExercise(Fhtmlex02, 1, 2);
     createExercise(Fhtmlex01, 1, 1);
     createExercise(Fhtmlex00, 1, 0);
-    // TFormex01dc
-    // TFormex00dc
+    create(Formex01dc);
+    create(Formex00dc);
     create(tblbraille);
     create(Fresult);
     createExercise(Fhtmlex14, 2, 104);
-    // TFormex11dc
+    create(Formex11dc);
     createExercise(Fhtmlex10, 2, 100);
     createExercise(Fhtmlex11, 2, 101);
     createExercise(Fhtmlex12, 2, 102);
     createExercise(Fhtmlex13, 2, 103);
-    // TFormex10dc
+    create(Formex10dc);
     createExercise(Fhtmlex21, 3, 201);
     createExercise(Fhtmlex20, 3, 200);
 }
@@ -65,13 +65,17 @@ void DestroyRemainingWindows()
     ClearExerciseWindows();
     destroy(Fhtmlex20);
     destroy(Fhtmlex21);
+    destroy(Formex10dc);
     destroy(Fhtmlex13);
     destroy(Fhtmlex12);
     destroy(Fhtmlex11);
     destroy(Fhtmlex10);
+    destroy(Formex11dc);
     destroy(Fhtmlex14);
     destroy(Fresult);
     destroy(tblbraille);
+    destroy(Formex00dc);
+    destroy(Formex01dc);
     destroy(Fhtmlex00);
     destroy(Fhtmlex01);
     destroy(Fhtmlex02);
