@@ -231,10 +231,10 @@ void TExerciseWindow::BuildPage()
     html1->navigate(dm->PageFile());
 }
 
-void TExerciseWindow::WriteLines(const QList<QByteArray> &lines)
+void TExerciseWindow::WriteLines(const QList<QByteArray> &lines, QByteArray (*rewrite)(QByteArray))
 {
     for (const QByteArray &line : lines) {
-        dm->WriteText(line);
+        dm->WriteText(rewrite ? rewrite(line) : line);
         dm->WriteText("<br>");
     }
 }

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "exercises/ExerciseRules.h"
+
 class DataSource;
 class HtmlView;
 class QFrame;
@@ -154,8 +156,10 @@ protected:
 
     // Cat_eser of the current record, read afresh at each use.
     static int Category();
-    // Each line through the composer, followed by a line break.
-    static void WriteLines(const QList<QByteArray> &lines);
+    // Each line through the composer, as `rewrite` gives it when there is one, followed by
+    // a line break.
+    static void WriteLines(const QList<QByteArray> &lines,
+                           QByteArray (*rewrite)(QByteArray) = nullptr);
     // A rich-text field into a hidden box, through ScratchStream.
     void LoadRich(const DBRichEdit &source, HiddenRichEdit &box);
     // Doma_rnd of the current record, false when it cannot be read.
@@ -178,4 +182,17 @@ private:
     QPushButton *addButton(const QString &name, const QString &caption, int left);
 
     QVBoxLayout *m_layout = nullptr;
+};
+
+// A window of the mathematics course: the first braille run of each title line becomes a
+// span of the category's braille class.
+template <class Window> class WithBrailleTitles : public Window
+{
+protected:
+    using Window::Window;
+
+    QByteArray RewriteTitleLine(const QByteArray &line) const override
+    {
+        return RewriteBrailleRun(line, Window::Category());
+    }
 };

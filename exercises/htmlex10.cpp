@@ -5,7 +5,7 @@
 TFhtmlex10 *Fhtmlex10 = nullptr;
 
 TFhtmlex10::TFhtmlex10(QWidget *parent)
-    : TFhtmlex00(QStringLiteral("Fhtmlex10"), AnswerLook::braille(true), parent)
+    : WithBrailleTitles(QStringLiteral("Fhtmlex10"), AnswerLook::braille(true), parent)
 {
 }
 

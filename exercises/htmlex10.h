@@ -1,10 +1,9 @@
 #pragma once
 
-#include "exercises/ExerciseRules.h"
 #include "exercises/htmlex00.h"
 
 // Type 100: type 0 of the mathematics course, with braille runs in the title lines.
-class TFhtmlex10 : public TFhtmlex00
+class TFhtmlex10 : public WithBrailleTitles<TFhtmlex00>
 {
     Q_OBJECT
 public:
@@ -12,10 +11,6 @@ public:
 
 protected:
     RandomDataLists *DataDialog() const override;
-    QByteArray RewriteTitleLine(const QByteArray &line) const override
-    {
-        return RewriteBrailleRun(line, Category());
-    }
 };
 
 extern TFhtmlex10 *Fhtmlex10;

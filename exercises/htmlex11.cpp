@@ -5,7 +5,7 @@
 TFhtmlex11 *Fhtmlex11 = nullptr;
 
 TFhtmlex11::TFhtmlex11(QWidget *parent)
-    : TFhtmlex01(QStringLiteral("Fhtmlex11"), QStringLiteral("html1"), parent)
+    : WithBrailleTitles(QStringLiteral("Fhtmlex11"), QStringLiteral("html1"), parent)
 {
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "exercises/ExerciseRules.h"
 #include "exercises/htmlex01.h"
 
 // Type 101: type 1 of the mathematics course, with braille runs in the title lines.
-class TFhtmlex11 : public TFhtmlex01
+class TFhtmlex11 : public WithBrailleTitles<TFhtmlex01>
 {
     Q_OBJECT
 public:
@@ -12,10 +11,6 @@ public:
 
 protected:
     RandomDataLists *DataDialog() const override;
-    QByteArray RewriteTitleLine(const QByteArray &line) const override
-    {
-        return RewriteBrailleRun(line, Category());
-    }
 };
 
 extern TFhtmlex11 *Fhtmlex11;

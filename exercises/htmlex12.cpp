@@ -3,7 +3,7 @@
 TFhtmlex12 *Fhtmlex12 = nullptr;
 
 TFhtmlex12::TFhtmlex12(QWidget *parent)
-    : TFhtmlex02(QStringLiteral("Fhtmlex12"), QStringLiteral("html1"), parent)
+    : WithBrailleTitles(QStringLiteral("Fhtmlex12"), QStringLiteral("html1"), parent)
 {
     WatchKeys(RichEdit2);
 }

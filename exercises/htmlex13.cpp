@@ -5,7 +5,7 @@
 TFhtmlex13 *Fhtmlex13 = nullptr;
 
 TFhtmlex13::TFhtmlex13(QWidget *parent)
-    : TChoiceWindow(QStringLiteral("Fhtmlex13"), 200, {5, 210, 415}, parent)
+    : WithBrailleTitles(QStringLiteral("Fhtmlex13"), 200, {5, 210, 415}, parent)
 {
     DBImage1 = {{DBRichEdit1.Source, QStringLiteral("Img1")}};
     DBImage2 = {{DBRichEdit1.Source, QStringLiteral("Img2")}};

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "exercises/ChoiceWindow.h"
-#include "exercises/ExerciseRules.h"
 
 // Type 103: the question in braille and three pictures; the learner picks the right one.
-class TFhtmlex13 : public TChoiceWindow
+class TFhtmlex13 : public WithBrailleTitles<TChoiceWindow>
 {
     Q_OBJECT
 public:
@@ -16,10 +15,6 @@ public:
 
 protected:
     void WriteBody() override;
-    QByteArray RewriteTitleLine(const QByteArray &line) const override
-    {
-        return RewriteBrailleRun(line, Category());
-    }
 };
 
 extern TFhtmlex13 *Fhtmlex13;

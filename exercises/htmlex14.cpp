@@ -5,8 +5,8 @@
 TFhtmlex14 *Fhtmlex14 = nullptr;
 
 TFhtmlex14::TFhtmlex14(QWidget *parent)
-    : TTypedAnswerWindow(QStringLiteral("Fhtmlex14"), QStringLiteral("html1"),
-                         AnswerLook::braille(true), false, parent)
+    : WithBrailleTitles(QStringLiteral("Fhtmlex14"), QStringLiteral("html1"),
+                        AnswerLook::braille(true), false, parent)
 {
     DBImage1 = {{DBRichEdit1.Source, QStringLiteral("Doma_img")}};
 }

@@ -15,8 +15,5 @@ void TFhtmlex20::WriteBody()
 {
     dm->CloseTitle();
     dm->OpenMusic(Category());
-    for (const QByteArray &line : RichEdit2.Lines) {
-        dm->WriteText(RewriteMusicPairs(line));
-        dm->WriteText("<br>");
-    }
+    WriteLines(RichEdit2.Lines, RewriteMusicPairs);
 }

@@ -2,21 +2,10 @@
 # Drives the real program under X like a learner: lesson links, going back, a run of
 # exercises answered wrong then right, and leaving. Arguments: the program, the source tree.
 set -euo pipefail
-program="$1"
-source_dir="$2"
-builder="$(dirname "$program")/sentiero-course"
-work="$(mktemp -d)"
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$2/tests/e2e/lib.sh" "$@"
+make_course "$source_dir/tests/e2e/course/html" "$source_dir/tests/e2e/course/ESER_1.txt"
 
-course="$work/course"
-mkdir -p "$course/Ex"
-cp -r "$source_dir/course/font" "$source_dir/course/pres" "$source_dir/course/img" \
-      "$source_dir/course/sound" "$source_dir/tests/e2e/course/html" "$course/"
-"$builder" "$source_dir/tests/e2e/course/ESER_1.txt" "$course/Ex/ESER_1.DB"
-
-source "$source_dir/tests/e2e/lib.sh"
-
-start_program "$program"
+start_program
 
 wait_for_page "/html/fr1.htm"
 main=$(wait_for_window "Sentiero dei Punti")

@@ -3,21 +3,8 @@
 # would: typing in the answer or work box, clicking a choice. Arguments: the program, the
 # source tree.
 set -euo pipefail
-program="$1"
-source_dir="$2"
-builder="$(dirname "$program")/sentiero-course"
-work="$(mktemp -d)"
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-course="$work/course"
-mkdir -p "$course/Ex"
-cp -r "$source_dir/course/font" "$source_dir/course/pres" "$source_dir/course/img" \
-      "$source_dir/course/sound" "$source_dir/tests/e2e/types/html" "$course/"
-for n in 1 2 3; do
-  "$builder" "$source_dir/tests/e2e/types/ESER_$n.txt" "$course/Ex/ESER_$n.DB" > /dev/null
-done
-
-source "$source_dir/tests/e2e/lib.sh"
+source "$2/tests/e2e/lib.sh" "$@"
+make_course "$source_dir/tests/e2e/types/html" "$source_dir"/tests/e2e/types/ESER_?.txt
 title="Esercizi sui nuovi simboli della lezione"
 
 # Shows the exercise whose page holds a text and gives its window the focus.
@@ -46,7 +33,7 @@ run_course() {
   keys Return
 }
 
-start_program "$program"
+start_program
 wait_for_page "/html/fr1.htm"
 main=$(wait_for_window "Sentiero dei Punti")
 sleep 1

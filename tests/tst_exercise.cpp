@@ -1,5 +1,6 @@
 #include "app/Globals.h"
 #include "data/dm_Unit1.h"
+#include "exercises/ExerciseRules.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"
@@ -80,7 +81,7 @@ void TestExercise::init()
     m_state = std::make_unique<ProgramState>();
     m_platform = &m_state->platform;
     m_sounds = &m_state->sounds;
-    Formex00dc = new RandomDataLists;
+    Formex00dc = new TFormex00dc;
     m_window = std::make_unique<TFhtmlex00>();
 }
 
@@ -338,8 +339,8 @@ void TestExercise::randomModeKeepsQuestionAndAnswerInStep()
     }
     QCOMPARE(m_platform->random->randomizeCalls, 3);
     // The random-data lists of the type receive the record's lists.
-    QCOMPARE(Formex00dc->Questions, QList<QByteArray>({"a", "b", "c"}));
-    QCOMPARE(Formex00dc->Answers, QList<QByteArray>({"1", "2", "3"}));
+    QCOMPARE(Formex00dc->QuestionItems(), QList<QByteArray>({"a", "b", "c"}));
+    QCOMPARE(Formex00dc->AnswerItems(), QList<QByteArray>({"1", "2", "3"}));
 }
 
 void TestExercise::randomModeWithShortLists()

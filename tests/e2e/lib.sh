@@ -1,5 +1,11 @@
-# Shared by the end-to-end scripts: start the real program on a course folder and drive it
-# with xdotool. The caller sets `work` (a scratch folder) and `course` before start_program.
+# Shared by the end-to-end scripts: make a course folder, start the real program on it and
+# drive it with xdotool. Sourced with the script's arguments: the program, the source tree.
+program="$1"
+source_dir="$2"
+builder="$(dirname "$program")/sentiero-course"
+work="$(mktemp -d)"
+course="$work/course"
+trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*"; [ -f "$work/log.txt" ] && tail -n 20 "$work/log.txt"; exit 1; }
 
@@ -62,9 +68,22 @@ close_end_message() {
   [ "$(count_windows "Sentiero dei Punti")" -eq 1 ] || fail "end message still shown"
 }
 
+# The course folder: the demo course's fonts, clips, pictures and sounds, the pages of a
+# folder, and a table built from each source given (ESER_n.txt gives Ex/ESER_n.DB).
+make_course() {
+  local html="$1" source
+  shift
+  mkdir -p "$course/Ex"
+  cp -r "$source_dir/course/font" "$source_dir/course/pres" "$source_dir/course/img" \
+        "$source_dir/course/sound" "$html" "$course/"
+  for source in "$@"; do
+    "$builder" "$source" "$course/Ex/$(basename "${source%.txt}").DB" > /dev/null
+  done
+}
+
 start_program() {
   cd "$course"
-  "$1" > "$work/log.txt" 2>&1 &
+  "$program" > "$work/log.txt" 2>&1 &
   pid=$!
 }
 
