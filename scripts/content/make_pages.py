@@ -680,8 +680,8 @@ lezioni, invece, portano alla lezione.</p>
 """ % {
         "letters": section("lettere", "Lettere", "<p>Dalla a alla j i punti 1, 2, 4 e 5; dalla k alla t "
                            "le stesse celle con il punto 3; u, v, x, y e z con i punti 3 e 6.</p>",
-                           letters, ("jump_alf1.htm" if False else "alf1.htm#jump_lettere",
-                                     "la cella e le lettere dalla a alla j")),
+                           letters, ("alf1.htm#jump_lettere",
+                           "la cella e le lettere dalla a alla j")),
         "accented": section("accentate", "Lettere accentate", "", accented,
                             ("alf3.htm#jump_accentate", "lettere accentate, maiuscole e punteggiatura")),
         "capitals": section("maiuscole", "Maiuscole",

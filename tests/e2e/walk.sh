@@ -8,15 +8,18 @@
 # choice clicked), checks the results page (OTTIMO, 10/10), then runs the review exercises
 # with four wrong checks on the first one to see help come on, and leaves with "esci".
 set -euo pipefail
-program="$1"
-source_dir="$2"
-work="$(mktemp -d)"
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-course="$work/course"
+# lib.sh takes the arguments and makes the scratch folder `work`; the course is a copy of
+# the demo course, so that the page file is written there.
+source "$2/tests/e2e/lib.sh" "$@"
 cp -r "$source_dir/course" "$course"
 rm -f "$course/tvp.htm"
-source "$source_dir/tests/e2e/lib.sh"
+# On a failure also say which exercise page was shown last.
+lib_fail() { echo "FAIL: $*"; [ -f "$work/log.txt" ] && tail -n 20 "$work/log.txt"; exit 1; }
+fail() {
+  [ -f "$course/tvp.htm" ] && echo "last exercise page: $(LC_ALL=C sed -e 's/<[^>]*>/ /g' "$course/tvp.htm" | tr -s ' \r\n' ' ' | tail -c 300)"
+  [ -n "${WALK_SCREENSHOT:-}" ] && import -window root "$WALK_SCREENSHOT" 2>/dev/null
+  lib_fail "$@"
+}
 source_file="$source_dir/course-src/ESER_$course_number.txt"
 answers() { /usr/bin/python3 "$source_dir/tests/e2e/walk_answers.py" "$source_file" "$lesson" "$1"; }
 

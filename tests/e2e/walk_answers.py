@@ -42,7 +42,7 @@ def pattern(data):
     out = ""
     for b in data:
         c = chr(b)
-        out += c if b < 128 and (c.isalnum() or c in " <>\"=:;,'!?") else "\\x%02x" % b
+        out += c if b < 128 and (c.isalnum() or c in " <>\"=:;,'!") else "\\x%02x" % b
     return out
 
 
