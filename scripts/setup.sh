@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool curl imagemagick
   liblouis-bin liblouis-data
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file
 )
 
 missing=()
