@@ -9,6 +9,7 @@
 #include "platform/RichText.h"
 #include "platform/Table.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QProcess>
@@ -649,6 +650,69 @@ private slots:
             if (course < 3 && randoms == 0)
                 problems << QStringLiteral("course %1: no random exercise").arg(course);
         }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    // The lesson pages: every link reaches a page of the course (and its section), every
+    // exercise link runs a lesson that has exercises, every braille cell has a text
+    // alternative, and the code table's links to the lessons hold the word "jump".
+    void lessonPages()
+    {
+        const QDir html(kCourse + QStringLiteral("/html"));
+        std::set<QString> lessons; // "course digit + lesson" of the tables
+        for (int course = 1; course <= 3; ++course)
+            for (const Record &r : readCourse(course))
+                lessons.insert(QStringLiteral("%1.%2").arg(course).arg(r.lesson));
+        QStringList problems;
+        int exerciseLinks = 0, jumpLinks = 0;
+        static const QRegularExpression href(QStringLiteral("href=\"([^\"]+)\""));
+        static const QRegularExpression brailleSpan(QStringLiteral("<span class=\"brl\"[^>]*>"));
+        static const QRegularExpression lesson(QStringLiteral("^(\\d)(\\d\\d)eser\\.htm$"));
+        const QStringList pages =
+            html.entryList({QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files);
+        QVERIFY(pages.contains(QStringLiteral("fr1.htm")));
+        QVERIFY(pages.contains(QStringLiteral("table6.html")));
+        for (const QString &name : pages) {
+            QFile file(html.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = fromCp1252(file.readAll());
+            for (auto it = brailleSpan.globalMatch(text); it.hasNext();)
+                if (!it.next().captured().contains(QStringLiteral("aria-label=\"braille: ")))
+                    problems << name + QStringLiteral(": a braille cell without its dots");
+            for (auto it = href.globalMatch(text); it.hasNext();) {
+                const QString link = it.next().captured(1);
+                const QString command = link.section(u'#', 0, 0);
+                if (name == QStringLiteral("table6.html") && !link.startsWith(u'#') && !link.endsWith(QStringLiteral(".css"))
+                    && !link.contains(QStringLiteral("jump")))
+                    problems << QStringLiteral("table6.html: %1 would open inside the exercises").arg(link);
+                if (link.startsWith(QStringLiteral("http:")) || link.startsWith(QStringLiteral("mailto:"))
+                    || command == QStringLiteral("indietro.htm") || command == QStringLiteral("trova.htm")
+                    || command == QStringLiteral("esci.htm") || link.endsWith(QStringLiteral(".css")))
+                    continue;
+                if (const auto m = lesson.match(link); m.hasMatch()) {
+                    ++exerciseLinks;
+                    const QString key =
+                        QStringLiteral("%1.%2").arg(m.captured(1)).arg(m.captured(2).toInt() - 1);
+                    if (!lessons.count(key))
+                        problems << QStringLiteral("%1: %2 runs a lesson without exercises").arg(name, link);
+                    continue;
+                }
+                const QString target = link.section(u'#', 0, 0).isEmpty() ? name : link.section(u'#', 0, 0);
+                const QString anchor = link.section(u'#', 1);
+                QFile page(html.filePath(target));
+                if (!page.open(QIODevice::ReadOnly)) {
+                    problems << QStringLiteral("%1: %2 leads nowhere").arg(name, link);
+                    continue;
+                }
+                if (!anchor.isEmpty()
+                    && !page.readAll().contains(QStringLiteral("id=\"%1\"").arg(anchor).toLatin1()))
+                    problems << QStringLiteral("%1: %2 has no such section").arg(name, link);
+                if (name == QStringLiteral("table6.html") && target != name)
+                    ++jumpLinks;
+            }
+        }
+        QCOMPARE(exerciseLinks, 9);
+        QVERIFY(jumpLinks >= 3);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
     }
 

@@ -129,12 +129,14 @@ def page(title, body, nav):
 """ % (html.escape(title), body.strip(), nav)
 
 
-def nav(*links):
-    """The navigation bar: the page's own links, then the commands."""
+def nav(*links, jump=""):
+    """The navigation bar: the page's own links, then the commands. `jump`
+    is added to every address (the code table page, which the exercises also
+    show, passes "#jump" so that its window refuses them there)."""
     items = ['<a href="%s">%s</a>' % link for link in links]
-    items += ['<a href="indietro.htm">Torna alla pagina precedente</a>',
-              '<a href="trova.htm">Cerca una parola nella pagina</a>',
-              '<a href="esci.htm">Esci dal programma</a>']
+    items += ['<a href="indietro.htm%s">Torna alla pagina precedente</a>' % jump,
+              '<a href="trova.htm%s">Cerca una parola nella pagina</a>' % jump,
+              '<a href="esci.htm%s">Esci dal programma</a>' % jump]
     return ('<nav class="nav" aria-label="Navigazione">\n%s\n</nav>'
             % "\n".join(items))
 
@@ -187,7 +189,7 @@ esce dagli esercizi.</p>"""
 # ------------------------------------------------------------ front page --
 def fr1():
     body = """
-<h1>Sentiero dei Punti</h1>
+<h1 id="jump_inizio">Sentiero dei Punti</h1>
 <p>Benvenuta e benvenuto! Sentiero dei Punti è un corso di braille in
 italiano: ti accompagna passo dopo passo nella lettura e nella scrittura dei
 sei punti. Ogni corso ha lezioni brevi, ognuna con i suoi esercizi.</p>
@@ -642,17 +644,18 @@ def table6():
         ("+", "+", "più"), ("-", "-", "meno"), ("×", "*", "per"), (":", ":", "diviso"),
         ("=", "=", "uguale"), ("(", "(", "parentesi aperta"), (")", ")", "parentesi chiusa"),
         (",", ",", "virgola decimale"))]
-    music = []
-    for name, letter in NOTES:
-        music.append((named(letter, name + " in croma"), letter, bt.cells6(letter)))
-    for dur, extra in (("in minima", "3"), ("in semibreve", "36")):
-        for name, letter in NOTES[:1]:
-            cell = add_dots(bt.cell6(letter), extra)
-            ch = next(c for _, c in bt.windows1252_chars() if bt.cells6(c) == [cell])
-            music.append((named(ch, "%s %s" % (name, dur)), ch, [cell]))
-    music.append((named("'", "punto di valore"), "'", ["3"]))
+    # Music: the print side is the sign in the music font.
+    def musical(key, name):
+        return '%s <span class="nome">%s</span>' % (mus(key, name), name)
+    music = [(musical("C " + name, "croma " + name), letter, bt.cells6(letter))
+             for name, letter in NOTES]
+    for key, dur, extra in (("M", "minima", "3"), ("O", "semibreve", "36")):
+        cell = add_dots(bt.cell6("d"), extra)
+        ch = next(c for _, c in bt.windows1252_chars() if bt.cells6(c) == [cell])
+        music.append((musical(key + " do", dur + " do"), ch, [cell]))
+    music.append((named(".", "punto di valore"), "'", ["3"]))
     for key, name, letter in RESTS:
-        music.append((named(letter, name), letter, bt.cells6(letter)))
+        music.append((musical(key, name), letter, bt.cells6(letter)))
     body = """
 <h1 id="inizio">Tabella del codice braille a sei punti</h1>
 <p>Ogni casella mostra il segno in nero, la sua cella braille e i punti che
@@ -706,7 +709,8 @@ lezioni, invece, portano alla lezione.</p>
                          "durata; le altre note in minima e in semibreve sono nelle lezioni.</p>",
                          music, ("mus1.htm#jump_note", "le sette note in croma")),
     }
-    return page("Tabella del codice braille a sei punti", body, "")
+    return page("Tabella del codice braille a sei punti", body,
+                nav(("fr1.htm#jump_inizio", "Pagina iniziale del corso"), jump="#jump"))
 
 
 def write(path, text):
