@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool curl imagemagick
   liblouis-bin liblouis-data
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
+  liblouis-dev
 )
 
 missing=()
