@@ -4,6 +4,7 @@
 #include "app/Seleser_Unit1.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseWindow.h"
+#include "platform/Modal.h"
 #include "platform/Platform.h"
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
@@ -79,7 +80,7 @@ void RunExercises(int course, int lesson)
     table.setFiltered(true);
     CorrectCount = 0;
 
-    if (SeleserDlg->exec() != 1)
+    if (execFrom(SeleserDlg) != 1)
         return;
     const QList<TExerciseWindow *> windows = CourseWindows(course);
     for (TExerciseWindow *window : windows) {
@@ -102,6 +103,8 @@ void RunExercises(int course, int lesson)
     }
 
     int lastResult = 1;
+    const int total = table.matchingCount();
+    QString previous; // how the last exercise shown ended, for the status line
     do {
         WrongAttempts = 0;
         // A record without a type selects no window, like a type of another course.
@@ -111,7 +114,12 @@ void RunExercises(int course, int lesson)
             type.isValid() ? ExerciseWindowFor(course, CurrentExerciseType) : nullptr;
         if (window) {
             window->setWindowTitle(title);
-            lastResult = window->exec();
+            window->SetRunPosition(table.matchingPosition(), total, previous);
+            const int counted = CorrectCount;
+            lastResult = execFrom(window);
+            previous = CorrectCount > counted ? QStringLiteral("Risposta giusta. ")
+                       : lastResult == 1      ? QStringLiteral("Esercizio non superato. ")
+                                              : QString();
         }
         if (lastResult == 2)
             return;
@@ -122,5 +130,5 @@ void RunExercises(int course, int lesson)
         platform().messages->showMessage(
             QStringLiteral("FINITO - Passa alla categoria esercizi successiva"));
     else
-        Fresult->exec();
+        execFrom(Fresult);
 }

@@ -20,7 +20,7 @@ TTextAnswerWindow::TTextAnswerWindow(const QString &name, const QString &viewNam
 {
     RichEdit3 = new QTextEdit(this);
     RichEdit3->setObjectName(QStringLiteral("RichEdit3"));
-    RichEdit3->setAccessibleName(QStringLiteral("Risposta"));
+    RichEdit3->setAccessibleName(QStringLiteral("Casella della risposta"));
     RichEdit3->setAcceptRichText(false);
     RichEdit3->setTabChangesFocus(true);
     WatchKeys(RichEdit3);

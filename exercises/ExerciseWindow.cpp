@@ -3,15 +3,18 @@
 #include "app/Globals.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
+#include "platform/Modal.h"
 #include "platform/Platform.h"
 #include "platform/RichText.h"
 #include "reference/table_Unit1.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -66,6 +69,7 @@ static constexpr int ButtonLeft[] = {25, 130, 235, 340, 445, 550};
 static constexpr int ButtonWidth = 91;
 static constexpr int ButtonHeight = 28;
 static constexpr int BarHeight = 50;
+static constexpr int StatusLeft = 660;
 
 TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, Bar bar,
                                  QWidget *parent)
@@ -103,6 +107,11 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     connect(Button12, &QPushButton::clicked, this, &TExerciseWindow::Button12Click);
     connect(Button14, &QPushButton::clicked, this, &TExerciseWindow::Button14Click);
     ChainTabOrder(nullptr);
+
+    Status = new QLabel(Panel4);
+    Status->setObjectName(QStringLiteral("Status"));
+    Status->setGeometry(StatusLeft, 0, 4000, BarHeight);
+    Status->setTextFormat(Qt::PlainText);
 
     DataSource *source = dm ? &dm->DataSource1 : nullptr;
     DBRichEdit1 = {{source, QStringLiteral("Tit_doma")}};
@@ -160,6 +169,22 @@ void TExerciseWindow::showEvent(QShowEvent *event)
         FormShow();
 }
 
+void TExerciseWindow::SetRunPosition(int number, int total, const QString &previous)
+{
+    m_runPosition = previous;
+    if (number > 0 && total > 0)
+        m_runPosition += QStringLiteral("Esercizio %1 di %2.").arg(number).arg(total);
+}
+
+void TExerciseWindow::ShowStatus(const QString &text)
+{
+    Status->setText(text);
+    QAccessibleEvent changed(Status, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(Status, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
 void TExerciseWindow::FormShow()
 {
     if (QWidget *focus = FocusWidget())
@@ -174,6 +199,7 @@ void TExerciseWindow::FormShow()
     if (TestMode)
         Button13->setEnabled(false);
     Button14->setEnabled(false);
+    ShowStatus(m_runPosition);
 }
 
 void TExerciseWindow::Table1AfterScroll()
@@ -256,17 +282,25 @@ void TExerciseWindow::Button2Click()
 {
     if (AnswerIsRight()) {
         PlaySound(QStringLiteral("\\sound\\good5.wav"));
+        ShowStatus(QStringLiteral("Risposta giusta."));
         done(ResultAnswered);
         ++CorrectCount;
     } else {
         PlaySound(QStringLiteral("\\sound\\bad5.wav"));
         ++WrongAttempts;
+        QString status =
+            WrongAttempts == 1
+                ? QStringLiteral("Risposta sbagliata: 1 tentativo errato.")
+                : QStringLiteral("Risposta sbagliata: %1 tentativi errati.").arg(WrongAttempts);
         if (WrongAttempts > 3 && !TestMode) {
             for (QPushButton *button : {Button3, Button12, Button13, Button14}) {
                 if (button)
                     button->setEnabled(true);
             }
+            status += Button3 ? QStringLiteral(" Ora puoi usare Aiuto, Risposta e Tabelle.")
+                              : QStringLiteral(" Ora puoi usare Risposta e Tabelle.");
         }
+        ShowStatus(status);
         if (WrongAttempts > 3 && TestMode)
             done(ResultAnswered);
     }
@@ -287,7 +321,7 @@ void TExerciseWindow::Button1Click()
 void TExerciseWindow::Button14Click()
 {
     if (TableWindow)
-        TableWindow->exec();
+        execFrom(TableWindow, this);
 }
 
 void TExerciseWindow::closeEvent(QCloseEvent *event)

@@ -10,6 +10,7 @@
 class DataSource;
 class HtmlView;
 class QFrame;
+class QLabel;
 class QPushButton;
 class QVBoxLayout;
 class Ttblbraille;
@@ -95,6 +96,9 @@ public:
     QPushButton *Button3 = nullptr;  // &Aiuto; none in the choice types
     QPushButton *Button12 = nullptr; // &Risposta
     QPushButton *Button14 = nullptr; // &Tabelle
+    // Right of the buttons: what the last check gave and where the exercise stands, for
+    // learners who cannot hear the sounds; a screen reader announces each change.
+    QLabel *Status = nullptr;
 
     HiddenRichEdit RichEdit1;    // title
     HiddenRichEdit RichEdittemp; // model answer
@@ -108,6 +112,10 @@ public:
     QByteArray ScratchStream;
     bool TestMode = false;
     Ttblbraille *TableWindow = nullptr;
+
+    // Where the exercise stands in its run, set by the runner before each showing: its
+    // place from 1, the run's length, and a word on how the previous exercise ended.
+    void SetRunPosition(int number, int total, const QString &previous);
 
     // Loads the current record: the random lists when the type has a random-data dialog and
     // the record is in random mode (Doma_rnd, a failed read counting as false), else plain.
@@ -154,6 +162,9 @@ protected:
     // A title line as it goes into the page; unchanged by default.
     virtual QByteArray RewriteTitleLine(const QByteArray &line) const { return line; }
 
+    // Shows a text in the status line and has a screen reader announce it.
+    void ShowStatus(const QString &text);
+
     // Cat_eser of the current record, read afresh at each use.
     static int Category();
     // Each line through the composer, as `rewrite` gives it when there is one, followed by
@@ -182,6 +193,7 @@ private:
     QPushButton *addButton(const QString &name, const QString &caption, int left);
 
     QVBoxLayout *m_layout = nullptr;
+    QString m_runPosition;
 };
 
 // A window of the mathematics course: the first braille run of each title line becomes a

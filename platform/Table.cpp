@@ -212,6 +212,24 @@ bool Table::eof() const
     return !m_source || m_current < 0 || m_current >= m_source->recordCount();
 }
 
+int Table::matchingCount() const
+{
+    int count = 0;
+    for (int record = 0; m_source && record < m_source->recordCount(); ++record)
+        count += matches(record) ? 1 : 0;
+    return count;
+}
+
+int Table::matchingPosition() const
+{
+    if (eof())
+        return 0;
+    int position = 1;
+    for (int record = 0; record < m_current; ++record)
+        position += matches(record) ? 1 : 0;
+    return position;
+}
+
 int Table::fieldIndex(const QString &name) const
 {
     if (!m_source)

@@ -104,6 +104,10 @@ public:
     void first();
     void next();
     bool eof() const; // past the last (matching) record; also true when closed
+    // How many records match the filter (all of them when it is off); 0 when closed.
+    int matchingCount() const;
+    // The current record's place among the matching ones, from 1; 0 at eof or closed.
+    int matchingPosition() const;
 
     int fieldIndex(const QString &name) const; // -1 when absent; any letter case
     // Throws TableError when the field is absent, the table closed or at eof.

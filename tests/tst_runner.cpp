@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QLabel>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -96,15 +97,17 @@ static ModalDriver::Step choose(int category)
     };
 }
 
-static ModalDriver::Step answer(const QString &text, const QString &caption = QString())
+static ModalDriver::Step answer(const QString &text, const QString &caption = QString(),
+                                const QString &status = QString())
 {
-    return [text, caption](QWidget *modal) {
+    return [text, caption, status](QWidget *modal) {
         auto *window = qobject_cast<TFhtmlex00 *>(modal);
         QVERIFY(window);
         if (!caption.isEmpty())
             QCOMPARE(window->windowTitle(), caption);
+        if (!status.isEmpty())
+            QCOMPARE(window->Status->text(), status);
         window->RichEdit3->setPlainText(text);
-        window->Button2->setEnabled(true);
         window->Button2->click();
     };
 }
@@ -260,8 +263,10 @@ void TestRunner::verificationTestEndsWithResults()
     for (int i = 0; i < 3; ++i)
         table.add(record(0, 4, 0, "giusto"));
     useTable(table);
-    ModalDriver driver({choose(4), answer("giusto", "Test di verifica della lezione"),
-                        answer("giusto"),
+    // The status line tells where the run stands and what each check gave.
+    ModalDriver driver({choose(4),
+                        answer("giusto", "Test di verifica della lezione", "Esercizio 1 di 3."),
+                        answer("giusto", QString(), "Risposta giusta. Esercizio 2 di 3."),
                         [](QWidget *modal) {
                             // Four wrong checks fail a test exercise and go on.
                             auto *window = qobject_cast<TFhtmlex00 *>(modal);
@@ -269,8 +274,11 @@ void TestRunner::verificationTestEndsWithResults()
                             QVERIFY(window->TestMode);
                             QVERIFY(!window->Button13->isEnabled());
                             window->RichEdit3->setPlainText("sbagliato");
-                            for (int i = 0; i < 4; ++i)
+                            for (int i = 0; i < 3; ++i)
                                 window->Button2->click();
+                            QCOMPARE(window->Status->text(),
+                                     "Risposta sbagliata: 3 tentativi errati.");
+                            window->Button2->click();
                         },
                         [](QWidget *modal) {
                             QCOMPARE(modal->objectName(), "Fresult");
