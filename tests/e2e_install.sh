@@ -19,9 +19,12 @@ release_course() {
     mounted=""
   fi
 }
+# No `kill 0` when no program runs: that would stop the whole process group (ctest included).
 cleanup() {
-  kill "${pid:-0}" 2>/dev/null || true
-  for _ in $(seq 1 20); do kill -0 "${pid:-0}" 2>/dev/null || break; sleep 0.25; done
+  if [ "${pid:-0}" -gt 0 ]; then
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.25; done
+  fi
   release_course
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
@@ -105,7 +108,7 @@ keys alt+e
 window_gone "Esercizi sui nuovi simboli della lezione"
 sleep 1
 leave_program "$main" "$(link_tabs alf1.htm esci.htm)"
-pid=0
+pid=0 # ended and waited for
 release_course
 echo "installed program ran on the read-only course: ok"
 
