@@ -1,7 +1,9 @@
 #include "exercises/AnswerWindows.h"
 
 #include "data/dm_Unit1.h"
+#include "exercises/CellTable.h"
 #include "exercises/ExerciseRules.h"
+#include "exercises/SixKeyEntry.h"
 #include "platform/Cp1252.h"
 #include "platform/HtmlView.h"
 #include "platform/Platform.h"
@@ -91,7 +93,19 @@ QByteArray TTextAnswerWindow::AnswerText() const
 
 bool TTextAnswerWindow::AnswerIsRight()
 {
+    if (const CellTable *cells = DotCells())
+        return answerIsRightByCells(AnswerText(), RichEdittemp.Text(), *cells);
     return answerIsRight(AnswerText(), RichEdittemp.Text());
+}
+
+void TTextAnswerWindow::WriteByDots(QTextEdit *box)
+{
+    m_sixKeys = new SixKeyEntry(box, this, [this](const QString &text) { ShowStatus(text); });
+}
+
+const CellTable *TTextAnswerWindow::DotCells() const
+{
+    return m_sixKeys && SixKeyEntry::isOn() ? &courseCells() : nullptr;
 }
 
 void TTextAnswerWindow::Button3Click()
@@ -101,7 +115,9 @@ void TTextAnswerWindow::Button3Click()
     const QString shown = boxText(box);
     QByteArray model = RichEdittemp.Text();
     model.replace("\r\n", "\n");
-    const int position = firstDifference(toCp1252(shown), model);
+    const CellTable *cells = DotCells();
+    const int position = cells ? firstCellDifference(toCp1252(shown), model, *cells)
+                               : firstDifference(toCp1252(shown), model);
     if (position < 0)
         return;
     QTextCursor cursor = box->textCursor();
@@ -150,6 +166,8 @@ TTypedAnswerWindow::TTypedAnswerWindow(const QString &name, const QString &viewN
     RichEdit3->setFixedHeight(100);
     AddAboveBar(RichEdit3);
     ChainTabOrder(RichEdit3);
+    if (look.braille6)
+        WriteByDots(RichEdit3);
 }
 
 void TTypedAnswerWindow::LoadPlainRecord()
@@ -195,6 +213,7 @@ TWorkBoxWindow::TWorkBoxWindow(const QString &name, const QString &viewName, QWi
     RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     AddAboveBar(RichEdit2, 1);
     ChainTabOrder(RichEdit2);
+    WriteByDots(RichEdit2);
 }
 
 void TWorkBoxWindow::LoadPlainRecord()

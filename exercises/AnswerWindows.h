@@ -2,8 +2,10 @@
 
 #include "exercises/ExerciseWindow.h"
 
+class CellTable;
 class QTextEdit;
 class RandomDataLists;
+class SixKeyEntry;
 
 // The exercise windows in which the learner writes the answer as text: under the page in
 // the answer box RichEdit3, or in a work box holding the question. The check compares the
@@ -34,6 +36,8 @@ protected:
     void WatchKeys(QTextEdit *box);
     // Writes a text into a box, in the box's own font.
     static void SetBoxText(QTextEdit *box, const QByteArray &text);
+    // Lets the learner write a braille box by dots, with six keys (F2 turns it on and off).
+    void WriteByDots(QTextEdit *box);
 
     bool AnswerIsRight() override;
     QWidget *FocusWidget() const override;
@@ -41,6 +45,10 @@ protected:
 
 private:
     void RichEdit3KeyPress(QTextEdit *box, QChar key);
+    // The course's cells while the box is written by dots: check and help compare cells.
+    const CellTable *DotCells() const;
+
+    SixKeyEntry *m_sixKeys = nullptr;
 };
 
 // The font and scroll bar of an answer box.
@@ -49,8 +57,9 @@ struct AnswerLook
     QString family;
     int pixels;
     bool scrollBar;
+    bool braille6 = false; // a braille box, which can be written by dots
 
-    static AnswerLook braille(bool scrollBar) { return {"tvpZEV Braille 6", 29, scrollBar}; }
+    static AnswerLook braille(bool scrollBar) { return {"tvpZEV Braille 6", 29, scrollBar, true}; }
     static AnswerLook print() { return {"Times New Roman", 21, true}; }
 };
 

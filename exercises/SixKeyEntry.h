@@ -1,0 +1,48 @@
+#pragma once
+
+#include "exercises/SixKey.h"
+
+#include <QObject>
+#include <QPalette>
+#include <QString>
+
+#include <functional>
+
+class QKeyEvent;
+class QTextEdit;
+class QWidget;
+
+// Six-key entry in a braille writing box of an exercise window. F2 anywhere in the window
+// turns the mode on and off for the whole program (off at start, never saved); while it is
+// on, F D S J K L write the box's cells by their dots and the other letter keys write
+// nothing. Enter, the arrows, Delete, Tab and the Alt shortcuts keep their work.
+class SixKeyEntry : public QObject
+{
+    Q_OBJECT
+public:
+    // Where the state and the refused cells are shown; a screen reader announces each text.
+    using StatusLine = std::function<void(const QString &)>;
+
+    SixKeyEntry(QTextEdit *box, QWidget *window, StatusLine status);
+
+    static bool isOn();
+    static void setOn(bool on);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool keyEvent(const QKeyEvent *event);
+    void toggle();
+    void apply(const SixKeyAction &action);
+    // The box as the mode wants it: tint and accessible description.
+    void showMode();
+    // The mode added to the window's status line, when the window is shown with it on.
+    void remindMode();
+
+    QTextEdit *m_box;
+    QWidget *m_window;
+    StatusLine m_status;
+    ChordReader m_reader;
+    QPalette m_palette;
+};
