@@ -1,289 +1,341 @@
-// Six-key entry without a window: chords read from key presses and releases, the cell
-// tables (the demo course's file and liblouis's), and the check and help on cells.
-#include "exercises/CellTable.h"
-#include "exercises/SixKey.h"
+// Six-key entry: chords read from key presses and releases and the cell tables, without a
+// window; then the exercise windows driven by keys as a learner would (F2, chords, the Alt
+// shortcuts, whose button clicks a moment later), on the demo course's cell table.
+#include "app/Globals.h"
+#include "data/dm_Unit1.h"
+#include "exercises/SixKeyEntry.h"
+#include "exercises/htmlex00.h"
+#include "exercises/htmlex01.h"
+#include "exercises/htmlex02.h"
+#include "exercises/htmlex10.h"
+#include "exercises/htmlex11.h"
+#include "exercises/htmlex12.h"
+#include "exercises/htmlex14.h"
+#include "exercises/htmlex20.h"
+#include "fakes/MemoryTable.h"
+#include "fakes/ProgramState.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTextEdit>
 
-Q_DECLARE_METATYPE(QList<Cell>)
+#include <functional>
+#include <memory>
 
-// The demo course's table, read as the program reads it.
+using Factory = std::function<TTextAnswerWindow *()>;
+Q_DECLARE_METATYPE(Factory)
+
+static const QString DemoTable = QStringLiteral(SENTIERO_SOURCE_DIR "/course/braille6.txt");
+
 static const CellTable &demoCells()
 {
     static const CellTable table = [] {
-        QFile file(QStringLiteral(SENTIERO_SOURCE_DIR "/course/braille6.txt"));
-        return file.open(QIODevice::ReadOnly) ? CellTable::fromCourseText(file.readAll())
-                                              : CellTable();
+        QFile file(DemoTable);
+        return CellTable::fromCourseText(file.open(QIODevice::ReadOnly) ? file.readAll() : "");
     }();
     return table;
 }
 
-static Cell cell(const char *dots)
+// "+f" presses F, "-f" releases it, "*f" repeats it; " " is Space, "<" Backspace. Out come
+// the characters written, "<" for an erase, "[dots]" for a refused cell.
+static QByteArray play(const QByteArray &script)
 {
-    return cellOfDots(dots).value_or(Cell(0xFF));
-}
-
-static QList<Cell> cells(const QByteArray &dotsJoined)
-{
-    QList<Cell> result;
-    for (const QByteArray &dots : dotsJoined.split('-'))
-        result.append(cell(dots.constData()));
-    return result;
-}
-
-// A script of key events: "+f" presses F, "-f" releases it, "*f" is an auto-repeated press
-// and release; " " stands for Space and "<" for Backspace. What comes out is written as the
-// characters written, "<" for an erase and "[dots]" for a refused cell.
-static QByteArray play(const QByteArray &script, const CellTable &table)
-{
-    static const QByteArray keys = "fdsjkl <";
-    ChordReader reader(&table);
+    ChordReader reader(&demoCells());
     QByteArray out;
-    const auto take = [&out](const SixKeyAction &action) {
-        switch (action.kind) {
-        case SixKeyAction::Write:
-            out.append(action.character);
-            break;
-        case SixKeyAction::Erase:
-            out.append('<');
-            break;
-        case SixKeyAction::Refuse:
-            out.append('[').append(dotsText(action.cell)).append(']');
-            break;
-        case SixKeyAction::Nothing:
-            break;
-        }
-    };
     for (qsizetype i = 0; i + 1 < script.size(); i += 2) {
-        const auto key = SixKey(keys.indexOf(script[i + 1]));
-        if (script[i] == '+')
-            take(reader.press(key, false));
-        else if (script[i] == '-')
-            take(reader.release(key, false));
-        else {
-            take(reader.press(key, true));
-            take(reader.release(key, true));
+        const auto key = SixKey(QByteArray("fdsjkl <").indexOf(script[i + 1]));
+        const bool repeat = script[i] == '*';
+        for (const SixKeyAction &a :
+             {script[i] == '-' ? SixKeyAction() : reader.press(key, repeat),
+              script[i] == '+' ? SixKeyAction() : reader.release(key, repeat)}) {
+            if (a.kind == SixKeyAction::Write)
+                out.append(a.character);
+            else if (a.kind == SixKeyAction::Erase)
+                out.append('<');
+            else if (a.kind == SixKeyAction::Refuse)
+                out.append('[' + dotsText(a.cell) + ']');
         }
     }
     return out;
+}
+
+static QList<Cell> cells(const QByteArray &dots)
+{
+    QList<Cell> result;
+    for (const QByteArray &cell : dots.split('-'))
+        result.append(cellOfDots(cell).value_or(0xFF));
+    return result;
+}
+
+// Each chord's keys pressed in order, then released in order; "_" is the Space bar.
+static void write(QWidget *box, const QByteArray &chords)
+{
+    for (const QByteArray &chord : chords.split(' ')) {
+        const QByteArray keys = chord == "_" ? " " : chord;
+        for (char key : keys)
+            QTest::keyPress(box, key == ' ' ? Qt::Key_Space : Qt::Key(Qt::Key_A + key - 'a'));
+        for (char key : keys)
+            QTest::keyRelease(box, key == ' ' ? Qt::Key_Space : Qt::Key(Qt::Key_A + key - 'a'));
+    }
 }
 
 class TestSixKey : public QObject
 {
     Q_OBJECT
 private slots:
-    void keys_data();
-    void keys();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup();
+
     void chords_data();
     void chords();
-    void focusLostMidChord();
-    void courseTable_data();
-    void courseTable();
-    void liblouisTable_data();
-    void liblouisTable();
-    void checkOnCells_data();
-    void checkOnCells();
-    void helpOnCells_data();
-    void helpOnCells();
+    void tables_data();
+    void tables();
+    void checkAndHelpOnCells_data();
+    void checkAndHelpOnCells();
+
+    void chordsAnswerEachBrailleBox_data();
+    void chordsAnswerEachBrailleBox();
+    void otherKeysInTheMode();
+    void helpAndModelAnswer();
+    void modeLastsAcrossWindowsUntilF2();
+
+private:
+    template <class Window> TTextAnswerWindow *make()
+    {
+        m_window.reset(new Window);
+        return m_window.get();
+    }
+    TTextAnswerWindow *show(const Factory &factory, int type, const QByteArray &question,
+                            const QByteArray &answer);
+    QString status() const { return m_window->Status->text(); }
+
+    std::unique_ptr<ProgramState> m_state;
+    std::unique_ptr<TTextAnswerWindow> m_window;
 };
 
-void TestSixKey::keys_data()
+void TestSixKey::init()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("sixKey"); // -1: not a key of six-key entry
-    QTest::newRow("F") << int(Qt::Key_F) << int(SixKey::Dot1);
-    QTest::newRow("D") << int(Qt::Key_D) << int(SixKey::Dot2);
-    QTest::newRow("S") << int(Qt::Key_S) << int(SixKey::Dot3);
-    QTest::newRow("J") << int(Qt::Key_J) << int(SixKey::Dot4);
-    QTest::newRow("K") << int(Qt::Key_K) << int(SixKey::Dot5);
-    QTest::newRow("L") << int(Qt::Key_L) << int(SixKey::Dot6);
-    QTest::newRow("Space") << int(Qt::Key_Space) << int(SixKey::Space);
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(SixKey::Backspace);
-    QTest::newRow("A") << int(Qt::Key_A) << -1;
-    QTest::newRow("Return") << int(Qt::Key_Return) << -1;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << -1;
+    m_state = std::make_unique<ProgramState>();
+    QVERIFY(QFile::copy(DemoTable, m_state->path(QStringLiteral("braille6.txt"))));
+    QVERIFY(!SixKeyEntry::isOn()); // as the program starts
 }
 
-void TestSixKey::keys()
+void TestSixKey::cleanup()
 {
-    QFETCH(int, key);
-    QFETCH(int, sixKey);
-    const std::optional<SixKey> found = sixKeyOf(key);
-    QCOMPARE(found ? int(*found) : -1, sixKey);
+    m_window.reset();
+    m_state.reset();
+    SixKeyEntry::setOn(false);
 }
 
 void TestSixKey::chords_data()
 {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("one dot") << QByteArray("+f-f") << QByteArray("1");
-    QTest::newRow("two keys, released in order") << QByteArray("+f+d-f-d") << QByteArray("2");
+    // The demo course lists the digits before the letters: cell 1 is written "1".
+    QTest::newRow("one key") << QByteArray("+f-f") << QByteArray("1");
     QTest::newRow("released in reverse") << QByteArray("+f+d-d-f") << QByteArray("2");
-    QTest::newRow("all six") << QByteArray("+f+d+s+j+k+l-l-k-j-s-d-f") << QByteArray("%");
-    // d, then j pressed before d is up: one chord, 2-4.
-    QTest::newRow("overlapping presses") << QByteArray("+d+j-d-j") << QByteArray("9");
+    QTest::newRow("overlapping presses") << QByteArray("+d+j-d+f-j-f") << QByteArray("6");
     QTest::newRow("two chords") << QByteArray("+f-f+f+d-d-f") << QByteArray("12");
-    QTest::newRow("auto-repeat adds nothing") << QByteArray("+f*f*f*f-f") << QByteArray("1");
-    QTest::newRow("repeat of another key adds no dot") << QByteArray("+f*d-f") << QByteArray("1");
+    QTest::newRow("auto-repeat") << QByteArray("+f*f*f*d-f") << QByteArray("1");
     QTest::newRow("release never pressed") << QByteArray("-f+d-d") << QByteArray(",");
-    QTest::newRow("Space is the empty cell") << QByteArray("+f-f+ - +f-f") << QByteArray("1 1");
-    QTest::newRow("Space repeating writes one") << QByteArray("+ * * - ") << QByteArray(" ");
-    QTest::newRow("Space within a chord adds nothing") << QByteArray("+f+ - -f") << QByteArray("1");
-    QTest::newRow("Backspace erases at once") << QByteArray("+f-f+<-<") << QByteArray("1<");
-    QTest::newRow("Backspace repeating erases again") << QByteArray("+<*<-<") << QByteArray("<<");
-    QTest::newRow("Backspace while a chord is held") << QByteArray("+f+<-<-f") << QByteArray("<1");
-    // The demo course gives no character to dot 4 alone, nor to dot 5.
-    QTest::newRow("cell without a character") << QByteArray("+j-j") << QByteArray("[4]");
-    QTest::newRow("refused, then written") << QByteArray("+k-k+k+j-k-j") << QByteArray("[5]>");
-    // 2-3-5 is both ! and +, 1 both the digit and a: the first of the table is written.
-    QTest::newRow("first character of a cell") << QByteArray("+d+s+k-d-s-k") << QByteArray("!");
-    QTest::newRow("capital sign") << QByteArray("+j+l-j-l+f-f") << QByteArray("$1");
+    QTest::newRow("Space") << QByteArray("+f-f+ * - ") << QByteArray("1 ");
+    QTest::newRow("Space within a chord") << QByteArray("+f+ - -f") << QByteArray("1");
+    QTest::newRow("Backspace, repeating") << QByteArray("+f+<*<-<-f") << QByteArray("<<1");
+    QTest::newRow("cell without a character") << QByteArray("+j-j+k-k") << QByteArray("[4][5]");
+    QTest::newRow("first of two characters") << QByteArray("+d+s+k-d-s-k") << QByteArray("!");
 }
 
 void TestSixKey::chords()
 {
     QFETCH(QByteArray, script);
     QFETCH(QByteArray, written);
-    QVERIFY(!demoCells().isEmpty());
-    QCOMPARE(play(script, demoCells()), written);
+    QCOMPARE(play(script), written);
 }
 
-void TestSixKey::focusLostMidChord()
+void TestSixKey::tables_data()
 {
-    ChordReader reader(&demoCells());
-    reader.press(SixKey::Dot1, false);
-    reader.press(SixKey::Dot2, false);
-    reader.reset();
-    QVERIFY(reader.idle());
-    // The releases that come after the box got the focus back write nothing.
-    QCOMPARE(reader.release(SixKey::Dot1, false).kind, SixKeyAction::Nothing);
-    QCOMPARE(reader.release(SixKey::Dot2, false).kind, SixKeyAction::Nothing);
-    reader.press(SixKey::Dot4, false);
-    QCOMPARE(reader.release(SixKey::Dot4, false).kind, SixKeyAction::Refuse);
-    reader.press(SixKey::Dot3, false);
-    QCOMPARE(reader.release(SixKey::Dot3, false), (SixKeyAction{SixKeyAction::Write, '\'', 4}));
-}
-
-void TestSixKey::courseTable_data()
-{
-    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("louis");
     QTest::addColumn<QByteArray>("character");
-    QTest::addColumn<QList<Cell>>("cells"); // empty: none
-    const QByteArray table = "# a comment\n"
-                             "61    1       a\r\n"
-                             "41    46-1    A\n"
-                             "2b  235   +\n"
-                             "21  235   !\n"
-                             "20  0  (blank)\n"
-                             "zz  1  not a byte\n"
-                             "62  1x  bad dots\n"
-                             "63  14\n"
-                             "61  2   a second time\n";
-    QTest::newRow("one cell") << table << QByteArray("a") << cells("1");
-    QTest::newRow("capital") << table << QByteArray("A") << cells("46-1");
-    QTest::newRow("blank") << table << QByteArray(" ") << cells("0");
-    QTest::newRow("reminder left out") << table << QByteArray("c") << cells("14");
-    QTest::newRow("unlisted: full cell") << table << QByteArray("b") << cells("123456");
-    QTest::newRow("line break: none") << table << QByteArray("\n") << QList<Cell>();
-}
-
-void TestSixKey::courseTable()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, character);
-    QFETCH(QList<Cell>, cells);
-    const CellTable table = CellTable::fromCourseText(text);
-    QCOMPARE(table.cellsOf(character[0]), cells);
-    // The line listed first gives the character of a cell; a full cell drawn for a byte
-    // that is not listed is never written.
-    QCOMPARE(table.characterOf(cell("235")).value_or(0), '+');
-    QCOMPARE(table.characterOf(cell("1")).value_or(0), 'a');
-    QVERIFY(!table.characterOf(cell("123456")));
-    QVERIFY(!table.characterOf(cell("46")));
-}
-
-void TestSixKey::liblouisTable_data()
-{
-    QTest::addColumn<QByteArray>("character"); // Windows-1252
     QTest::addColumn<QList<Cell>>("cells");
-    QTest::newRow("a") << QByteArray("a") << cells("1");
-    QTest::newRow("è") << QByteArray("\xe8") << cells("2346");
-    QTest::newRow("à") << QByteArray("\xe0") << cells("12356");
-    QTest::newRow("capital") << QByteArray("R") << cells("46-1235");
-    QTest::newRow("digit without number sign") << QByteArray("2") << cells("12");
-    QTest::newRow("number sign") << QByteArray("#") << cells("3456");
-    QTest::newRow("plus") << QByteArray("+") << cells("235");
-    QTest::newRow("blank") << QByteArray(" ") << cells("0");
-    QTest::newRow("hyphen: not defined") << QByteArray("-") << QList<Cell>();
+    QTest::addColumn<Cell>("chord");
+    QTest::addColumn<char>("chordWrites");
+    QTest::newRow("course: capital")
+        << false << QByteArray("A") << cells("46-1") << cells("235")[0] << '+';
+    QTest::newRow("course: bad line left out")
+        << false << QByteArray("b") << cells("123456") << cells("46")[0] << '\0';
+    QTest::newRow("course: line break")
+        << false << QByteArray("\n") << QList<Cell>() << cells("14")[0] << 'c';
+    QTest::newRow("liblouis: è") << true << QByteArray("\xe8") << cells("2346") << cells("235")[0]
+                                 << '!';
+    QTest::newRow("liblouis: capital")
+        << true << QByteArray("R") << cells("46-1235") << cells("46")[0] << '$';
+    QTest::newRow("liblouis: digit")
+        << true << QByteArray("2") << cells("12") << cells("3456")[0] << '#';
+    QTest::newRow("liblouis: undefined")
+        << true << QByteArray("-") << QList<Cell>() << cells("0")[0] << ' ';
 }
 
-void TestSixKey::liblouisTable()
+void TestSixKey::tables()
 {
+    QFETCH(bool, louis);
     QFETCH(QByteArray, character);
     QFETCH(QList<Cell>, cells);
-    const CellTable table = CellTable::fromLiblouis();
-    QVERIFY2(!table.isEmpty(), "liblouis cannot load it-it-comp6.utb");
+    QFETCH(Cell, chord);
+    QFETCH(char, chordWrites);
+    // + is listed before !, b's line and the one after the comment are not read.
+    const QByteArray course = "# comment\n2b 235 +\r\n21 235 !\n41 46-1 A\nzz 1\n62 1x\n63 14\n";
+    const CellTable table = louis ? CellTable::fromLiblouis() : CellTable::fromCourseText(course);
+    QVERIFY(!table.isEmpty());
     QCOMPARE(table.cellsOf(character[0]), cells);
-    QCOMPARE(table.characterOf(cell("235")).value_or(0), '!');
-    QCOMPARE(table.characterOf(cell("46")).value_or(0), '$');
-    QCOMPARE(table.characterOf(cell("2346")).value_or(0), '^'); // before è
+    QCOMPARE(table.characterOf(chord).value_or('\0'), chordWrites);
 }
 
-void TestSixKey::checkOnCells_data()
+void TestSixKey::checkAndHelpOnCells_data()
 {
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QByteArray>("model");
     QTest::addColumn<bool>("right");
-    QTest::newRow("! written for +") << QByteArray("#c!#d") << QByteArray("#c+#d") << true;
-    QTest::newRow("+ as it stands") << QByteArray("#c+#d") << QByteArray("#c+#d") << true;
-    QTest::newRow("capital by two chords") << QByteArray("$roma") << QByteArray("Roma") << true;
-    QTest::newRow("a wrong cell") << QByteArray("#c!#e") << QByteArray("#c+#d") << false;
-    QTest::newRow("a cell missing") << QByteArray("$rom") << QByteArray("Roma") << false;
-    QTest::newRow("capital sign missing") << QByteArray("roma") << QByteArray("Roma") << false;
-    QTest::newRow("blanks around and between")
-        << QByteArray("  a   b  \r\n") << QByteArray("a b") << true;
-    QTest::newRow("no-break space is the empty cell")
-        << QByteArray("a\xa0") << QByteArray("a") << true;
-    QTest::newRow("a blank inside") << QByteArray("ab c") << QByteArray("abc") << false;
-    QTest::newRow("line break kept") << QByteArray("a\r\nb") << QByteArray("ab") << false;
-    QTest::newRow("same lines") << QByteArray("a\r\nb") << QByteArray("a\r\nb") << true;
-    QTest::newRow("empty answer") << QByteArray() << QByteArray() << false;
-    QTest::newRow("only blanks") << QByteArray("  ") << QByteArray("") << true;
+    QTest::addColumn<int>("help"); // the position "Aiuto" selects, -1 none
+    QTest::newRow("! for +") << QByteArray("#c!#d") << QByteArray("#c+#d") << true << -1;
+    QTest::newRow("wrong cell") << QByteArray("#c!#e") << QByteArray("#c+#d") << false << 4;
+    QTest::newRow("capital by chords") << QByteArray("$roma") << QByteArray("Roma") << true << -1;
+    QTest::newRow("capital sign missing") << QByteArray("roma") << QByteArray("Roma") << false << 0;
+    QTest::newRow("second cell of a capital") << QByteArray("Aa") << QByteArray("$b") << false << 0;
+    QTest::newRow("shorter") << QByteArray("$ro") << QByteArray("Roma") << false << 3;
+    QTest::newRow("blanks") << QByteArray(" a\xa0  b ") << QByteArray("a b") << true << 0;
+    QTest::newRow("line break") << QByteArray("a\r\nb") << QByteArray("ab") << false << 1;
+    QTest::newRow("empty") << QByteArray() << QByteArray() << false << -1;
 }
 
-void TestSixKey::checkOnCells()
+void TestSixKey::checkAndHelpOnCells()
 {
     QFETCH(QByteArray, answer);
     QFETCH(QByteArray, model);
     QFETCH(bool, right);
+    QFETCH(int, help);
     QCOMPARE(answerIsRightByCells(answer, model, demoCells()), right);
+    QCOMPARE(firstCellDifference(answer, model, demoCells()), help);
 }
 
-void TestSixKey::helpOnCells_data()
+TTextAnswerWindow *TestSixKey::show(const Factory &factory, int type, const QByteArray &question,
+                                    const QByteArray &answer)
 {
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QByteArray>("model");
-    QTest::addColumn<int>("position");
-    QTest::newRow("same cells") << QByteArray("#c!#d") << QByteArray("#c+#d") << -1;
-    QTest::newRow("a wrong cell") << QByteArray("#c!#e") << QByteArray("#c+#d") << 4;
-    // Two chords for the one character of the model: the second chord is wrong.
-    QTest::newRow("second cell of a capital") << QByteArray("$s") << QByteArray("Roma") << 1;
-    // The model's characters put in by "Risposta", then edited.
-    QTest::newRow("inside a two-cell character") << QByteArray("Aa") << QByteArray("$b") << 0;
-    QTest::newRow("answer shorter") << QByteArray("$ro") << QByteArray("Roma") << 3;
-    QTest::newRow("answer longer") << QByteArray("$roma ") << QByteArray("Roma") << 5;
-    QTest::newRow("line breaks count") << QByteArray("a\nc") << QByteArray("a\nb") << 2;
-    QTest::newRow("empty answer") << QByteArray() << QByteArray("a") << 0;
+    MemoryTable table;
+    table.add({{"Lezione", 0},
+               {"Cat_eser", 2},
+               {"T_eser", type},
+               {"eser_nr", 1},
+               {"Tit_doma", rtf({"Scrivi:"})},
+               {"Doma_rch", question.isEmpty() ? rtf({}) : rtf({question})},
+               {"Risp_rch", rtf({answer})},
+               {"Doma_rnd", false}});
+    dm->Table1.setOpener(table.opener());
+    dm->Table1.setTableName(m_state->path(QStringLiteral("Ex/ESER_1.DB")));
+    dm->Table1.open();
+    TTextAnswerWindow *window = factory();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("The exercise window is not active: shortcuts will not work");
+    return window;
 }
 
-void TestSixKey::helpOnCells()
+void TestSixKey::chordsAnswerEachBrailleBox_data()
 {
-    QFETCH(QByteArray, answer);
-    QFETCH(QByteArray, model);
-    QFETCH(int, position);
-    QCOMPARE(firstCellDifference(answer, model, demoCells()), position);
+    QTest::addColumn<Factory>("factory");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("dots");
+    QTest::newRow("0") << Factory([this] { return make<TFhtmlex00>(); }) << 0 << true;
+    QTest::newRow("1") << Factory([this] { return make<TFhtmlex01>(); }) << 1 << false;
+    QTest::newRow("2") << Factory([this] { return make<TFhtmlex02>(); }) << 2 << true;
+    QTest::newRow("100") << Factory([this] { return make<TFhtmlex10>(); }) << 100 << true;
+    QTest::newRow("101") << Factory([this] { return make<TFhtmlex11>(); }) << 101 << false;
+    QTest::newRow("102") << Factory([this] { return make<TFhtmlex12>(); }) << 102 << true;
+    QTest::newRow("104") << Factory([this] { return make<TFhtmlex14>(); }) << 104 << true;
+    QTest::newRow("200") << Factory([this] { return make<TFhtmlex20>(); }) << 200 << true;
 }
 
-QTEST_GUILESS_MAIN(TestSixKey)
+void TestSixKey::chordsAnswerEachBrailleBox()
+{
+    QFETCH(Factory, factory);
+    QFETCH(int, type);
+    QFETCH(bool, dots);
+    TTextAnswerWindow *window = show(factory, type, "", "#c+#d=#g");
+    auto *box = qobject_cast<QTextEdit *>(window->focusWidget());
+    QVERIFY(box);
+    QTest::keyClick(box, Qt::Key_F2);
+    QCOMPARE(SixKeyEntry::isOn(), dots);
+    if (!dots) { // a print box: F2 does nothing, letters are letters
+        QTest::keyClicks(box, "fk");
+        QCOMPARE(box->toPlainText(), "fk");
+        return;
+    }
+    QVERIFY(box->toolTip().contains("F2"));
+    QVERIFY(status().startsWith("Scrittura a sei tasti attiva"));
+    QCOMPARE(box->accessibleDescription(), "Scrittura a sei tasti attiva");
+    // 2-3-5 is written "!" and 2-3-5-6 the quote: the first characters of those cells.
+    write(box, "sjkl fj dsk sjkl fjk dskl sjkl fdjk");
+    QCOMPARE(box->toPlainText(), "#3!#4\"#7");
+    QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(window->result(), int(ResultAnswered));
+}
+
+void TestSixKey::otherKeysInTheMode()
+{
+    TTextAnswerWindow *window = show([this] { return make<TFhtmlex00>(); }, 0, "x", "3+2");
+    QTextEdit *box = window->RichEdit3;
+    QTest::keyClicks(box, "3!2"); // without the mode the check is byte for byte
+    QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(WrongAttempts, 1);
+
+    QTest::keyClick(box, Qt::Key_F2);
+    QTest::keyClicks(box, "aqz"); // letters that are no dot write nothing
+    write(box, "fj");
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Return);
+    write(box, "j _ fk");
+    QCOMPARE(box->toPlainText(), "3!3\n 5");
+    QCOMPARE(status(), "Nessun carattere per il punto 4: cella non scritta.");
+}
+
+void TestSixKey::helpAndModelAnswer()
+{
+    TTextAnswerWindow *window = show([this] { return make<TFhtmlex00>(); }, 0, "x", "Roma");
+    QTextEdit *box = window->RichEdit3;
+    QTest::keyClick(box, Qt::Key_F2);
+    write(box, "jl fdsk fsk fsjk f"); // capital sign, r o n a
+    for (int i = 1; i <= 4; ++i) {
+        QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(WrongAttempts, i);
+    }
+    QTest::keyClick(box, Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(box->textCursor().selectedText(), "n");
+    QTest::keyClick(box, Qt::Key_R, Qt::AltModifier);
+    QTRY_COMPARE(box->toPlainText(), "Roma");
+    QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(window->result(), int(ResultAnswered));
+}
+
+void TestSixKey::modeLastsAcrossWindowsUntilF2()
+{
+    TTextAnswerWindow *first = show([this] { return make<TFhtmlex00>(); }, 0, "x", "casa");
+    QTest::keyClick(first->Button2, Qt::Key_F2); // from a button too
+    first->hide();
+    TTextAnswerWindow *work = show([this] { return make<TFhtmlex02>(); }, 2, "csa", "casa");
+    auto *box = qobject_cast<QTextEdit *>(work->focusWidget());
+    QCOMPARE(box->accessibleDescription(), "Scrittura a sei tasti attiva");
+    QTRY_VERIFY(status().contains("Scrittura a sei tasti attiva."));
+    QTest::keyClick(box, Qt::Key_F2);
+    QCOMPARE(status(), "Scrittura a sei tasti disattivata.");
+    QTest::keyClicks(box, "f");
+    QCOMPARE(box->toPlainText(), "fcsa");
+}
+
+QTEST_MAIN(TestSixKey)
 #include "tst_sixkey.moc"
