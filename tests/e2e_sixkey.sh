@@ -59,3 +59,6 @@ keys alt+c
 window_gone "$title"
 close_end_message "$main"
 leave_program "$main" 4
+
+# The program has ended: nothing is left for the exit trap to stop.
+pid=0
