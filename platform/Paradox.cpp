@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <vector>
 
 namespace {
@@ -225,7 +226,7 @@ public:
         case FieldType::FmtMemo:
         case FieldType::Ole:
         case FieldType::Graphic: {
-            QByteArray data = blob(p, def.size);
+            QByteArray data = blob(record, field, p);
             if (data.isEmpty())
                 return {};
             if (def.type == FieldType::Graphic && hasGraphicHeader(data))
@@ -241,8 +242,25 @@ public:
         const std::uint8_t *p = fieldData(record, field);
         const FieldDef &def = m_fields[field];
         if (isBlobType(def.type))
-            return blob(p, def.size);
+            return blob(record, field, p);
         return QByteArray(reinterpret_cast<const char *>(p), def.size);
+    }
+
+    void checkBlobFile(int record) const override
+    {
+        for (int field = 0; field < m_fields.size(); ++field) {
+            std::uint32_t reference = 0, length = 0;
+            if (!isBlobType(m_fields[field].type)
+                || !externalReference(fieldData(record, field), field, reference, length))
+                continue;
+            try {
+                (void)locate(record, field, reference, length);
+            } catch (const TableError &) {
+                // A reference of the record itself is reported when the value is read.
+                if (!recordIsAtFault(reference))
+                    throw;
+            }
+        }
     }
 
 private:
@@ -387,19 +405,46 @@ private:
 
     // The field ends with 10 bytes: the place in the .MB (4), the length (4) and a
     // modification number (2). Short values live entirely in the leader before them.
-    QByteArray blob(const std::uint8_t *p, int size) const
+    // Whether the value lies in the .MB, and where.
+    bool externalReference(const std::uint8_t *p, int field, std::uint32_t &reference,
+                           std::uint32_t &length) const
     {
-        const int leader = size - 10;
-        const std::uint32_t reference = le32(p + leader);
-        const std::uint32_t length = le32(p + leader + 4);
-        if (length == 0)
-            return {};
-        if (length <= std::uint32_t(leader))
-            return QByteArray(reinterpret_cast<const char *>(p), int(length));
-        return externalBlob(reference, length);
+        const int leader = m_fields[field].size - 10;
+        reference = le32(p + leader);
+        length = le32(p + leader + 4);
+        return length > std::uint32_t(leader);
     }
 
-    QByteArray externalBlob(std::uint32_t reference, std::uint32_t length) const
+    QByteArray blob(int record, int field, const std::uint8_t *p) const
+    {
+        std::uint32_t reference = 0, length = 0;
+        const bool external = externalReference(p, field, reference, length);
+        if (length == 0)
+            return {};
+        if (!external)
+            return QByteArray(reinterpret_cast<const char *>(p), int(length));
+        return m_mb->mid(qsizetype(locate(record, field, reference, length)), qsizetype(length));
+    }
+
+    // Where a value of the .MB begins. When it cannot be read, the error names the file at
+    // fault: the .DB when the record's reference cannot be right, the .MB otherwise.
+    std::int64_t locate(int record, int field, std::uint32_t reference, std::uint32_t length) const
+    {
+        try {
+            return blobStart(reference, length);
+        } catch (const TableError &) {
+            if (!m_mb || !recordIsAtFault(reference))
+                throw;
+            throw TableError(QStringLiteral("Impossibile leggere il campo \"%1\" del record %2 "
+                                            "della tabella \"%3\": il riferimento al file dei "
+                                            "campi memo non è valido")
+                                 .arg(m_fields[field].name)
+                                 .arg(record + 1)
+                                 .arg(m_dbName));
+        }
+    }
+
+    std::int64_t blobStart(std::uint32_t reference, std::uint32_t length) const
     {
         if (!m_mb)
             mbError(QStringLiteral("file mancante"));
@@ -440,7 +485,66 @@ private:
         }
         if (!mb.has(start, length))
             mbError(QStringLiteral("file troncato"));
-        return m_mb->mid(qsizetype(start), qsizetype(length));
+        return start;
+    }
+
+    // Whether a reference that could not be followed is wrong in itself, rather than the
+    // .MB being damaged: it does not name a block (the header, a place inside a block, a
+    // slot number no block has), or the .MB is sound in its blocks and the reference names
+    // a free block, or lies beyond the end while no reference names the block where the
+    // file stops (a file cut short at a block's edge leaves exactly that one dangling).
+    bool recordIsAtFault(std::uint32_t reference) const
+    {
+        const std::int64_t block = reference & 0xFFFFFF00u;
+        const int index = int(reference & 0xFF);
+        if (block == 0 || block % kMbBlockSize != 0 || (index >= kSubAllocSlots && index != 0xFF))
+            return true;
+        const BlockMap &blocks = blockMap();
+        if (!blocks.sound)
+            return false;
+        if (block >= m_mb->size())
+            return !blocks.cutShort;
+        const auto found = blocks.types.find(block);
+        return found == blocks.types.end() || found->second == 0 || found->second == 4;
+    }
+
+    // The blocks of the .MB from its start: the header block, then blocks of the known types
+    // (2 a single blob, 3 sub-allocated, 4 free), each of whole 4k units up to the end.
+    struct BlockMap
+    {
+        bool sound = false;
+        std::map<std::int64_t, int> types;
+        bool cutShort = false; // a reference names the block where the file stops
+    };
+
+    const BlockMap &blockMap() const
+    {
+        if (m_blocks)
+            return *m_blocks;
+        BlockMap map;
+        const Bytes mb(*m_mb);
+        std::int64_t pos = 0;
+        map.sound = mb.size() > 0;
+        while (map.sound && pos < mb.size()) {
+            const int type = mb.has(pos, 3) ? mb.u8(pos) : -1;
+            const std::int64_t units = mb.has(pos, 3) ? mb.le16(pos + 1) : 0;
+            map.sound = (pos == 0 ? type == 0 : type >= 2 && type <= 4) && units > 0
+                        && mb.has(pos, units * kMbBlockSize);
+            map.types[pos] = type;
+            pos += units * kMbBlockSize;
+        }
+        for (int record = 0; map.sound && record < recordCount(); ++record) {
+            for (int field = 0; field < m_fields.size(); ++field) {
+                std::uint32_t reference = 0, length = 0;
+                if (!isBlobType(m_fields[field].type)
+                    || !externalReference(fieldData(record, field), field, reference, length))
+                    continue;
+                if (std::int64_t(reference & 0xFFFFFF00u) == mb.size())
+                    map.cutShort = true;
+            }
+        }
+        m_blocks = std::move(map);
+        return *m_blocks;
     }
 
     QByteArray m_db;
@@ -450,6 +554,7 @@ private:
     QList<FieldDef> m_fields;
     std::vector<int> m_offsets;
     std::vector<std::uint32_t> m_records; // offset of each record in m_db
+    mutable std::optional<BlockMap> m_blocks;
 };
 
 } // namespace

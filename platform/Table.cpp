@@ -230,6 +230,14 @@ int Table::matchingPosition() const
     return position;
 }
 
+void Table::checkBlobFile() const
+{
+    for (int record = 0; m_source && record < m_source->recordCount(); ++record) {
+        if (matches(record))
+            m_source->checkBlobFile(record);
+    }
+}
+
 int Table::fieldIndex(const QString &name) const
 {
     if (!m_source)

@@ -64,6 +64,10 @@ public:
     // The stored bytes of a blob field, as kept in the record and the blob file; for other
     // fields, their bytes in the record.
     virtual QByteArray rawBlob(int record, int field) const = 0;
+    // Throws TableError naming the blob file when a value of the record cannot be read
+    // because that file is missing or damaged. A reference of the record that is wrong in
+    // itself is left to value() and rawBlob(). Nothing to check by default.
+    virtual void checkBlobFile(int record) const { (void)record; }
 };
 
 // Opens the file at a full path; throws TableError naming the file when it cannot.
@@ -108,6 +112,10 @@ public:
     int matchingCount() const;
     // The current record's place among the matching ones, from 1; 0 at eof or closed.
     int matchingPosition() const;
+
+    // Throws TableError when a matching record needs the blob file and that file is missing
+    // or damaged (RecordSource::checkBlobFile); nothing on a closed table.
+    void checkBlobFile() const;
 
     int fieldIndex(const QString &name) const; // -1 when absent; any letter case
     // Throws TableError when the field is absent, the table closed or at eof.
