@@ -1,7 +1,7 @@
 #include "data/dm_Unit1.h"
 
 #include "app/Globals.h"
-#include "platform/Cp1252.h"
+#include "data/PagePath.h"
 #include "platform/Services.h"
 
 #include <QDir>
@@ -130,7 +130,7 @@ QByteArray Tdm::headerText() const
 
 QByteArray Tdm::dirBytes() const
 {
-    return toCp1252(ContentDir);
+    return pageDirBytes(ContentDir);
 }
 
 int Tdm::fieldInt(const QString &field) const
