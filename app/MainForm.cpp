@@ -1,15 +1,19 @@
 #include "app/MainForm.h"
 
 #include "app/Commands.h"
+#include "app/DamagedContent.h"
 #include "app/Globals.h"
 #include "app/Runner.h"
 #include "app/Splash.h"
 #include "data/dm_Unit1.h"
+#include "platform/ErrorReport.h"
+#include "platform/MissingPage.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -38,6 +42,14 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     layout->addWidget(WB);
     WB->BeforeNavigate = [this](const QString &url, bool &cancel) {
         WBBeforeNavigate2(url, cancel);
+    };
+    // A missing lesson page leads back ("indietro", as on every lesson page) or to the first.
+    WB->MissingPage = [](const QString &path) {
+        return missingPageHtml(
+            path, QStringLiteral("<p><a href=\"indietro.htm\">Torna alla pagina precedente</a></p>"
+                                 "<p><a href=\"%1\">Vai alla pagina iniziale</a></p>")
+                      .arg(QUrl::fromLocalFile(contentFile(QStringLiteral("\\html\\fr1.htm")))
+                               .toString(QUrl::FullyEncoded)));
     };
     connect(WB, &HtmlView::downloadComplete, this, &TMainForm::WBDownloadComplete);
     connect(WB, &HtmlView::backEnabledChanged, this, &TMainForm::WBCommandStateChange);
@@ -78,6 +90,17 @@ void TMainForm::FormCreate()
                 if (state == Qt::ApplicationActive)
                     FocusDocument();
             });
+}
+
+void TMainForm::CheckFirstPage()
+{
+    if (Terminated)
+        return;
+    const QString page = contentFile(QStringLiteral("\\html\\fr1.htm"));
+    if (QFileInfo(page).isFile())
+        return;
+    platform().messages->showMessage(missingFirstPageMessage(page));
+    Terminated = true;
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -172,8 +195,10 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
 void TMainForm::Timer1Timer()
 {
     Timer1->stop();
+    // A run that fails (a course table that cannot be read) has shown its message; the
+    // lesson page gets the focus back all the same.
     if (PendingAction >= 1 && PendingAction <= 3)
-        RunExercises(PendingAction, PendingLesson);
+        runGuarded([] { RunExercises(PendingAction, PendingLesson); });
     if (PendingAction == 4) {
         ShowFindBox();
         return;

@@ -24,6 +24,10 @@ public:
     // Set when start-up failed (the fonts): the program ends instead of running.
     bool Terminated = false;
 
+    // At start-up, after the fonts: without the first lesson page the course cannot be
+    // used, so a missing one is said and the program ends, like missing fonts.
+    void CheckFirstPage();
+
     void FocusDocument();
     void ShowFindBox();
     // The command interpreter, run before every navigation of WB.

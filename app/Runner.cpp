@@ -1,5 +1,6 @@
 #include "app/Runner.h"
 
+#include "app/DamagedContent.h"
 #include "app/Globals.h"
 #include "app/Seleser_Unit1.h"
 #include "data/dm_Unit1.h"
@@ -24,6 +25,16 @@ QList<DispatchEntry> &dispatchTable()
 {
     static QList<DispatchEntry> table;
     return table;
+}
+
+// eser_nr of the current record for a message; null when it cannot be read either.
+QVariant exerciseNumber(const Table &table)
+{
+    try {
+        return table.fieldByName(QStringLiteral("eser_nr"));
+    } catch (const TableError &) {
+        return {};
+    }
 }
 
 } // namespace
@@ -101,6 +112,8 @@ void RunExercises(int course, int lesson)
             QStringLiteral(" Non ci sono esercizi per questa categoria"));
         return;
     }
+    // A blob file that is missing or damaged ends the run before its first exercise.
+    table.checkBlobFile();
 
     int lastResult = 1;
     const int total = table.matchingCount();
@@ -121,6 +134,10 @@ void RunExercises(int course, int lesson)
                        : lastResult == 1      ? QStringLiteral("Esercizio non superato. ")
                                               : QString();
         }
+        if (window && lastResult == ResultUnreadable)
+            platform().messages->showMessage(
+                unreadableExerciseMessage(table.tableName(), lesson, category,
+                                          exerciseNumber(table), window->UnreadableRecord()));
         if (lastResult == 2)
             return;
         table.next();

@@ -189,10 +189,16 @@ void TExerciseWindow::FormShow()
 {
     if (QWidget *focus = FocusWidget())
         focus->setFocus();
-    Table1AfterScroll();
-    dm->Table1.AfterScroll = [this] { Table1AfterScroll(); };
-    dm->Table1.AfterCancel = [this] { Table1AfterScroll(); };
-    PrepareExercise();
+    m_unreadable.clear();
+    try {
+        Table1AfterScroll();
+        dm->Table1.AfterScroll = [this] { ReloadHidden(); };
+        dm->Table1.AfterCancel = [this] { ReloadHidden(); };
+        PrepareExercise();
+    } catch (const std::exception &error) {
+        RefuseRecord(QString::fromUtf8(error.what()));
+        return;
+    }
     if (Button3)
         Button3->setEnabled(false);
     Button12->setEnabled(false);
@@ -200,6 +206,28 @@ void TExerciseWindow::FormShow()
         Button13->setEnabled(false);
     Button14->setEnabled(false);
     ShowStatus(m_runPosition);
+}
+
+void TExerciseWindow::ReloadHidden()
+{
+    try {
+        Table1AfterScroll();
+    } catch (const std::exception &) {
+    }
+}
+
+void TExerciseWindow::RefuseRecord(const QString &problem)
+{
+    m_unreadable = problem;
+    for (QPushButton *button : {Button1, Button2, Button13, Button3, Button12, Button14}) {
+        if (button)
+            button->setEnabled(false);
+    }
+    RichEdit1.Lines.clear();
+    RichEdittemp.Lines.clear();
+    // Closing within the showing would leave exec() waiting for a window already hidden.
+    QMetaObject::invokeMethod(
+        this, [this] { done(ResultUnreadable); }, Qt::QueuedConnection);
 }
 
 void TExerciseWindow::Table1AfterScroll()

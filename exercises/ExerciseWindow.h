@@ -65,6 +65,9 @@ enum ExerciseResult
     ResultAnswered = 1, // a right check, or a test exercise failed
     ResultLeave = 2,    // "&Esci" or the close box: the run ends
     ResultSkip = 4,     // "A&vanti"
+    // The record could not be read (or its page not written): the window closed at once,
+    // nothing was answered or counted.
+    ResultUnreadable = 8,
 };
 
 // What every exercise window shares: the page view, the button bar, the hidden boxes loaded
@@ -116,6 +119,9 @@ public:
     // Where the exercise stands in its run, set by the runner before each showing: its
     // place from 1, the run's length, and a word on how the previous exercise ended.
     void SetRunPosition(int number, int total, const QString &previous);
+    // What could not be read when the window was last shown (it then closed with
+    // ResultUnreadable); empty when the record was loaded.
+    QString UnreadableRecord() const { return m_unreadable; }
 
     // Loads the current record: the random lists when the type has a random-data dialog and
     // the record is in random mode (Doma_rnd, a failed read counting as false), else plain.
@@ -190,10 +196,17 @@ private:
     void FormCreate();
     void FormShow();
     void FormResize();
+    // The table's after-scroll hook: a hidden window's reload that fails is dropped, as the
+    // window loads the record again whenever it is shown.
+    void ReloadHidden();
+    // A showing whose record could not be loaded: nothing of an earlier record stays within
+    // reach, and the window closes as soon as its modal loop runs.
+    void RefuseRecord(const QString &problem);
     QPushButton *addButton(const QString &name, const QString &caption, int left);
 
     QVBoxLayout *m_layout = nullptr;
     QString m_runPosition;
+    QString m_unreadable;
 };
 
 // A window of the mathematics course: the first braille run of each title line becomes a

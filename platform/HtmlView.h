@@ -24,6 +24,9 @@ public:
     // Called before every navigation, main frame and sub-frames, with the URL as text.
     // Setting cancel to true stops the navigation.
     std::function<void(const QString &url, bool &cancel)> BeforeNavigate;
+    // What is shown, as HTML, in place of a local page that is missing, given its path (the
+    // navigation going ahead in the main frame). When empty, a page that names the file.
+    std::function<QString(const QString &path)> MissingPage;
 
 signals:
     // Whether going back in the history is possible (the navigate-back command state).

@@ -1,6 +1,7 @@
 #include "reference/table_Unit1.h"
 
 #include "app/Globals.h"
+#include "platform/MissingPage.h"
 #include "platform/Platform.h"
 
 #include <QEvent>
@@ -32,6 +33,10 @@ Ttblbraille::Ttblbraille(QWidget *parent) : QDialog(parent, Qt::Tool)
     html1->setAccessibleName(QStringLiteral("Codice Braille a sei punti"));
     html1->BeforeNavigate = [this](const QString &url, bool &cancel) {
         html1BeforeNavigate2(url, cancel);
+    };
+    html1->MissingPage = [](const QString &path) {
+        return missingPageHtml(path,
+                               QStringLiteral("<p>Premi Esci per tornare all'esercizio.</p>"));
     };
     layout->addWidget(html1, 1);
 
