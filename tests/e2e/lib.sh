@@ -6,7 +6,7 @@ builder="$(dirname "$program")/sentiero-course"
 work="$(mktemp -d)"
 course="$work/course"
 # Only a program that was started is killed: kill 0 would end the whole process group.
-trap '[ "${pid:-0}" -gt 0 ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap '{ [ "${pid:-0}" -gt 0 ] && kill "$pid"; } 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*"; [ -f "$work/log.txt" ] && tail -n 20 "$work/log.txt"; exit 1; }
 
