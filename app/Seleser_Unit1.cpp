@@ -1,6 +1,8 @@
 #include "app/Seleser_Unit1.h"
 
+#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -65,6 +67,7 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
             if (checked)
                 RadioButtonClick(category);
         });
+        button->installEventFilter(this);
         setTabOrder(previous, button);
         previous = button;
         *buttons[i] = button;
@@ -114,6 +117,29 @@ void TSeleserDlg::RadioButtonClick(int category)
             RadioButton(other)->setChecked(false);
     }
     ChosenCategory = category;
+}
+
+bool TSeleserDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<QRadioButton *>(watched);
+    if (!button)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn && !button->isChecked()) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            RadioButton(ChosenCategory)->setFocus(reason);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            (key == Qt::Key_Tab ? OKBtn : CancelBtn)
+                ->setFocus(key == Qt::Key_Tab ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TSeleserDlg::reject()

@@ -27,6 +27,9 @@ public:
     void reject() override; // Esc and the close box: Cancel
 
 protected:
+    // The four categories are one stop of the tab order, at the chosen one, so that the
+    // focus never shows a category other than the one that runs.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

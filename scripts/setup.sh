@@ -9,6 +9,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core
   xvfb xauth xdotool curl imagemagick
+  dbus-x11 at-spi2-core openbox python3-pyatspi gir1.2-atspi-2.0
   liblouis-bin liblouis-data
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
   liblouis-dev

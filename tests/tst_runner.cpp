@@ -11,13 +11,13 @@
 #include "reference/table_Unit1.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QLabel>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -197,11 +197,23 @@ void TestRunner::dialogKeys()
 {
     SeleserDlg->show();
     QVERIFY(QTest::qWaitForWindowActive(SeleserDlg));
-    SeleserDlg->RadioButton2->setFocus();
-    QTest::keyClick(SeleserDlg->RadioButton2, Qt::Key_Down);
+    // Tab reaches the categories at the chosen one; the arrows choose; Tab leaves them.
+    QCOMPARE(QApplication::focusWidget(), SeleserDlg->OKBtn);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), SeleserDlg->RadioButton2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(SeleserDlg->ChosenCategory, 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), SeleserDlg->CancelBtn);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), SeleserDlg->RadioButton3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), SeleserDlg->OKBtn);
     QTest::keyClick(SeleserDlg, Qt::Key_Return);
     QCOMPARE(SeleserDlg->result(), 1);
+    QCOMPARE(SeleserDlg->ChosenCategory, 3);
 
     SeleserDlg->show();
     SeleserDlg->CancelBtn->setFocus();
@@ -264,27 +276,26 @@ void TestRunner::verificationTestEndsWithResults()
         table.add(record(0, 4, 0, "giusto"));
     useTable(table);
     // The status line tells where the run stands and what each check gave.
-    ModalDriver driver({choose(4),
-                        answer("giusto", "Test di verifica della lezione", "Esercizio 1 di 3."),
-                        answer("giusto", QString(), "Risposta giusta. Esercizio 2 di 3."),
-                        [](QWidget *modal) {
-                            // Four wrong checks fail a test exercise and go on.
-                            auto *window = qobject_cast<TFhtmlex00 *>(modal);
-                            QVERIFY(window);
-                            QVERIFY(window->TestMode);
-                            QVERIFY(!window->Button13->isEnabled());
-                            window->RichEdit3->setPlainText("sbagliato");
-                            for (int i = 0; i < 3; ++i)
-                                window->Button2->click();
-                            QCOMPARE(window->Status->text(),
-                                     "Risposta sbagliata: 3 tentativi errati.");
-                            window->Button2->click();
-                        },
-                        [](QWidget *modal) {
-                            QCOMPARE(modal->objectName(), "Fresult");
-                            QCOMPARE(CorrectCount, 2);
-                            modal->findChild<QPushButton *>("Button1")->click();
-                        }});
+    ModalDriver driver(
+        {choose(4), answer("giusto", "Test di verifica della lezione", "Esercizio 1 di 3."),
+         answer("giusto", QString(), "Risposta giusta. Esercizio 2 di 3."),
+         [](QWidget *modal) {
+             // Four wrong checks fail a test exercise and go on.
+             auto *window = qobject_cast<TFhtmlex00 *>(modal);
+             QVERIFY(window);
+             QVERIFY(window->TestMode);
+             QVERIFY(!window->Button13->isEnabled());
+             window->RichEdit3->setPlainText("sbagliato");
+             for (int i = 0; i < 3; ++i)
+                 window->Button2->click();
+             QCOMPARE(window->Status->text(), "Risposta sbagliata: 3 tentativi errati.");
+             window->Button2->click();
+         },
+         [](QWidget *modal) {
+             QCOMPARE(modal->objectName(), "Fresult");
+             QCOMPARE(CorrectCount, 2);
+             modal->findChild<QPushButton *>("Button1")->click();
+         }});
     RunExercises(1, 0);
     QCOMPARE(driver.seen.size(), 5);
     QVERIFY(m_platform->messages->shown.isEmpty());

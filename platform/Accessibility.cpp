@@ -1,0 +1,41 @@
+#include "platform/Accessibility.h"
+
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QVariant>
+
+namespace {
+
+bool busProperty(const char *name)
+{
+    QDBusInterface bus(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                       QStringLiteral("org.freedesktop.DBus.Properties"),
+                       QDBusConnection::sessionBus());
+    if (!bus.isValid())
+        return false;
+    bus.setTimeout(500);
+    const QDBusReply<QVariant> reply = bus.call(
+        QStringLiteral("Get"), QStringLiteral("org.a11y.Status"), QString::fromLatin1(name));
+    return reply.isValid() && reply.value().toBool();
+}
+
+} // namespace
+
+bool assistiveTechnologyActive()
+{
+    if (qEnvironmentVariableIntValue("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") > 0)
+        return true;
+    if (!QDBusConnection::sessionBus().isConnected())
+        return false;
+    return busProperty("ScreenReaderEnabled") || busProperty("IsEnabled");
+}
+
+void exposePagesToAssistiveTechnology()
+{
+    if (!assistiveTechnologyActive())
+        return;
+    // Chromium builds the accessibility tree of a page only when asked to.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");
+}
