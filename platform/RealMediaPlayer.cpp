@@ -9,10 +9,8 @@
 #include <QVBoxLayout>
 #include <QVideoWidget>
 
-RealMediaPlayer::RealMediaPlayer(QObject *parent)
-    : MediaPlayer(parent), m_player(new QMediaPlayer(this)), m_audio(new QAudioOutput(this))
+RealMediaPlayer::RealMediaPlayer(QObject *parent) : MediaPlayer(parent)
 {
-    m_player->setAudioOutput(m_audio);
     m_startWatch.setSingleShot(true);
     m_startWatch.setInterval(8000);
     connect(&m_startWatch, &QTimer::timeout, this, [this] {
@@ -31,6 +29,19 @@ RealMediaPlayer::RealMediaPlayer(QObject *parent)
         if (m_stalledChecks >= 4)
             failed();
     });
+}
+
+// The media framework is started by the first file that is opened, not by every player
+// that is made: the main window's player plays nothing until the first sound.
+void RealMediaPlayer::ensurePlayer()
+{
+    if (m_player)
+        return;
+    m_player = new QMediaPlayer(this);
+    m_audio = new QAudioOutput(this);
+    m_player->setAudioOutput(m_audio);
+    if (m_video)
+        m_player->setVideoOutput(m_video);
     connect(m_player, &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState state) {
                 if (state == QMediaPlayer::PlayingState) {
@@ -62,7 +73,8 @@ void RealMediaPlayer::setFileName(const QString &path)
 void RealMediaPlayer::setDisplay(QWidget *display)
 {
     if (m_video) {
-        m_player->setVideoOutput(nullptr);
+        if (m_player)
+            m_player->setVideoOutput(nullptr);
         delete m_video;
     }
     if (!display)
@@ -74,18 +86,21 @@ void RealMediaPlayer::setDisplay(QWidget *display)
         layout->setContentsMargins(0, 0, 0, 0);
     }
     display->layout()->addWidget(m_video);
-    m_player->setVideoOutput(m_video);
+    if (m_player)
+        m_player->setVideoOutput(m_video);
 }
 
 void RealMediaPlayer::open()
 {
     m_startWatch.stop();
-    m_player->stop();
+    if (m_player)
+        m_player->stop();
     m_opened = false;
     m_failed = false;
     const QFileInfo file(m_fileName);
     if (!file.isFile() || !file.isReadable())
         throw PlatformError(QStringLiteral("Impossibile aprire il file \"%1\"").arg(m_fileName));
+    ensurePlayer();
     m_player->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
     m_opened = true;
 }
@@ -96,7 +111,10 @@ void RealMediaPlayer::play()
         finishCommand();
         return;
     }
-    m_player->setPosition(0);
+    // A file just opened is at its start. Seeking there anyway, while the pipeline is still
+    // being set up, can lose the end of a short clip, which then ends only by the stall watch.
+    if (m_player->position() != 0)
+        m_player->setPosition(0);
     m_player->play();
     m_startWatch.start();
     m_lastPosition = -1;
@@ -108,7 +126,8 @@ void RealMediaPlayer::stop()
 {
     m_startWatch.stop();
     m_stallWatch.stop();
-    m_player->stop();
+    if (m_player)
+        m_player->stop();
     finishCommand();
 }
 

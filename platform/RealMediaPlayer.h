@@ -10,7 +10,8 @@ class QMediaPlayer;
 class QVideoWidget;
 
 // Qt Multimedia behind the media player interface. A file that cannot be played ends its
-// play command as if the clip had ended, so that whoever waits for it goes on.
+// play command as if the clip had ended, so that whoever waits for it goes on. The media
+// framework behind it is made when the first file is opened.
 class RealMediaPlayer : public MediaPlayer
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ public:
     Mode mode() const override;
 
 private:
+    void ensurePlayer();
     void finishCommand();
     void failed();
 
