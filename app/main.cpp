@@ -2,20 +2,21 @@
 #include "app/Splash.h"
 #include "app/Windows.h"
 #include "data/dm_Unit1.h"
+#include "platform/Accessibility.h"
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
+#include "platform/RealHtmlView.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
-    // Every page of the program is a local file: one renderer process serves all views.
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
-            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --process-per-site");
+    prepareWebEngine();
     SentieroApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Sentiero dei Punti"));
     application.setQuitOnLastWindowClosed(false);
     installPlatform(realPlatform());
+    exposePagesToAssistiveTechnology();
 
     TMainForm mainForm;
     Tdm dataHolder;

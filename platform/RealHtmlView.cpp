@@ -1,8 +1,10 @@
 #include "platform/RealHtmlView.h"
 
 #include "platform/ErrorReport.h"
+#include "platform/MissingPage.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,21 +25,47 @@ public:
     InterceptingPage(RealHtmlView *owner) : QWebEnginePage(owner), m_owner(owner) {}
 
 protected:
-    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) override
     {
+        // The page shown for a missing one comes as a data URL: it is no link of the course.
+        if (m_showingMissingPage && url.scheme() == QLatin1String("data")) {
+            m_showingMissingPage = false;
+            return true;
+        }
         bool cancel = false;
         if (m_owner->BeforeNavigate) {
             const QString text = url.toString();
             runGuarded([&] { m_owner->BeforeNavigate(text, cancel); });
         }
+        if (!cancel && isMainFrame && url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
+            // Shown under the missing page's address, so that going back leaves it.
+            QMetaObject::invokeMethod(
+                this, [this, url] { showMissingPage(url); }, Qt::QueuedConnection);
+            return false;
+        }
         return !cancel;
     }
 
 private:
+    void showMissingPage(const QUrl &url)
+    {
+        const QString path = url.toLocalFile();
+        m_showingMissingPage = true;
+        setHtml(m_owner->MissingPage ? m_owner->MissingPage(path) : missingPageHtml(path, {}), url);
+    }
+
     RealHtmlView *m_owner;
+    bool m_showingMissingPage = false;
 };
 
 } // namespace
+
+void prepareWebEngine()
+{
+    // Every page of the program is a local file: one renderer process serves all views.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --process-per-site");
+}
 
 RealHtmlView::RealHtmlView(QWidget *parent) : HtmlView(parent)
 {
@@ -146,8 +174,9 @@ void RealHtmlView::find(bool backward)
 
 void RealHtmlView::hideFindBar()
 {
-    if (m_view)
-        m_view->findText(QString());
+    // The page stays at the match: the view takes the focus back without the document
+    // being refocused, which would scroll it to its first link.
     m_findBar->hide();
-    focusDocument();
+    if (m_view)
+        m_view->setFocus();
 }

@@ -30,3 +30,6 @@ private:
     QWidget *m_findBar = nullptr;
     QLineEdit *m_findText = nullptr;
 };
+
+// Chromium's settings for the program; called before the application object is made.
+void prepareWebEngine();
