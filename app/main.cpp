@@ -19,6 +19,7 @@ int main(int argc, char *argv[])
     exposePagesToAssistiveTechnology();
 
     TMainForm mainForm;
+    mainForm.CheckFirstPage();
     Tdm dataHolder;
     dm = &dataHolder;
 

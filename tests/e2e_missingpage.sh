@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A lesson page missing from the course: its link shows the program's own Italian page,
 # whose "indietro" link leads back to the page of the link. Arguments: the program, the
-# source tree.
+# source tree. Then the first page missing at start-up.
 set -euo pipefail
 source "$2/tests/e2e/lib.sh" "$@"
 make_course "$source_dir/tests/e2e/course/html" "$source_dir/tests/e2e/course/ESER_1.txt"
@@ -44,3 +44,18 @@ pages | grep -q "fr2.htm" && fail "still on the missing page: $(pages)"
 sleep 1
 
 leave_program "$main" 4
+
+# Without its first page the course cannot be used: the program says so and ends.
+rm "$course/html/fr1.htm"
+start_program
+box=$(wait_for_window "Sentiero dei Punti")
+focus "$box"
+keys Return
+for _ in $(seq 1 120); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.25
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end without its first page"
+status=0
+wait "$pid" || status=$?
+[ "$status" -ne 0 ] || fail "ended as if all was well"
