@@ -2,9 +2,11 @@
 
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
+#include "platform/HtmlView.h"
 
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 TChoiceWindow::TChoiceWindow(const QString &name, int width, const std::array<int, 3> &lefts,
@@ -26,6 +28,9 @@ TChoiceWindow::TChoiceWindow(const QString &name, int width, const std::array<in
         // A press puts the button down and the others up; pressing the one that is down
         // leaves it down.
         connect(button, &QToolButton::clicked, this, [this, i] { Press(i); });
+        // The buttons take no focus; a learner at the keyboard presses them with 1, 2, 3.
+        auto *key = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
+        connect(key, &QShortcut::activated, button, &QToolButton::click);
         m_choices[i] = button;
     }
     SpeedButton1 = m_choices[0];
@@ -38,6 +43,8 @@ void TChoiceWindow::Press(int choice)
 {
     for (int i = 0; i < 3; ++i)
         m_choices[i]->setChecked(i == choice);
+    if (choice >= 0)
+        ShowStatus(QStringLiteral("Scelta: RISPOSTA %1.").arg(choice + 1));
 }
 
 int TChoiceWindow::PressedChoice() const
@@ -60,6 +67,11 @@ void TChoiceWindow::PrepareExercise()
         button->setEnabled(true);
     Press(-1);
     BuildPage();
+}
+
+QWidget *TChoiceWindow::FocusWidget() const
+{
+    return html1;
 }
 
 bool TChoiceWindow::AnswerIsRight()

@@ -8,8 +8,9 @@ class QToolButton;
 
 // The exercise windows in which the learner picks one of three answers (types 103 and 201):
 // the choice bar Panel9 above the button bar holds "RISPOSTA 1" to "RISPOSTA 3", push-and-
-// stay buttons of which at most one is down and none when an exercise starts. They are
-// pressed with the mouse. The record's Risp_img tells the right one (0 to 2); there is no
+// stay buttons of which at most one is down and none when an exercise starts. They take no
+// focus and are pressed with the mouse, or with the keys 1, 2 and 3. The record's Risp_img tells
+// the right one (0 to 2); there is no
 // "&Aiuto".
 class TChoiceWindow : public TExerciseWindow
 {
@@ -32,6 +33,9 @@ protected:
     TChoiceWindow(const QString &name, int width, const std::array<int, 3> &lefts, QWidget *parent);
 
     bool AnswerIsRight() override;
+    // The page, where the learner reads the question and the answers: never a button,
+    // which Enter or Space would press by accident.
+    QWidget *FocusWidget() const override;
 
 private:
     void Press(int choice); // -1 releases all three

@@ -9,6 +9,7 @@
 #include "reference/table_Unit1.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -361,8 +362,11 @@ void TExerciseWindow::closeEvent(QCloseEvent *event)
 
 void TExerciseWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Escape does nothing here: only Esci and the close box leave.
-    if (event->key() == Qt::Key_Escape) {
+    // Escape does nothing here: only Esci and the close box leave. No button is the
+    // default: Enter presses a button only when that button has the focus.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (event->key() == Qt::Key_Escape
+        || (enter && !qobject_cast<QPushButton *>(QApplication::focusWidget()))) {
         event->accept();
         return;
     }

@@ -425,6 +425,12 @@ void TestExerciseTypes::choiceHelpAndTestMode()
     // Practice: "Risposta" comes with the fourth wrong check and presses the right choice.
     window->show();
     QVERIFY(!window->Button12->isEnabled());
+    // At the keyboard: 3 presses the third choice; Enter presses no button.
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_3);
+    QCOMPARE(window->PressedChoice(), 2);
+    QTest::keyClick(window, Qt::Key_Return);
+    QVERIFY(window->isVisible());
     for (int i = 0; i < 4; ++i)
         window->Button2->click();
     QVERIFY(window->Button12->isEnabled());
