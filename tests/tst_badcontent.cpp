@@ -142,7 +142,6 @@ private slots:
     void damagedTable();
     void contentFolderInPages_data();
     void contentFolderInPages();
-    void firstPageMissing();
 
 private:
     QString m_source;
@@ -312,26 +311,6 @@ void TestBadContent::contentFolderInPages()
     const QUrl picture = QUrl::fromLocalFile(dm->PageFile()).resolved(QUrl(written));
     QCOMPARE(picture.toLocalFile(), dir + "/img/colorbar.gif");
     QVERIFY(QFile::exists(picture.toLocalFile()));
-}
-
-void TestBadContent::firstPageMissing()
-{
-    ProgramState state;
-    const QString oldDir = QDir::currentPath();
-    QDir::setCurrent(state.dir.path());
-    TMainForm missing;
-    missing.CheckFirstPage();
-    QVERIFY(missing.Terminated);
-    QCOMPARE(state.platform.messages->shown.size(), 1);
-    QVERIFY(state.platform.messages->shown[0].contains(state.path("html/fr1.htm")));
-
-    QVERIFY(QDir(state.dir.path()).mkpath(QStringLiteral("html")));
-    QVERIFY(writeAll(state.path("html/fr1.htm"), "<html></html>"));
-    TMainForm present;
-    present.CheckFirstPage();
-    QDir::setCurrent(oldDir);
-    QVERIFY(!present.Terminated);
-    QCOMPARE(state.platform.messages->shown.size(), 1);
 }
 
 QTEST_MAIN(TestBadContent)
