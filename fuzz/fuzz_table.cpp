@@ -69,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         table.setFilter(QStringLiteral("%1='1' and %2=''").arg(first, last));
         table.setFiltered(true);
         table.open();
+        table.checkBlobFile();
         while (!table.eof()) {
             (void)table.fieldByName(first);
             (void)table.blobAt(int(source->fields().size()) - 1);

@@ -433,7 +433,7 @@ private:
         try {
             return blobStart(reference, length);
         } catch (const TableError &) {
-            if (!m_mb || !recordIsAtFault(reference))
+            if (!recordIsAtFault(reference))
                 throw;
             throw TableError(QStringLiteral("Impossibile leggere il campo \"%1\" del record %2 "
                                             "della tabella \"%3\": il riferimento al file dei "
@@ -495,6 +495,8 @@ private:
     // file stops (a file cut short at a block's edge leaves exactly that one dangling).
     bool recordIsAtFault(std::uint32_t reference) const
     {
+        if (!m_mb)
+            return false;
         const std::int64_t block = reference & 0xFFFFFF00u;
         const int index = int(reference & 0xFF);
         if (block == 0 || block % kMbBlockSize != 0 || (index >= kSubAllocSlots && index != 0xFF))
