@@ -9,8 +9,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
@@ -22,7 +24,13 @@ namespace {
 class InterceptingPage : public QWebEnginePage
 {
 public:
-    InterceptingPage(RealHtmlView *owner) : QWebEnginePage(owner), m_owner(owner) {}
+    InterceptingPage(RealHtmlView *owner, QObject *parent)
+        : QWebEnginePage(parent), m_owner(owner)
+    {
+    }
+
+    // The view whose commands and missing pages this page serves: the one that holds it.
+    void setOwner(RealHtmlView *owner) { m_owner = owner; }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) override
@@ -107,25 +115,101 @@ RealHtmlView::RealHtmlView(QWidget *parent) : HtmlView(parent)
     connect(escape, &QShortcut::activated, this, &RealHtmlView::hideFindBar);
 }
 
+namespace {
+
+// The one engine view of the views that share it, and the view that holds it now.
+struct SharedEngine
+{
+    QPointer<QWebEngineView> view;
+    QPointer<RealHtmlView> holder;
+};
+
+SharedEngine &sharedEngine()
+{
+    static SharedEngine engine;
+    return engine;
+}
+
+// QWidget::destroy() for a window of someone else's: the native window goes, and with it the
+// window's compositing surfaces; the widget stays and makes a new one when shown again.
+struct NativeWindow : QWidget
+{
+    static void release(QWidget *window) { (window->*(&NativeWindow::destroy))(true, true); }
+};
+
+} // namespace
+
 QWebEngineView *RealHtmlView::view()
 {
     if (m_view)
         return m_view;
-    m_view = new QWebEngineView(this);
-    m_view->setObjectName(QStringLiteral("WebView"));
-    // The engine view holds the keyboard focus: it carries the name a screen reader says.
-    m_view->setAccessibleName(accessibleName().isEmpty() ? tr("Pagina") : accessibleName());
-    m_view->setPage(new InterceptingPage(this));
-    static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_view, 1);
-    setFocusProxy(m_view);
-    QAction *back = m_view->pageAction(QWebEnginePage::Back);
-    connect(back, &QAction::enabledChanged, this, &HtmlView::backEnabledChanged);
-    connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
-        // A cancelled navigation also ends in loadFinished(false): that is no page load.
-        if (ok)
-            emit downloadComplete();
-    });
+    if (!m_sharesEngine) {
+        auto *view = new QWebEngineView(this);
+        view->setPage(new InterceptingPage(this, this));
+        attach(view);
+        return m_view;
+    }
+    SharedEngine &shared = sharedEngine();
+    if (!shared.view) {
+        shared.view = new QWebEngineView(this);
+        shared.view->setPage(new InterceptingPage(this, shared.view));
+    } else {
+        if (shared.holder)
+            shared.holder->release();
+        static_cast<InterceptingPage *>(shared.view->page())->setOwner(this);
+    }
+    const QPointer<QWidget> previousWindow =
+        shared.holder && shared.holder->window() != window() ? shared.holder->window() : nullptr;
+    shared.holder = this;
+    attach(shared.view);
+    // The window the engine left keeps a window-sized set of surfaces (some tens of MB)
+    // while it is hidden: it lets them go, and makes them anew when it is shown again.
+    if (previousWindow) {
+        QTimer::singleShot(0, this, [previousWindow] {
+            if (previousWindow && !previousWindow->isVisible())
+                NativeWindow::release(previousWindow);
+        });
+    }
     return m_view;
+}
+
+void RealHtmlView::attach(QWebEngineView *view)
+{
+    m_view = view;
+    view->setObjectName(QStringLiteral("WebView"));
+    // The engine view holds the keyboard focus: it carries the name a screen reader says.
+    view->setAccessibleName(accessibleName().isEmpty() ? tr("Pagina") : accessibleName());
+    static_cast<QVBoxLayout *>(layout())->insertWidget(0, view, 1);
+    view->show();
+    setFocusProxy(view);
+    QAction *back = view->pageAction(QWebEnginePage::Back);
+    m_connections = {
+        connect(back, &QAction::enabledChanged, this, &HtmlView::backEnabledChanged),
+        connect(view, &QWebEngineView::loadFinished, this,
+                [this](bool ok) {
+                    // A cancelled navigation also ends in loadFinished(false): that is no
+                    // page load.
+                    if (ok)
+                        emit downloadComplete();
+                }),
+    };
+}
+
+void RealHtmlView::release()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(m_connections))
+        disconnect(connection);
+    m_connections.clear();
+    if (m_view)
+        m_lastUrl = m_view->url().toString();
+    setFocusProxy(nullptr);
+    m_view = nullptr;
+}
+
+RealHtmlView::~RealHtmlView()
+{
+    if (sharedEngine().holder == this)
+        sharedEngine().holder = nullptr;
 }
 
 void RealHtmlView::navigate(const QString &path)
@@ -159,7 +243,7 @@ void RealHtmlView::showFindBox()
 
 QString RealHtmlView::currentUrl() const
 {
-    return m_view ? m_view->url().toString() : QString();
+    return m_view ? m_view->url().toString() : m_lastUrl;
 }
 
 void RealHtmlView::find(bool backward)

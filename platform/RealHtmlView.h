@@ -2,6 +2,8 @@
 
 #include "platform/HtmlView.h"
 
+#include <QList>
+
 class QLineEdit;
 class QWebEngineView;
 class QWidget;
@@ -14,6 +16,17 @@ class RealHtmlView : public HtmlView
     Q_OBJECT
 public:
     explicit RealHtmlView(QWidget *parent = nullptr);
+    ~RealHtmlView() override;
+
+    // Makes the engine view now rather than at the first navigation, so that the web engine
+    // gets going before its first page is asked for.
+    void prepareEngine() { view(); }
+    // For the views of windows of which at most one is shown at a time and which show a new
+    // page each time they are shown: all such views share one engine view (one page, one
+    // set of compositing surfaces), which the view that navigates takes into its window.
+    // A view without it does nothing for a command that needs a document, like one that has
+    // shown nothing yet, and gives the last address it showed.
+    void shareEngine() { m_sharesEngine = true; }
 
     void navigate(const QString &path) override;
     void goBack() override;
@@ -23,10 +36,15 @@ public:
 
 private:
     QWebEngineView *view();
+    void attach(QWebEngineView *view);
+    void release();
     void find(bool backward);
     void hideFindBar();
 
     QWebEngineView *m_view = nullptr;
+    bool m_sharesEngine = false;
+    QString m_lastUrl;
+    QList<QMetaObject::Connection> m_connections;
     QWidget *m_findBar = nullptr;
     QLineEdit *m_findText = nullptr;
 };

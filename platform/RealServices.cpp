@@ -137,7 +137,18 @@ private:
 Platform realPlatform()
 {
     Platform services;
-    services.createHtmlView = [](QWidget *parent) { return new RealHtmlView(parent); };
+    services.createHtmlView = [](QWidget *parent) {
+        auto *view = new RealHtmlView(parent);
+        // Only one exercise window is ever shown, and each builds its page when shown: one
+        // engine serves them all, instead of one page and its surfaces held per window.
+        if (parent && parent->inherits("TExerciseWindow"))
+            view->shareEngine();
+        // The lesson reader's engine is made with its window, so that the web engine starts
+        // while the opening clip plays rather than after it.
+        else if (parent && parent->inherits("TMainForm"))
+            view->prepareEngine();
+        return view;
+    };
     services.createMediaPlayer = [](QObject *parent) { return new RealMediaPlayer(parent); };
     services.fonts = std::make_unique<ApplicationFonts>();
     services.shell = std::make_unique<DesktopShell>();
