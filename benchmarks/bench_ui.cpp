@@ -27,6 +27,7 @@
 #include "exercises/htmlex14.h"
 #include "exercises/htmlex20.h"
 #include "exercises/htmlex21.h"
+#include "platform/Accessibility.h"
 #include "platform/ErrorReport.h"
 #include "platform/HtmlView.h"
 #include "platform/Platform.h"
@@ -51,6 +52,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <optional>
@@ -109,8 +111,18 @@ double pssOfTreeKb(qint64 root)
         if (!rollup.open(QIODevice::ReadOnly))
             continue;
         for (const QByteArray &line : rollup.readAll().split('\n')) {
-            if (line.startsWith("Pss:"))
-                total += line.mid(4).trimmed().split(' ').value(0).toDouble();
+            if (!line.startsWith("Pss:"))
+                continue;
+            const double kb = line.mid(4).trimmed().split(' ').value(0).toDouble();
+            total += kb;
+            if (qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE")) {
+                QFile command(QStringLiteral("/proc/%1/cmdline").arg(pid));
+                command.open(QIODevice::ReadOnly);
+                const QByteArray text = command.readAll().replace('\0', ' ');
+                const qsizetype type = text.indexOf("--type=");
+                std::fprintf(stderr, "bench_ui: pid %lld %.0f kB %s\n", pid, kb,
+                             (type < 0 ? text.left(40) : text.mid(type, 30)).constData());
+            }
         }
     }
     return total;
@@ -165,11 +177,13 @@ int runBare(int argc, char **argv)
 class Learner : public QObject
 {
 public:
-    explicit Learner(TMainForm &main) : m_main(main)
+    Learner(TMainForm &main, bool startOnly) : m_main(main), m_startOnly(startOnly)
     {
         connect(m_main.WB, &HtmlView::downloadComplete, this, [this] {
             if (m_state == State::WaitStart) {
                 emitFigure("start_ms", msSince(processStart()));
+                if (m_startOnly)
+                    std::_Exit(0); // only the start-up is asked for: no shutdown to wait for
                 enter(State::SettleStart);
                 m_until = nowNs() + 3000LL * 1000000;
             }
@@ -308,6 +322,8 @@ private:
             if (nowNs() < m_until)
                 return;
             emitFigure("pss_all_kb", pssOfTreeKb(QCoreApplication::applicationPid()));
+            if (qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
+                QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("awk '/^[0-9a-f]+-/{name=$6\" \"$2} /^Pss:/{print $2, name}' /proc/%1/smaps | sort -rn | head -12 >&2").arg(QCoreApplication::applicationPid())});
             enter(State::Done);
             m_tick.stop();
             m_main.close();
@@ -351,6 +367,7 @@ private:
     }
 
     TMainForm &m_main;
+    bool m_startOnly;
     QList<TExerciseWindow *> m_windows;
     QTimer m_tick;
     State m_state = State::WaitStart;
@@ -380,11 +397,13 @@ int runProgram(int argc, char **argv)
     application.setApplicationName(QStringLiteral("Sentiero dei Punti"));
     application.setQuitOnLastWindowClosed(false);
     installPlatform(realPlatform());
+    exposePagesToAssistiveTechnology();
     mark("application");
 
     TMainForm mainForm;
+    mainForm.CheckFirstPage();
     mark("main window");
-    Learner learner(mainForm);
+    Learner learner(mainForm, argc > 3 && QByteArray(argv[3]) == "start-only");
     Tdm dataHolder;
     dm = &dataHolder;
 
@@ -631,6 +650,12 @@ int runReport(int argc, char **argv)
             return 1;
     }
     const QString html = course + QStringLiteral("/html/");
+    // The same course without its clips (a missing clip is skipped), for the start-up alone.
+    const QString noClips = work.filePath(QStringLiteral("noclips"));
+    if (!copyTree(course, noClips))
+        return 1;
+    for (const char *clip : {"prova.avi", "OO.avi"})
+        QFile::remove(noClips + QStringLiteral("/pres/") + QLatin1String(clip));
 
     Figures program, bare;
     bool failed = false;
@@ -640,6 +665,10 @@ int runReport(int argc, char **argv)
                              html + QStringLiteral("alf1.htm"), QStringLiteral("10")},
                             course, bare);
         failed |= !runChild({QStringLiteral("program"), course}, course, program);
+        Figures quick;
+        failed |= !runChild({QStringLiteral("program"), noClips, QStringLiteral("start-only")},
+                            noClips, quick);
+        program[QStringLiteral("start_noclips_ms")] += quick.value(QStringLiteral("start_ms"));
     }
     const QMap<QString, double> core = runCore(coreProgram);
     const QString loadAfter = loadAverage();
@@ -657,8 +686,11 @@ int runReport(int argc, char **argv)
     const auto us = [&](const char *name) { return core.value(QLatin1String(name), -1000) / 1000; };
     const auto ms = [&](const char *name) { return core.value(QLatin1String(name), -1e6) / 1e6; };
     const QList<Row> rows = {
-        {QStringLiteral("start to first lesson page loaded"),
+        {QStringLiteral("start to first lesson page, 0.1 s clips"),
          median(program.value(QStringLiteral("start_ms"))),
+         median(bare.value(QStringLiteral("start_ms"))), QStringLiteral("ms"), 1.15, true},
+        {QStringLiteral("start to first lesson page, clips removed"),
+         median(program.value(QStringLiteral("start_noclips_ms"))),
          median(bare.value(QStringLiteral("start_ms"))), QStringLiteral("ms"), 1.15, true},
         {QStringLiteral("OK in category dialog to first exercise page"),
          median(program.value(QStringLiteral("first_ms"))), navigation, QStringLiteral("ms"), 2,
