@@ -25,9 +25,7 @@ sleep 1
 readable() { /usr/bin/python3 "$source_dir/tests/e2e/atspi_find.py" "$1" 20 || fail "'$1' not readable"; }
 title="Esercizi sui nuovi simboli della lezione"
 
-start_program
-wait_for_page "/html/fr1.htm"
-main=$(wait_for_window "Sentiero dei Punti")
+start_at_first_page
 readable "Pagina due"                       # the lesson page's text
 
 focus "$main"

@@ -80,10 +80,7 @@ page="$XDG_DATA_HOME/Sentiero dei Punti/tvp.htm"
 # The menu entry's start: the installed program in the course folder.
 course="$installed"
 program="$(sed -n 's/^Exec=//p' "$desktop")"
-start_program
-wait_for_page "/html/fr1.htm"
-main=$(wait_for_window "Sentiero dei Punti")
-sleep 1
+start_at_first_page
 focus "$main"
 follow "$(link_tabs fr1.htm alfabeto.htm)"
 wait_for_page "/html/alfabeto.htm"

@@ -5,11 +5,7 @@ set -euo pipefail
 source "$2/tests/e2e/lib.sh" "$@"
 make_course "$source_dir/tests/e2e/course/html" "$source_dir/tests/e2e/course/ESER_1.txt"
 
-start_program
-
-wait_for_page "/html/fr1.htm"
-main=$(wait_for_window "Sentiero dei Punti")
-sleep 1
+start_at_first_page
 focus "$main"
 
 # A lesson link, then "indietro" back to the first page.

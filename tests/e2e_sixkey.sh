@@ -37,10 +37,7 @@ chords() {
   sleep 0.3
 }
 
-start_program
-wait_for_page "/html/fr1.htm"
-main=$(wait_for_window "Sentiero dei Punti")
-sleep 1
+start_at_first_page
 
 focus "$main"
 keys Tab Return

@@ -88,6 +88,23 @@ start_program() {
   pid=$!
 }
 
+# Starts the program and waits for its first lesson page; `main` is its window.
+start_at_first_page() {
+  start_program
+  wait_for_page "/html/fr1.htm"
+  main=$(wait_for_window "Sentiero dei Punti")
+  sleep 1
+}
+
+# Clicks choice button `index` (0 to 2) of `window`: buttons `width` wide at `lefts`.
+choose() {
+  local index="$1" width="$2"; shift 2
+  local lefts=("$@") WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --window "$window" $((lefts[index] + width / 2)) $((HEIGHT - 75)) click 1
+  sleep 0.3
+}
+
 # Leaves with the "esci" link reached by `tabs` Tab presses; the process must end with 0.
 leave_program() {
   local main="$1" tabs="$2"

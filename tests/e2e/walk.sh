@@ -39,15 +39,6 @@ wait_for_new_page() {
 }
 page_unchanged() { [ "$(md5sum "$course/tvp.htm" | cut -d' ' -f1)" = "$previous" ]; }
 
-# Clicks choice button `index` (0 to 2) of `window`: buttons `width` wide at `lefts`.
-choose() {
-  local index="$1" width="$2"; shift 2
-  local lefts=("$@") WIDTH HEIGHT X Y SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove --window "$window" $((lefts[index] + width / 2)) $((HEIGHT - 75)) click 1
-  sleep 0.3
-}
-
 # Follows the lesson's exercise link and picks a category by clicking its stripe.
 start_run() {
   local category="$1"
@@ -92,10 +83,7 @@ answer_right() {
   done
 }
 
-start_program "$program"
-wait_for_page "/html/fr1.htm"
-main=$(wait_for_window "Sentiero dei Punti")
-sleep 1
+start_at_first_page
 focus "$main"
 for _ in $(seq 1 "$course_tabs"); do keys Tab; done
 keys Return
