@@ -139,9 +139,10 @@ Platform realPlatform()
     Platform services;
     services.createHtmlView = [](QWidget *parent) {
         auto *view = new RealHtmlView(parent);
-        // Only one exercise window is ever shown, and each builds its page when shown: one
-        // engine serves them all, instead of one page and its surfaces held per window.
-        if (parent && parent->inherits("TExerciseWindow"))
+        // Only one exercise window is ever shown, and the results window only once they are
+        // all hidden; each builds its page when shown: one engine serves them all, instead of
+        // one page and its surfaces held per window.
+        if (parent && (parent->inherits("TExerciseWindow") || parent->inherits("TFresult")))
             view->shareEngine();
         // The lesson reader's engine is made with its window, so that the web engine starts
         // while the opening clip plays rather than after it.
