@@ -111,7 +111,8 @@ leave_program() {
   focus "$main"
   for _ in $(seq 1 "$tabs"); do keys Tab; done
   keys Return
-  for _ in $(seq 1 120); do
+  # The closing clip plays first; a loaded machine may take a while.
+  for _ in $(seq 1 240); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.25
   done
