@@ -51,11 +51,5 @@ start_program
 box=$(wait_for_window "Sentiero dei Punti")
 focus "$box"
 keys Return
-for _ in $(seq 1 120); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.25
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end without its first page"
-status=0
-wait "$pid" || status=$?
+wait_for_end "the program did not end without its first page"
 [ "$status" -ne 0 ] || fail "ended as if all was well"

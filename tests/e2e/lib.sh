@@ -105,19 +105,25 @@ choose() {
   sleep 0.3
 }
 
+# Waits up to a minute for the program to end (a closing clip plays first, and a loaded
+# machine may take a while); fails with `what` if it does not. Sets `status`.
+wait_for_end() {
+  for _ in $(seq 1 240); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.25
+  done
+  kill -0 "$pid" 2>/dev/null && fail "$1"
+  status=0
+  wait "$pid" || status=$?
+  pid=0
+}
+
 # Leaves with the "esci" link reached by `tabs` Tab presses; the process must end with 0.
 leave_program() {
   local main="$1" tabs="$2"
   focus "$main"
   for _ in $(seq 1 "$tabs"); do keys Tab; done
   keys Return
-  # The closing clip plays first; a loaded machine may take a while.
-  for _ in $(seq 1 240); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.25
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end after esci"
-  local status=0
-  wait "$pid" || status=$?
+  wait_for_end "the program did not end after esci"
   [ "$status" -eq 0 ] || fail "exit status $status"
 }
