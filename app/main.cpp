@@ -8,12 +8,18 @@
 #include "platform/RealHtmlView.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     prepareWebEngine();
     SentieroApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Sentiero dei Punti"));
+    // The desktop's menu entry and icon, once installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.sentierodeipunti.sentiero"));
+    QGuiApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("it.sentierodeipunti.sentiero")));
     application.setQuitOnLastWindowClosed(false);
     installPlatform(realPlatform());
     exposePagesToAssistiveTechnology();
