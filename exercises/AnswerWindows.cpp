@@ -50,7 +50,7 @@ void TTextAnswerWindow::SetBoxText(QTextEdit *box, const QByteArray &text)
 
 void TTextAnswerWindow::PrepareExercise()
 {
-    for (QPushButton *button : {Button1, Button2, Button13, Button3, Button12, Button14})
+    for (QPushButton *button : BarButtons())
         button->setEnabled(true);
     RichEdit3->clear();
     RichEdit3->setReadOnly(false);

@@ -63,7 +63,7 @@ int TChoiceWindow::RightChoice()
 
 void TChoiceWindow::PrepareExercise()
 {
-    for (QPushButton *button : {Button1, Button2, Button12, Button13, Button14})
+    for (QPushButton *button : BarButtons())
         button->setEnabled(true);
     Press(-1);
     BuildPage();

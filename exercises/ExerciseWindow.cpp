@@ -147,13 +147,21 @@ void TExerciseWindow::AddAboveBar(QWidget *widget, int stretch)
 void TExerciseWindow::ChainTabOrder(QWidget *first)
 {
     QWidget *previous = first;
-    for (QPushButton *button : {Button1, Button2, Button13, Button3, Button12, Button14}) {
-        if (!button)
-            continue;
+    for (QPushButton *button : BarButtons()) {
         if (previous)
             setTabOrder(previous, button);
         previous = button;
     }
+}
+
+QList<QPushButton *> TExerciseWindow::BarButtons() const
+{
+    QList<QPushButton *> buttons;
+    for (QPushButton *button : {Button1, Button2, Button13, Button3, Button12, Button14}) {
+        if (button)
+            buttons << button;
+    }
+    return buttons;
 }
 
 void TExerciseWindow::FormCreate()
@@ -211,6 +219,8 @@ void TExerciseWindow::FormShow()
 
 void TExerciseWindow::ReloadHidden()
 {
+    // A hidden window follows the table only to keep its boxes current; a record it cannot
+    // read is reported by the window that shows it.
     try {
         Table1AfterScroll();
     } catch (const std::exception &) {
@@ -220,10 +230,8 @@ void TExerciseWindow::ReloadHidden()
 void TExerciseWindow::RefuseRecord(const QString &problem)
 {
     m_unreadable = problem;
-    for (QPushButton *button : {Button1, Button2, Button13, Button3, Button12, Button14}) {
-        if (button)
-            button->setEnabled(false);
-    }
+    for (QPushButton *button : BarButtons())
+        button->setEnabled(false);
     RichEdit1.Lines.clear();
     RichEdittemp.Lines.clear();
     // Closing within the showing would leave exec() waiting for a window already hidden.

@@ -150,6 +150,8 @@ protected:
     void AddAboveBar(QWidget *widget, int stretch = 0);
     // The tab order: `first` (when given), then the buttons of the bar from left to right.
     void ChainTabOrder(QWidget *first);
+    // The buttons the bar holds, from left to right.
+    QList<QPushButton *> BarButtons() const;
 
     // Whether the current answer is right; called by "&Controlla" before the sound.
     virtual bool AnswerIsRight() = 0;
