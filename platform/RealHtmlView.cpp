@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QQuickWindow>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
@@ -70,6 +71,12 @@ private:
 
 void prepareWebEngine()
 {
+    // The engine's frames are composited in software unless the user asks for a backend.
+    // The pages are still text and pictures: with GL compositing every window that shows a
+    // page again builds a GL surface first, a tenth of a second or more with Mesa's
+    // software GL, and it holds tens of MB of surfaces besides.
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !qEnvironmentVariableIsSet("QSG_RHI_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     // Every page of the program is a local file: one renderer process serves all views.
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
             qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --process-per-site");
