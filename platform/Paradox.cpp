@@ -8,7 +8,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -175,6 +177,34 @@ QVariant decodeDouble(const std::uint8_t *p)
     return value;
 }
 
+// The bytes of a file: mapped into memory where the system can map it, so that a walk over
+// one field of every record touches only the pages it reads, and read whole otherwise.
+struct FileBytes
+{
+    std::unique_ptr<QFile> file; // kept open while `bytes` points into its mapping
+    QByteArray bytes;
+};
+
+// Throws TableError with `describe`'s text and the file's error.
+FileBytes readFileBytes(const QString &path, const std::function<QString(const QString &)> &describe)
+{
+    FileBytes result;
+    result.file = std::make_unique<QFile>(path);
+    QFile &file = *result.file;
+    if (!file.open(QIODevice::ReadOnly))
+        throw TableError(describe(file.errorString()));
+    const qint64 size = file.size();
+    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
+        result.bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size);
+        return result;
+    }
+    result.bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TableError(describe(file.errorString()));
+    result.file.reset();
+    return result;
+}
+
 class ParadoxTable final : public RecordSource
 {
 public:
@@ -183,6 +213,17 @@ public:
         : m_db(db), m_mb(mb), m_dbName(dbName), m_mbName(mbName)
     {
         parse();
+    }
+
+    // Over the bytes of files mapped into memory, which the table keeps open.
+    ParadoxTable(FileBytes db, std::optional<FileBytes> mb, const QString &dbName,
+                 const QString &mbName)
+        : ParadoxTable(db.bytes, mb ? std::optional<QByteArray>(mb->bytes) : std::nullopt, dbName,
+                       mbName)
+    {
+        m_dbFile = std::move(db.file);
+        if (mb)
+            m_mbFile = std::move(mb->file);
     }
 
     const QList<FieldDef> &fields() const override { return m_fields; }
@@ -423,7 +464,9 @@ private:
             return {};
         if (!external)
             return QByteArray(reinterpret_cast<const char *>(p), int(length));
-        return m_mb->mid(qsizetype(locate(record, field, reference, length)), qsizetype(length));
+        // A copy: the value may outlive the mapping of the file.
+        return QByteArray(m_mb->constData() + locate(record, field, reference, length),
+                          qsizetype(length));
     }
 
     // Where a value of the .MB begins. When it cannot be read, the error names the file at
@@ -557,6 +600,9 @@ private:
     std::vector<int> m_offsets;
     std::vector<std::uint32_t> m_records; // offset of each record in m_db
     mutable std::optional<BlockMap> m_blocks;
+    // The files that m_db and m_mb map, when they were opened from disk.
+    std::unique_ptr<QFile> m_dbFile;
+    std::unique_ptr<QFile> m_mbFile;
 };
 
 } // namespace
@@ -604,32 +650,23 @@ std::unique_ptr<RecordSource> openParadoxTableData(const QByteArray &db,
 
 std::unique_ptr<RecordSource> openParadoxTable(const QString &path)
 {
-    QFile dbFile(path);
-    if (!dbFile.exists())
+    if (!QFile::exists(path))
         throw TableError(
             QStringLiteral("Impossibile aprire la tabella \"%1\": file non trovato").arg(path));
-    if (!dbFile.open(QIODevice::ReadOnly))
-        throw TableError(QStringLiteral("Impossibile aprire la tabella \"%1\": %2")
-                             .arg(path, dbFile.errorString()));
-    const QByteArray db = dbFile.readAll();
-    if (dbFile.error() != QFileDevice::NoError)
-        throw TableError(QStringLiteral("Impossibile aprire la tabella \"%1\": %2")
-                             .arg(path, dbFile.errorString()));
+    FileBytes db = readFileBytes(path, [&](const QString &error) {
+        return QStringLiteral("Impossibile aprire la tabella \"%1\": %2").arg(path, error);
+    });
 
-    std::optional<QByteArray> mb;
+    std::optional<FileBytes> mb;
     QString mbPath = paradoxBlobPath(path);
     if (!mbPath.isEmpty()) {
-        QFile mbFile(mbPath);
-        if (!mbFile.open(QIODevice::ReadOnly))
-            throw TableError(QStringLiteral("Impossibile leggere il file dei campi memo \"%1\": %2")
-                                 .arg(mbPath, mbFile.errorString()));
-        mb = mbFile.readAll();
-        if (mbFile.error() != QFileDevice::NoError)
-            throw TableError(QStringLiteral("Impossibile leggere il file dei campi memo \"%1\": %2")
-                                 .arg(mbPath, mbFile.errorString()));
+        mb = readFileBytes(mbPath, [&](const QString &error) {
+            return QStringLiteral("Impossibile leggere il file dei campi memo \"%1\": %2")
+                .arg(mbPath, error);
+        });
     } else {
         const QFileInfo info(path);
         mbPath = info.dir().filePath(info.completeBaseName() + QStringLiteral(".MB"));
     }
-    return openParadoxTableData(db, mb, path, mbPath);
+    return std::make_unique<ParadoxTable>(std::move(db), std::move(mb), path, mbPath);
 }

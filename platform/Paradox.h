@@ -6,8 +6,9 @@
 
 // Read-only access to Paradox tables (.DB, versions 3 to 7) and their blob files (.MB).
 //
-// The whole .DB and .MB are read at open; the block chain, field list and record count are
-// checked then, values are decoded only when asked for. A blob stored outside the record is
+// The .DB and .MB are mapped into memory at open (read whole where they cannot be mapped),
+// and stay open while the table is; the block chain, field list and record count are checked
+// at open, values are decoded only when asked for. A blob stored outside the record is
 // checked against the .MB when it is read, so a damaged blob file shows up as a TableError
 // from value() or rawBlob() naming that file.
 //
