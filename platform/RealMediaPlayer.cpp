@@ -53,8 +53,14 @@ void RealMediaPlayer::ensurePlayer()
             });
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
             [this](QMediaPlayer::MediaStatus status) {
-                if (status == QMediaPlayer::InvalidMedia)
+                if (status == QMediaPlayer::InvalidMedia) {
                     failed();
+                } else if (m_playWhenLoaded
+                           && (status == QMediaPlayer::LoadedMedia
+                               || status == QMediaPlayer::BufferedMedia)) {
+                    m_playWhenLoaded = false;
+                    m_player->play();
+                }
             });
     connect(m_player, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error error, const QString &) {
@@ -97,11 +103,12 @@ void RealMediaPlayer::open()
         m_player->stop();
     m_opened = false;
     m_failed = false;
+    m_playWhenLoaded = false;
     const QFileInfo file(m_fileName);
     if (!file.isFile() || !file.isReadable())
         throw PlatformError(QStringLiteral("Impossibile aprire il file \"%1\"").arg(m_fileName));
     ensurePlayer();
-    m_player->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    m_source = QUrl::fromLocalFile(file.absoluteFilePath());
     m_opened = true;
 }
 
@@ -111,11 +118,22 @@ void RealMediaPlayer::play()
         finishCommand();
         return;
     }
-    // A file just opened is at its start. Seeking there anyway, while the pipeline is still
-    // being set up, can lose the end of a short clip, which then ends only by the stall watch.
-    if (m_player->position() != 0)
-        m_player->setPosition(0);
-    m_player->play();
+    // The media pipeline is built here rather than at open: built before the video display
+    // is on the screen, it is built again for the display when that shows, which holds the
+    // program for a third of a second. It plays once it is ready: played while it is still
+    // being built, a short clip can stall and end only by the stall watch.
+    m_playWhenLoaded = false;
+    if (m_player->source() != m_source)
+        m_player->setSource(m_source);
+    if (m_player->mediaStatus() == QMediaPlayer::LoadingMedia) {
+        m_playWhenLoaded = true;
+    } else {
+        // A file just loaded is at its start. Seeking there anyway can lose the end of a
+        // short clip too.
+        if (m_player->position() != 0)
+            m_player->setPosition(0);
+        m_player->play();
+    }
     m_startWatch.start();
     m_lastPosition = -1;
     m_stalledChecks = 0;
@@ -124,6 +142,7 @@ void RealMediaPlayer::play()
 
 void RealMediaPlayer::stop()
 {
+    m_playWhenLoaded = false;
     m_startWatch.stop();
     m_stallWatch.stop();
     if (m_player)
@@ -137,6 +156,8 @@ MediaPlayer::Mode RealMediaPlayer::mode() const
         return Mode::NotReady;
     if (m_failed)
         return Mode::Stopped;
+    if (m_playWhenLoaded)
+        return Mode::Playing;
     switch (m_player->playbackState()) {
     case QMediaPlayer::PlayingState:
         return Mode::Playing;
@@ -150,6 +171,7 @@ MediaPlayer::Mode RealMediaPlayer::mode() const
 
 void RealMediaPlayer::failed()
 {
+    m_playWhenLoaded = false;
     m_startWatch.stop();
     m_stallWatch.stop();
     m_failed = true;

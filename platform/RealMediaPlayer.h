@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 
 class QAudioOutput;
 class QMediaPlayer;
@@ -36,7 +37,9 @@ private:
     QAudioOutput *m_audio = nullptr;
     QPointer<QVideoWidget> m_video;
     QString m_fileName;
+    QUrl m_source; // what the pipeline plays, given to it at the next play
     bool m_opened = false;
+    bool m_playWhenLoaded = false; // played while the pipeline was still being built
     bool m_failed = false;
     QTimer m_startWatch; // a play that never starts is given up
     QTimer m_stallWatch; // so is one that stops moving while it plays

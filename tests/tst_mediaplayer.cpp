@@ -56,13 +56,17 @@ void TestMediaPlayer::soundPlaysToItsEnd()
     if (!QFile::exists(sound))
         QFAIL("the demo course's sound is missing");
     RealMediaPlayer player;
-    player.setFileName(sound);
-    player.open();
     QSignalSpy notified(&player, &MediaPlayer::notify);
-    player.Notify = true;
-    player.play();
-    QTRY_COMPARE_WITH_TIMEOUT(notified.size(), 1, 15000);
-    QCOMPARE(player.mode(), MediaPlayer::Mode::Stopped);
+    // The second time the file is already loaded, and played from its start.
+    for (int time = 1; time <= 2; ++time) {
+        player.setFileName(sound);
+        player.open();
+        player.Notify = true;
+        player.play();
+        QCOMPARE(player.mode(), MediaPlayer::Mode::Playing);
+        QTRY_COMPARE_WITH_TIMEOUT(notified.size(), time, 15000);
+        QCOMPARE(player.mode(), MediaPlayer::Mode::Stopped);
+    }
 }
 
 void TestMediaPlayer::stopNotifiesWhenArmed()
