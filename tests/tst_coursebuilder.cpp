@@ -222,6 +222,20 @@ private slots:
         QCOMPARE(rebuilt->value(0, 12), QVariant(QByteArray(3000, 'y')));
     }
 
+    // The files are mapped while the table is open: the values it gave stay whole after.
+    void valuesOutliveTheTable()
+    {
+        auto source = buildAndOpen("[record]\nTfont = ZEV Braille 6\nList_doma:\n  | "
+                                       + QByteArray(5000, 'z') + "\n",
+                                   QStringLiteral("DURATA.DB"));
+        QVERIFY(source);
+        const QVariant blob = source->value(0, field(*source, "List_doma"));
+        const QVariant alpha = source->value(0, field(*source, "Tfont"));
+        source.reset();
+        QCOMPARE(blob.toByteArray(), QByteArray(5000, 'z'));
+        QCOMPARE(alpha.toByteArray(), QByteArray("ZEV Braille 6"));
+    }
+
     // Blob files are whole 4,096-byte blocks, as Paradox lays them out; a file cut inside its
     // last block (as older builds wrote them) is still read while every blob lies inside it.
     void blobFileOfWholeBlocks()
