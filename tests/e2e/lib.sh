@@ -10,7 +10,9 @@ trap '{ [ "${pid:-0}" -gt 0 ] && kill "$pid"; } 2>/dev/null || true; rm -rf "$wo
 
 fail() { echo "FAIL: $*"; [ -f "$work/log.txt" ] && tail -n 20 "$work/log.txt"; exit 1; }
 
-port=$((20000 + RANDOM % 20000))
+# Below the system's range of ephemeral ports, where the polls' own connections, waiting out
+# their close, could hold the port the program's page server needs.
+port=$((10000 + RANDOM % 20000))
 export QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port"
 export QTWEBENGINE_DISABLE_SANDBOX=1
 pid=0
