@@ -20,5 +20,5 @@ deb=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' cpack.log | tail -n
 dpkg-deb -I "$deb"
 if command -v lintian > /dev/null; then
   echo "lintian $(basename "$deb"):"
-  lintian --info "$deb" || echo "lintian: the reports above need a look (see README.md)"
+  lintian "$deb" || echo "lintian: the reports above need a look (see README.md)"
 fi
