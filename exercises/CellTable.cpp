@@ -115,16 +115,22 @@ CellTable CellTable::fromLiblouis()
 {
     CellTable table;
     const QList<Cell> numberSign = louisCells(U'#');
-    for (int byte = 0x20; byte <= 0xFF; ++byte) {
-        const QString character = fromCp1252(QByteArray(1, char(byte)));
-        if (character.size() != 1 || character[0] == QChar::ReplacementCharacter)
-            continue; // a byte that Windows-1252 leaves unassigned
-        QList<Cell> cells = louisCells(character[0].unicode());
-        // A digit alone comes with the number sign in front.
-        if (character[0].isDigit() && cells.size() == 2 && numberSign.size() == 1
-            && cells[0] == numberSign[0])
-            cells.removeFirst();
-        table.add(quint8(byte), cells);
+    // Letters first, as in a course's table: a cell that a letter shares with a digit or a
+    // sign (1 is "a" and the digit 1) is written as the letter.
+    for (const bool letters : {true, false}) {
+        for (int byte = 0x20; byte <= 0xFF; ++byte) {
+            const QString character = fromCp1252(QByteArray(1, char(byte)));
+            if (character.size() != 1 || character[0] == QChar::ReplacementCharacter)
+                continue; // a byte that Windows-1252 leaves unassigned
+            if (character[0].isLetter() != letters)
+                continue;
+            QList<Cell> cells = louisCells(character[0].unicode());
+            // A digit alone comes with the number sign in front.
+            if (character[0].isDigit() && cells.size() == 2 && numberSign.size() == 1
+                && cells[0] == numberSign[0])
+                cells.removeFirst();
+            table.add(quint8(byte), cells);
+        }
     }
     lou_free();
     return table;
