@@ -27,16 +27,18 @@ import braille_table as bt  # noqa: E402
 DEJAVU = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 DEJAVU_COPYRIGHT = "/usr/share/doc/fonts-dejavu-core/copyright"
 UPM = 2048
-CELL_WIDTH = 1700   # about 2.4 times the dot spacing: cells stand apart as on paper
+CELL_WIDTH = 2200   # about 3 times the dot spacing: between the cells of a word
+#                     there is twice the room there is between the dots of a cell
 # Dot centres of the six-dot cell: two columns, three rows, the cell filling
-# most of the line height (ascent 1901, descent 483) so that it reads well at
-# the 29 px of the answer boxes and the 34 px of the pages.
-COLUMNS = (500, 1200)
-ROWS6 = (1480, 780, 80)
-DOT6 = 430
+# most of the line height (ascent 1901, descent 483) so that it reads at a
+# glance at the 29 px of the answer boxes (dots about 8 px wide, cells about
+# 31 px apart) and at the 34 px of the pages.
+COLUMNS = (480, 1220)
+ROWS6 = (1530, 790, 50)
+DOT6 = 560
 # The eight-dot cell has a fourth row: rows closer together, dots smaller.
-ROWS8 = (1520, 990, 460, -70)
-DOT8 = 380
+ROWS8 = (1560, 1010, 460, -90)
+DOT8 = 440
 RING_OUTER = 0.62   # an empty position: a ring, so that the whole cell shows
 RING_HOLE = 0.36
 FIXED_TIME = 3786825600  # 2024-01-01, seconds since 1904: reproducible files
@@ -283,7 +285,7 @@ def simboli_font(src, family):
             # the cells a little smaller, to leave room for the print sign
             sub = RecordingPen()
             cells_glyph(src, cells, shadow=True, pen=sub)
-            sub.replay(TransformPen(pen, (0.8, 0, 0, 0.8, width * 0.1, 420)))
+            sub.replay(TransformPen(pen, (0.75, 0, 0, 0.75, width * 0.125, 380)))
             if src.has(pcp):
                 w = src.advance(pcp) * scale
                 t = (scale, 0, 0, scale, (width - w) / 2, -760)
