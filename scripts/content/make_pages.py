@@ -177,13 +177,22 @@ test per ultimo.</p>
 </ul>""" % (link, what)
 
 
+SIX_KEYS = """<p>Scrivi il braille con la <strong>scrittura a sei tasti</strong>, come
+sulla macchina dattilobraille: il tasto F2 la accende e la spegne (la casella
+diventa gialla). I tasti F, D e S sono i punti 1, 2 e 3, i tasti J, K e L i
+punti 4, 5 e 6: premi insieme i tasti dei punti della cella e lasciali, e la
+cella è scritta. La barra spaziatrice è la cella vuota, il tasto Backspace
+cancella l'ultima cella. Così la risposta giusta vuol dire che conosci i
+punti.</p>"""
+
 TYPING = """<h2>Come si risponde</h2>
-<p>Nella casella delle risposte ogni tasto scrive la cella braille del suo
+%s
+<p>Senza la scrittura a sei tasti ogni tasto scrive la cella braille del suo
 segno: premi la lettera b e compare la cella della b. Se una risposta è
 sbagliata per quattro volte, si accendono i pulsanti Aiuto (mostra il primo
 segno sbagliato) e Risposta. Il pulsante Tabelle apre la tabella del codice
 braille. I tasti: Alt+C controlla, Alt+V passa all'esercizio seguente, Alt+E
-esce dagli esercizi.</p>"""
+esce dagli esercizi.</p>""" % SIX_KEYS
 
 
 # ------------------------------------------------------------ front page --
@@ -191,8 +200,8 @@ def fr1():
     body = """
 <h1 id="jump_inizio">Sentiero dei Punti</h1>
 <p>Benvenuta e benvenuto! Sentiero dei Punti è un corso di braille in
-italiano: ti accompagna passo dopo passo nella lettura e nella scrittura dei
-sei punti. Ogni corso ha lezioni brevi, ognuna con i suoi esercizi.</p>
+italiano: ti accompagna passo dopo passo nella lettura e nella scrittura del
+braille. Ogni corso ha lezioni brevi, ognuna con i suoi esercizi.</p>
 
 <h2>I corsi</h2>
 <ul class="corsi">
@@ -256,9 +265,24 @@ cerchietti sottili, perché si veda tutta la cella.</p>
 righe in alto della cella. La a è formata dal solo punto 1; le lettere dalla
 a alla e sono le più semplici e vanno imparate per prime.</p>
 %(table)s
-<p>Osserva la coppia d e f: la f %(f)s è la d %(d)s girata allo specchio.
+<p>Osserva la d e la f: la f %(f)s è la d %(d)s girata allo specchio.
 Anche la h e la j si somigliano: ci vuole un po' di pratica con le dita o con
 gli occhi per non confonderle.</p>
+<h2 id="jump_seitasti">Scrivere i punti: la scrittura a sei tasti</h2>
+<p>Negli esercizi scrivi ogni cella con i suoi punti, come sulla macchina
+dattilobraille. Premi F2 nella finestra dell'esercizio: la casella della
+risposta diventa gialla. Ora sei tasti sono i sei punti:</p>
+<table>
+<caption>I sei tasti e i sei punti</caption>
+<tr><th scope="col">Mano sinistra</th><th scope="col">Punto</th><th scope="col">Mano destra</th><th scope="col">Punto</th></tr>
+<tr><td>F (indice)</td><td>1</td><td>J (indice)</td><td>4</td></tr>
+<tr><td>D (medio)</td><td>2</td><td>K (medio)</td><td>5</td></tr>
+<tr><td>S (anulare)</td><td>3</td><td>L (anulare)</td><td>6</td></tr>
+</table>
+<p>Premi insieme i tasti dei punti di una cella e poi lasciali: la cella è
+scritta quando lasci l'ultimo tasto. La a è il solo tasto F, la b F e D
+insieme, la d F, J e K insieme. La barra spaziatrice è la cella vuota,
+Backspace cancella. F2 di nuovo spegne la scrittura a sei tasti.</p>
 %(typing)s
 %(exercises)s
 """ % {"diagram": cell_diagram(), "full": brl("é", "cella piena, punti 1, 2, 3, 4, 5 e 6"),
@@ -304,6 +328,7 @@ def alf3():
     punct = [(".", "punto"), (",", "virgola"), (";", "punto e virgola"), (":", "due punti"),
              ("?", "punto interrogativo"), ("!", "punto esclamativo"), ("'", "apostrofo"),
              ("-", "trattino"), ("«", "virgolette aperte"), ("»", "virgolette chiuse"),
+             ("“", "virgolette aperte"), ("”", "virgolette chiuse"),
              ("(", "parentesi aperta"), (")", "parentesi chiusa")]
     body = """
 <h1>Alfabeto, lezione 3: lettere accentate, maiuscole e punteggiatura</h1>
@@ -317,24 +342,34 @@ def alf3():
 <p>In braille italiano la lettera maiuscola si indica con il <strong>segno di
 maiuscola</strong>, i punti 4 e 6, scritto subito prima della lettera:
 %(cap)s %(capp)s. Così «Roma» si scrive %(roma)s: segno di maiuscola, poi r,
-o, m e a. Due segni di maiuscola di seguito indicano una parola tutta in
-maiuscolo.</p>
-<p>Negli esercizi basta scrivere la lettera maiuscola, con il tasto delle
-maiuscole: il font braille del corso mostra da solo il segno di maiuscola e
-la lettera.</p>
+o, m e a. Una parola tutta in maiuscolo ha <strong>due segni di
+maiuscola</strong> all'inizio, poi le lettere: «ROMA» si scrive %(romacaps)s
+%(romacapsp)s.</p>
+<p>Con la scrittura a sei tasti il segno di maiuscola è J e L insieme, poi
+viene la lettera. Senza, una lettera maiuscola scritta con il tasto delle
+maiuscole mostra da sola il segno e la lettera; per una parola tutta in
+maiuscolo scrivi due volte il segno di maiuscola, che da solo è il tasto |,
+e poi le lettere minuscole.</p>
 
 <h2 id="jump_punteggiatura">La punteggiatura</h2>
 %(punct)s
+<p>Le virgolette, « » come “ ”, si aprono con i punti 2, 3 e 6 e si
+chiudono con i punti 3, 5 e 6. Le parentesi tonde di un testo hanno la stessa
+cella all'inizio e alla fine, i punti 2, 3, 5 e 6: %(paren)s.</p>
 <p>Alcune celle servono a più segni, e il contesto dice quale:</p>
 <ul>
-<li>i punti 2, 3 e 6 aprono le virgolette «» nei testi e la parentesi tonda
-nelle formule; i punti 3, 5 e 6 le chiudono;</li>
+<li>i punti 2, 3 e 6 aprono le virgolette nei testi e sono il segno per in
+un'operazione;</li>
+<li>i punti 2, 3, 5 e 6 sono le parentesi tonde nei testi e il segno uguale
+in un'operazione (nelle formule le parentesi tonde sono i punti 2 e 6 e i
+punti 3 e 5);</li>
 <li>i punti 2, 3 e 5 sono il punto esclamativo nei testi e il segno più in
 un'operazione;</li>
 <li>i punti 2 e 5 sono i due punti nei testi e il segno di divisione fra due
 numeri;</li>
 <li>i punti 2, 5 e 6 sono il punto fermo alla fine della frase e la linea di
-frazione fra due numeri;</li>
+frazione fra due numeri; la barra / di un testo è invece la cella dei punti
+3 e 4;</li>
 <li>i punti 3 e 6 sono il trattino fra due parole e il segno meno in
 un'operazione.</li>
 </ul>
@@ -342,8 +377,9 @@ un'operazione.</li>
 %(typing)s
 %(exercises)s
 """ % {"acc": letters_table("àèéìòù", "Le vocali accentate"),
-       "cap": brl("\u0024", "punti 4 e 6"), "capp": punti(["46"]),
-       "roma": brl("Roma"),
+       "cap": brl("|", "punti 4 e 6"), "capp": punti(["46"]),
+       "roma": brl("Roma"), "romacaps": brl("||roma"), "romacapsp": punti(cells_of("||roma")),
+       "paren": brl("(sì)"),
        "punct": sign_table("I segni di punteggiatura",
                            [("%s <span class=\"nome\">%s</span>" % (html.escape(c), n), c, bt.cells6(c))
                             for c, n in punct]),
@@ -360,11 +396,14 @@ un'operazione.</li>
 # ------------------------------------------------------------ mathematics --
 MATH_TYPING = """<h2>Come si risponde</h2>
 <p>In braille l'operazione si scrive senza spazi e ogni numero ha il suo
-segnanumero. Nella casella delle risposte il segnanumero è il tasto #, il
-segno per è il tasto * e il segno diviso è il tasto dei due punti; le cifre
-si scrivono con i loro tasti e il font braille del corso le mostra con le
-celle delle lettere. Negli esercizi con le figure premi il pulsante della
-risposta giusta (RISPOSTA 1, 2 o 3) e poi Controlla.</p>"""
+segnanumero.</p>
+%s
+<p>Con la scrittura a sei tasti il segnanumero è S, J, K e L insieme, e le
+cifre sono le celle delle lettere dalla a alla j. Senza, il segnanumero è il
+tasto #, il segno per è il tasto * e il segno diviso è il tasto dei due
+punti; le cifre si scrivono con i loro tasti e il font braille del corso le
+mostra con le celle delle lettere. Negli esercizi con le figure premi il pulsante della
+risposta giusta (RISPOSTA 1, 2 o 3) e poi Controlla.</p>""" % SIX_KEYS
 
 
 def matematica():
@@ -399,10 +438,21 @@ i punti 3, 4, 5 e 6: %(sign)s %(signp)s.</p>
 %(digits)s
 <h2 id="jump_piucifre">I numeri di più cifre</h2>
 <p>Il segnanumero si scrive una volta sola, prima della prima cifra: vale per
-tutte le cifre che seguono, fino a uno spazio o a un segno che non è una
-cifra.</p>
+tutte le cifre che seguono, fino a uno spazio o a un segno che non fa parte
+del numero.</p>
 %(ex1)s
 %(ex2)s
+<h2 id="jump_virgola">Il punto delle migliaia e la virgola decimale</h2>
+<p>Due segni fanno parte del numero e non interrompono il segnanumero: il
+punto che separa le migliaia, che nel numero è la cella del solo punto 3, e
+la virgola decimale, la cella del solo punto 2 come nei testi. Dopo di loro
+le cifre continuano senza un nuovo segnanumero.</p>
+%(ex3)s
+%(ex4)s
+<p>Una lettera dalla a alla j subito dopo un numero si leggerebbe come una
+cifra: per questo davanti a lei si scrive la cella dei punti 4, 5 e 6, che
+chiude il numero.</p>
+%(ex5)s
 %(typing)s
 %(exercises)s
 """ % {"sign": brl("#"), "signp": punti(["3456"]),
@@ -410,6 +460,8 @@ cifra.</p>
                             [(d, "#" + d, cells_of("#" + d)) for d in "1234567890"],
                             ("Cifra", "Braille", "Punti")),
        "ex1": math_example("25", "#25"), "ex2": math_example("100", "#100"),
+       "ex3": math_example("1.500", "#1'500"), "ex4": math_example("3,75", "#3,75"),
+       "ex5": math_example("12b", "#12_b"),
        "typing": MATH_TYPING, "exercises": exercises("201eser.htm", "i numeri e il segnanumero")}
     return page("Matematica, lezione 1 - Sentiero dei Punti", body,
                 nav(("mat2.htm", "Lezione seguente: addizione e sottrazione"),
@@ -451,9 +503,9 @@ def mat3():
 <h1>Matematica, lezione 3: moltiplicazione e divisione</h1>
 <h2 id="jump_perdiviso">I segni per e diviso</h2>
 <p>A scuola si scrive × per la moltiplicazione e : per la divisione. In
-braille il segno per è la cella dei punti 3 e 5, il segno diviso quella dei
-punti 2 e 5, la stessa dei due punti della punteggiatura: fra due numeri è
-sempre la divisione.</p>
+braille il segno per è la cella dei punti 2, 3 e 6, il segno diviso quella
+dei punti 2 e 5, la stessa dei due punti della punteggiatura: fra due numeri
+è sempre la divisione.</p>
 %(signs)s
 %(ex1)s
 %(ex2)s
@@ -495,11 +547,30 @@ def note_table(caption, key, duration, extra):
 
 
 MUSIC_TYPING = """<h2>Come si risponde</h2>
-<p>Negli esercizi che chiedono il braille, ogni tasto scrive la cella del suo
-segno: le note in croma sono i tasti dalla d alla j, le minime dalla n alla
-t; le semibrevi sono y, z, &amp;, é, à, è e ù, il punto di valore è
-l'apostrofo. Negli esercizi con tre scritture musicali premi il pulsante della
-risposta giusta (RISPOSTA 1, 2 o 3) e poi Controlla.</p>"""
+<p>Negli esercizi che chiedono il braille si scrive prima il segno d'ottava,
+poi la nota.</p>
+%s
+<p>Con la scrittura a sei tasti il segno della quarta ottava è il solo tasto
+K. Senza, ogni tasto scrive la cella del suo segno: i segni della terza,
+quarta e quinta ottava sono i tasti _, ~ e |; le note in croma sono i tasti
+dalla d alla j, le minime dalla n alla t; le semibrevi sono y, z, ç, é, à, è
+e ù, il punto di valore è l'apostrofo. Negli esercizi con tre scritture
+musicali premi il pulsante della risposta giusta (RISPOSTA 1, 2 o 3) e poi
+Controlla.</p>""" % SIX_KEYS
+
+OCTAVES = [(1, "prima", "^"), (2, "seconda", "`"), (3, "terza", "_"), (4, "quarta", "~"),
+           (5, "quinta", "|"), (6, "sesta", "\u201e"), (7, "settima", "\\")]
+
+
+def octave_table():
+    rows = ['<table>', '<caption>I segni d\'ottava</caption>',
+            '<tr><th scope="col">Ottava</th><th scope="col">Note</th>'
+            '<th scope="col">Braille</th><th scope="col">Punti</th></tr>']
+    for number, name, ch in OCTAVES:
+        rows.append('<tr><th scope="row">%s</th><td>do%d … si%d</td><td>%s</td><td>%s</td></tr>'
+                    % (name, number, number, brl(ch), cells_words(bt.cells6(ch))))
+    rows.append('</table>')
+    return "\n".join(rows)
 
 
 def musica():
@@ -510,7 +581,7 @@ note, le loro durate e le pause.</p>
 <h2>Le lezioni</h2>
 <ol class="corsi">
 <li><a href="mus1.htm">Lezione 1: le sette note in croma</a></li>
-<li><a href="mus2.htm">Lezione 2: minime, semibrevi e punto di valore</a></li>
+<li><a href="mus2.htm">Lezione 2: semiminime, minime, semibrevi e punto di valore</a></li>
 <li><a href="mus3.htm">Lezione 3: le pause</a></li>
 </ol>
 """
@@ -529,13 +600,31 @@ né il punto 3 né il punto 6: le sue celle sono proprio quelle delle lettere
 dalla d alla j.</p>
 %(table)s
 <p>In un brano la stessa cella vale anche per un valore molto più breve della
-croma (la semibiscroma); il contesto della battuta dice quale.</p>
+croma, il centoventottesimo; il contesto della battuta dice quale.</p>
+<h2 id="jump_ottave">I segni d'ottava</h2>
+<p>La cella dice il nome e la durata della nota, non la sua altezza: quale
+do, fra i do del pianoforte? Lo dice il <strong>segno d'ottava</strong>, una
+cella dei punti 4, 5 e 6 scritta subito prima della nota. Le ottave si
+contano dal basso: la prima comincia dal do più grave del pianoforte, la
+quarta dal do centrale. Negli esercizi l'ottava è scritta accanto al nome
+della nota: do4 è il do centrale, la3 il la sotto di esso, do5 il do
+sopra.</p>
+%(octaves)s
+<p>La prima nota di un brano porta sempre il suo segno d'ottava: il do
+centrale in croma si scrive %(ex)s %(exp)s. Le note che seguono lo ripetono
+solo quando serve: dopo una seconda o una terza mai; dopo una quarta o una
+quinta solo se la nota passa a un'altra ottava; dopo una sesta o un salto
+più grande sempre. Do4, re4, mi4 si scrive %(ex2)s %(ex2p)s; fa4 e poi do5
+si scrive %(ex3)s %(ex3p)s.</p>
 %(typing)s
 %(exercises)s
 """ % {"croma": mus("C", "croma"), "table": note_table("Le note in croma", "C", "croma", ""),
+       "octaves": octave_table(), "ex": brl("~d"), "exp": punti(cells_of("~d")),
+       "ex2": brl("~def"), "ex2p": punti(cells_of("~def")),
+       "ex3": brl("~g|d"), "ex3p": punti(cells_of("~g|d")),
        "typing": MUSIC_TYPING, "exercises": exercises("301eser.htm", "le sette note in croma")}
     return page("Musica, lezione 1 - Sentiero dei Punti", body,
-                nav(("mus2.htm", "Lezione seguente: minime, semibrevi e punto di valore"),
+                nav(("mus2.htm", "Lezione seguente: semiminime, minime, semibrevi e punto di valore"),
                     ("musica.htm", "Le lezioni di musica"),
                     ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
                     ("fr1.htm", "Pagina iniziale del corso")))
@@ -543,24 +632,31 @@ croma (la semibiscroma); il contesto della battuta dice quale.</p>
 
 def mus2():
     body = """
-<h1>Musica, lezione 2: minime, semibrevi e punto di valore</h1>
+<h1>Musica, lezione 2: semiminime, minime, semibrevi e punto di valore</h1>
 <h2 id="jump_durate">Le durate</h2>
 <p>La durata si legge nei punti 3 e 6 della cella: la croma non ne ha
 nessuno, la semiminima %(s)s ha il punto 6, la minima %(m)s il punto 3, la
-semibreve %(o)s tutti e due.</p>
+semibreve %(o)s tutti e due. Il segno d'ottava resta prima della nota, come
+nella lezione 1.</p>
+<p>La semiminima vale due crome: è la nota dei battiti di molte battute. La
+sua cella è quella della croma con in più il punto 6; la stessa cella vale
+anche per un valore molto breve, il sessantaquattresimo, e il contesto della
+battuta dice quale.</p>
+%(st)s
 %(mt)s
 %(ot)s
 <h2 id="jump_punto">Il punto di valore</h2>
 <p>Il punto di valore allunga la nota della metà della sua durata. In braille
 è la cella del solo punto 3, %(dot)s, scritta subito dopo la nota: la minima
-puntata do si scrive %(ex)s %(exp)s.</p>
+puntata do4 si scrive %(ex)s %(exp)s.</p>
 %(typing)s
 %(exercises)s
 """ % {"s": mus("S", "semiminima"), "m": mus("M", "minima"), "o": mus("O", "semibreve"),
+       "st": note_table("Le note in semiminima (punto 6 in più)", "S", "semiminima", "6"),
        "mt": note_table("Le note in minima (punto 3 in più)", "M", "minima", "3"),
        "ot": note_table("Le note in semibreve (punti 3 e 6 in più)", "O", "semibreve", "36"),
-       "dot": brl("'"), "ex": brl("n'"), "exp": punti(cells_of("n'")),
-       "typing": MUSIC_TYPING, "exercises": exercises("302eser.htm", "minime, semibrevi e punto di valore")}
+       "dot": brl("'"), "ex": brl("~n'"), "exp": punti(cells_of("~n'")),
+       "typing": MUSIC_TYPING, "exercises": exercises("302eser.htm", "semiminime, minime, semibrevi e punto di valore")}
     return page("Musica, lezione 2 - Sentiero dei Punti", body,
                 nav(("mus3.htm", "Lezione seguente: le pause"),
                     ("mus1.htm", "Lezione precedente: le note in croma"),
@@ -588,13 +684,15 @@ def mus3():
 hanno celle proprie, che non somigliano a nessuna nota: si scrivono fra le
 note come qualsiasi altro segno.</p>
 %(table)s
-<p>Esempio: croma do, pausa di croma, croma re si scrive %(ex)s %(exp)s.</p>
+<p>Esempio: croma do4, pausa di croma, croma re4 si scrive %(ex)s %(exp)s: la
+pausa non ha ottava, e il re, una seconda sopra il do, non ripete il segno
+d'ottava.</p>
 %(typing)s
 %(exercises)s
-""" % {"table": "\n".join(rows), "ex": brl("dxe"), "exp": punti(cells_of("dxe")),
+""" % {"table": "\n".join(rows), "ex": brl("~dxe"), "exp": punti(cells_of("~dxe")),
        "typing": MUSIC_TYPING, "exercises": exercises("303eser.htm", "le pause")}
     return page("Musica, lezione 3 - Sentiero dei Punti", body,
-                nav(("mus2.htm", "Lezione precedente: minime, semibrevi e punto di valore"),
+                nav(("mus2.htm", "Lezione precedente: semiminime, minime, semibrevi e punto di valore"),
                     ("musica.htm", "Le lezioni di musica"),
                     ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
                     ("fr1.htm", "Pagina iniziale del corso")))
@@ -631,19 +729,22 @@ def named(ch, name):
 def table6():
     letters = [(c, c, bt.cells6(c)) for c in "abcdefghijklmnopqrstuvwxyz"]
     accented = [(c, c, bt.cells6(c)) for c in "àèéìòù"]
-    capitals = [(named("$", "segno di maiuscola"), "$", ["46"])] + \
-        [(c, c, bt.cells6(c)) for c in "AÈR"]
+    capitals = [(named("|", "segno di maiuscola"), "|", bt.cells6("|"))] + \
+        [(c, c, bt.cells6(c)) for c in "AÈR"] + \
+        [(named("ROMA", "parola tutta in maiuscolo"), "||roma", cells_of("||roma"))]
     digits = [(named("#", "segnanumero"), "#", ["3456"])] + \
         [(d, "#" + d, cells_of("#" + d)) for d in "1234567890"]
     punct = [(named(c, n), c, bt.cells6(c)) for c, n in (
         (".", "punto"), (",", "virgola"), (";", "punto e virgola"), (":", "due punti"),
         ("?", "punto interrogativo"), ("!", "punto esclamativo"), ("'", "apostrofo"),
         ("-", "trattino"), ("«", "virgolette aperte"), ("»", "virgolette chiuse"),
-        ("(", "parentesi aperta"), (")", "parentesi chiusa"))]
-    math = [(named(p, n), b, bt.cells6(b)) for p, b, n in (
+        ("“", "virgolette aperte"), ("”", "virgolette chiuse"),
+        ("(", "parentesi aperta"), (")", "parentesi chiusa"), ("/", "barra"))]
+    math = [(named(p, n), b, cells_of(b)) for p, b, n in (
         ("+", "+", "più"), ("-", "-", "meno"), ("×", "*", "per"), (":", ":", "diviso"),
-        ("=", "=", "uguale"), ("(", "(", "parentesi aperta"), (")", ")", "parentesi chiusa"),
-        (",", ",", "virgola decimale"))]
+        ("=", "=", "uguale"), ("(", "\u2039", "parentesi aperta"),
+        (")", "\u203a", "parentesi chiusa"), (",", ",", "virgola decimale"),
+        (".", "'", "punto delle migliaia"), ("/", ".", "linea di frazione"))]
     # Music: the print side is the sign in the music font.
     def musical(key, name):
         return '%s <span class="nome">%s</span>' % (mus(key, name), name)
@@ -654,6 +755,8 @@ def table6():
         ch = next(c for _, c in bt.windows1252_chars() if bt.cells6(c) == [cell])
         music.append((musical(key + " do", dur + " do"), ch, [cell]))
     music.append((named(".", "punto di valore"), "'", ["3"]))
+    for number, name, ch in OCTAVES:
+        music.append((named("%d" % number, "segno della %s ottava" % name), ch, bt.cells6(ch)))
     for key, name, letter in RESTS:
         music.append((musical(key, name), letter, bt.cells6(letter)))
     body = """
@@ -696,17 +799,21 @@ lezioni, invece, portano alla lezione.</p>
                           "le celle delle lettere dalla a alla j.</p>", digits,
                           ("mat1.htm#jump_numeri", "i numeri e il segnanumero")),
         "punct": section("punteggiatura", "Punteggiatura",
-                         "<p>Le virgolette e le parentesi tonde hanno le stesse celle: nei testi "
-                         "sono virgolette, nelle formule parentesi.</p>", punct,
+                         "<p>Le virgolette si aprono con i punti 2, 3 e 6 e si chiudono con i "
+                         "punti 3, 5 e 6; le parentesi tonde di un testo hanno la stessa cella "
+                         "all'inizio e alla fine, i punti 2, 3, 5 e 6.</p>", punct,
                          ("alf3.htm#jump_punteggiatura", "la punteggiatura")),
         "math": section("matematica", "Segni matematici",
                         "<p>Nelle operazioni ogni numero ha il suo segnanumero e non si lasciano "
                         "spazi. Il più ha la cella del punto esclamativo, il meno quella del "
-                        "trattino, il diviso quella dei due punti.</p>", math,
+                        "trattino, il diviso quella dei due punti. Nelle formule le parentesi "
+                        "tonde sono i punti 2 e 6 e i punti 3 e 5. La virgola decimale e il punto "
+                        "delle migliaia fanno parte del numero.</p>", math,
                         ("mat2.htm#jump_piumeno", "addizione e sottrazione")),
         "music": section("musica", "Segni musicali",
                          "<p>Nelle note i punti 1, 2, 4 e 5 danno il nome, i punti 3 e 6 la "
-                         "durata; le altre note in minima e in semibreve sono nelle lezioni.</p>",
+                         "durata; le altre note in minima e in semibreve sono nelle lezioni. "
+                         "Il segno d'ottava si scrive prima della nota.</p>",
                          music, ("mus1.htm#jump_note", "le sette note in croma")),
     }
     return page("Tabella del codice braille a sei punti", body,
