@@ -1,8 +1,8 @@
 #include "app/MainForm.h"
 
+#include "data/ProgramState.h"
 #include "app/Commands.h"
 #include "app/DamagedContent.h"
-#include "app/Globals.h"
 #include "app/Runner.h"
 #include "app/Splash.h"
 #include "data/dm_Unit1.h"
@@ -18,8 +18,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-TMainForm *MainForm = nullptr;
-
 const QStringList TMainForm::FontFiles = {
     QStringLiteral("\\font\\zevsim.ttf"),     QStringLiteral("\\font\\zevbrl6_all.ttf"),
     QStringLiteral("\\font\\zevbrl8.ttf"),    QStringLiteral("\\font\\daduvot.ttf"),
@@ -29,14 +27,13 @@ const QStringList TMainForm::FontFiles = {
 
 TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 {
-    MainForm = this;
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Sentiero dei Punti"));
     resize(800, 600);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    WB = platform().createHtmlView(this);
+    WB = platform().createHtmlView(this, ViewEngine::Early);
     WB->setObjectName(QStringLiteral("WB"));
     WB->setAccessibleName(QStringLiteral("Pagina della lezione"));
     layout->addWidget(WB);
@@ -68,11 +65,12 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 
 void TMainForm::FormCreate()
 {
-    PendingAction = 0;
+    ProgramState &program = state();
+    program.PendingAction = PendingCommand::None;
     BackEnabled = false;
-    ContentDir = currentDirectory();
-    WrongAttempts = 0;
-    SharedPlayer = MP1;
+    program.ContentDir = currentDirectory();
+    program.WrongAttempts = 0;
+    platform().sounds.setPlayer(MP1);
 
     KeyboardState &keyboard = *platform().keyboard;
     if (keyboard.numLock() == 0)
@@ -157,7 +155,7 @@ void TMainForm::enableTimer()
 void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
 {
     const NavigationCommand command =
-        classifyNavigation(url, QUrl::fromLocalFile(ContentDir).toString());
+        classifyNavigation(url, QUrl::fromLocalFile(state().ContentDir).toString());
     switch (command.kind) {
     case NavigationCommand::None:
         return;
@@ -172,20 +170,20 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
         return;
     case NavigationCommand::Exit:
         cancel = true;
-        PendingAction = 5;
+        state().PendingAction = PendingCommand::Quit;
         enableTimer();
         return;
     case NavigationCommand::Find:
         cancel = true;
         FocusDocument();
-        PendingAction = 4;
+        state().PendingAction = PendingCommand::FindBox;
         enableTimer();
         return;
     case NavigationCommand::Lesson:
         cancel = true;
-        PendingLesson = command.lesson;
+        state().PendingLesson = command.lesson;
         if (command.startsRun()) {
-            PendingAction = command.course;
+            state().PendingAction = command.course;
             enableTimer();
         }
         return;
@@ -197,17 +195,18 @@ void TMainForm::Timer1Timer()
     Timer1->stop();
     // A run that fails (a course table that cannot be read) has shown its message; the
     // lesson page gets the focus back all the same.
-    if (PendingAction >= 1 && PendingAction <= 3)
-        runGuarded([] { RunExercises(PendingAction, PendingLesson); });
-    if (PendingAction == 4) {
+    ProgramState &program = state();
+    if (PendingCommand::isCourse(program.PendingAction))
+        runGuarded([&program] { RunExercises(program.PendingAction, program.PendingLesson); });
+    if (program.PendingAction == PendingCommand::FindBox) {
         ShowFindBox();
         return;
     }
-    if (PendingAction == 5) {
+    if (program.PendingAction == PendingCommand::Quit) {
         close();
         return;
     }
-    PendingAction = 0;
+    program.PendingAction = PendingCommand::None;
     FocusDocument();
 }
 
@@ -224,7 +223,7 @@ void TMainForm::FormClose()
 {
     // A command still waiting for the timer would run inside the closing clip's wait.
     Timer1->stop();
-    PendingAction = 0;
+    state().PendingAction = PendingCommand::None;
     for (const QString &font : FontFiles)
         platform().fonts->removeFont(contentFile(font));
 

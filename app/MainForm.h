@@ -50,5 +50,3 @@ private:
 
     bool m_closed = false;
 };
-
-extern TMainForm *MainForm;

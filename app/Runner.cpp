@@ -1,8 +1,9 @@
 #include "app/Runner.h"
 
 #include "app/DamagedContent.h"
-#include "app/Globals.h"
 #include "app/Seleser_Unit1.h"
+#include "app/Windows.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseWindow.h"
 #include "platform/Modal.h"
@@ -14,19 +15,6 @@
 
 namespace {
 
-struct DispatchEntry
-{
-    int course;
-    int type;
-    TExerciseWindow *window;
-};
-
-QList<DispatchEntry> &dispatchTable()
-{
-    static QList<DispatchEntry> table;
-    return table;
-}
-
 // eser_nr of the current record for a message; null when it cannot be read either.
 QVariant exerciseNumber(const Table &table)
 {
@@ -35,6 +23,16 @@ QVariant exerciseNumber(const Table &table)
     } catch (const TableError &) {
         return {};
     }
+}
+
+// A word on how the previous exercise ended, for the status line of the next.
+QString previousWord(const ExerciseOutcome &outcome)
+{
+    if (outcome.right())
+        return QStringLiteral("Risposta giusta. ");
+    if (outcome.kind == ExerciseOutcome::FailedTest)
+        return QStringLiteral("Esercizio non superato. ");
+    return QString();
 }
 
 } // namespace
@@ -52,35 +50,6 @@ QString CourseTableFile(int course)
     return QString();
 }
 
-void AddExerciseWindow(int course, int type, TExerciseWindow *window)
-{
-    dispatchTable().append({course, type, window});
-}
-
-void ClearExerciseWindows()
-{
-    dispatchTable().clear();
-}
-
-TExerciseWindow *ExerciseWindowFor(int course, int type)
-{
-    for (const DispatchEntry &entry : dispatchTable()) {
-        if (entry.course == course && entry.type == type)
-            return entry.window;
-    }
-    return nullptr;
-}
-
-QList<TExerciseWindow *> CourseWindows(int course)
-{
-    QList<TExerciseWindow *> windows;
-    for (const DispatchEntry &entry : dispatchTable()) {
-        if (entry.course == course && !windows.contains(entry.window))
-            windows << entry.window;
-    }
-    return windows;
-}
-
 void RunExercises(int course, int lesson)
 {
     Table &table = dm->Table1;
@@ -89,11 +58,14 @@ void RunExercises(int course, int lesson)
     table.setFilter(QStringLiteral("Lezione='%1'").arg(lesson));
     table.open();
     table.setFiltered(true);
-    CorrectCount = 0;
+    ProgramState &program = state();
+    program.CorrectCount = 0;
 
-    if (execFrom(SeleserDlg) != 1)
+    if (execFrom(SeleserDlg) != ModalOk)
         return;
-    const QList<TExerciseWindow *> windows = CourseWindows(course);
+    const WindowRegistry *registry = WindowRegistry::instance();
+    const QList<TExerciseWindow *> windows =
+        registry ? registry->courseWindows(course) : QList<TExerciseWindow *>();
     for (TExerciseWindow *window : windows) {
         window->TableWindow = tblbraille;
         window->TestMode = false;
@@ -103,7 +75,7 @@ void RunExercises(int course, int lesson)
     table.setFilter(table.filter() + QStringLiteral(" and Cat_eser='%1'").arg(category));
     table.setFiltered(true);
     const QString title = SeleserDlg->RadioButton(category)->text();
-    if (category > 3) {
+    if (category == Category::Test) {
         for (TExerciseWindow *window : windows)
             window->TestMode = true;
     }
@@ -115,35 +87,36 @@ void RunExercises(int course, int lesson)
     // A blob file that is missing or damaged ends the run before its first exercise.
     table.checkBlobFile();
 
-    int lastResult = 1;
+    int lastResult = ModalOk;
     const int total = table.matchingCount();
     QString previous; // how the last exercise shown ended, for the status line
     do {
-        WrongAttempts = 0;
+        program.WrongAttempts = 0;
         // A record without a type selects no window, like a type of another course.
         const QVariant type = table.fieldByName(QStringLiteral("t_eser"));
-        CurrentExerciseType = type.isValid() ? type.toInt() : -1;
-        TExerciseWindow *window =
-            type.isValid() ? ExerciseWindowFor(course, CurrentExerciseType) : nullptr;
+        program.CurrentExerciseType = type.isValid() ? type.toInt() : -1;
+        TExerciseWindow *window = type.isValid() && registry
+                                      ? registry->exerciseWindow(course, program.CurrentExerciseType)
+                                      : nullptr;
         if (window) {
             window->setWindowTitle(title);
             window->SetRunPosition(table.matchingPosition(), total, previous);
-            const int counted = CorrectCount;
             lastResult = execFrom(window);
-            previous = CorrectCount > counted ? QStringLiteral("Risposta giusta. ")
-                       : lastResult == 1      ? QStringLiteral("Esercizio non superato. ")
-                                              : QString();
+            const ExerciseOutcome outcome = window->Outcome();
+            if (outcome.right())
+                ++program.CorrectCount;
+            previous = previousWord(outcome);
         }
         if (window && lastResult == ResultUnreadable)
             platform().messages->showMessage(
                 unreadableExerciseMessage(table.tableName(), lesson, category,
                                           exerciseNumber(table), window->UnreadableRecord()));
-        if (lastResult == 2)
+        if (lastResult == ResultLeave)
             return;
         table.next();
     } while (!table.eof());
 
-    if (category < 4)
+    if (category != Category::Test)
         platform().messages->showMessage(
             QStringLiteral("FINITO - Passa alla categoria esercizi successiva"));
     else

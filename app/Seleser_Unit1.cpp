@@ -1,11 +1,13 @@
 #include "app/Seleser_Unit1.h"
 
+#include "data/CourseLook.h"
+#include "platform/Modal.h"
+#include "platform/Platform.h"
+
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 
 TSeleserDlg *SeleserDlg = nullptr;
@@ -17,7 +19,6 @@ struct Stripe
     const char *name;
     const char *caption;
     int top;
-    QColor colour;
 };
 
 } // namespace
@@ -32,19 +33,19 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(162, 180, 75, 25);
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, [this] { done(1); });
+    connect(OKBtn, &QPushButton::clicked, this, [this] { done(ModalOk); });
     CancelBtn = new QPushButton(QStringLiteral("Annulla"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(255, 180, 75, 25);
-    connect(CancelBtn, &QPushButton::clicked, this, [this] { done(2); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { done(ModalCancel); });
 
     const Stripe stripes[] = {
-        {"RadioButton1", "Esercizi di ripasso dei simboli precedenti", 0, QColor(0, 128, 0)},
-        {"RadioButton2", "Esercizi sui nuovi simboli della lezione", 39, QColor(255, 0, 0)},
-        {"RadioButton3", "Esercizi di consolidamento", 80, QColor(0, 0, 255)},
-        {"RadioButton4", "Test di verifica della lezione", 119, QColor(0, 0, 0)},
+        {"RadioButton1", "Esercizi di ripasso dei simboli precedenti", 0},
+        {"RadioButton2", "Esercizi sui nuovi simboli della lezione", 39},
+        {"RadioButton3", "Esercizi di consolidamento", 80},
+        {"RadioButton4", "Test di verifica della lezione", 119},
     };
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(QString::fromLatin1(CourseFont::Print));
     font.setPixelSize(16);
     font.setBold(true);
     QRadioButton **buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
@@ -61,7 +62,7 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
                            "QRadioButton::indicator { width: 12px; height: 12px;"
                            " border: 2px solid white; border-radius: 8px; }"
                            "QRadioButton::indicator:checked { background-color: white; }")
-                .arg(stripes[i].colour.name()));
+                .arg(QString::fromLatin1(categoryColour(i + 1))));
         const int category = i + 1;
         connect(button, &QRadioButton::toggled, this, [this, category](bool checked) {
             if (checked)
@@ -77,8 +78,7 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
     OKBtn->raise();
     CancelBtn->raise();
 
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 QRadioButton *TSeleserDlg::RadioButton(int category) const
@@ -144,5 +144,5 @@ bool TSeleserDlg::eventFilter(QObject *watched, QEvent *event)
 
 void TSeleserDlg::reject()
 {
-    done(2);
+    done(ModalCancel);
 }

@@ -1,14 +1,12 @@
 #include "app/Splash.h"
 
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -74,8 +72,7 @@ TSplashForm::TSplashForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Fra
     mp->setDisplay(Panel1);
     connect(mp, &MediaPlayer::notify, this, &TSplashForm::mpNotify);
 
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
     FormCreate();
 }
 

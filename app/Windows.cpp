@@ -1,6 +1,5 @@
 #include "app/Windows.h"
 
-#include "app/Runner.h"
 #include "app/Seleser_Unit1.h"
 #include "exercises/htmlex00.h"
 #include "exercises/htmlex01.h"
@@ -16,68 +15,79 @@
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
 
+#include <type_traits>
+
 namespace {
-
-// Creates a window into its global and, for an exercise window, enters it in the runner's
-// dispatch table under its course and type code.
-template <class Window> void create(Window *&global)
-{
-    global = new Window;
-}
-
-template <class Window> void createExercise(Window *&global, int course, int type)
-{
-    create(global);
-    AddExerciseWindow(course, type, global);
-}
-
-template <class Window> void destroy(Window *&global)
-{
-    delete global;
-    global = nullptr;
-}
-
+WindowRegistry *current = nullptr;
 } // namespace
 
-void CreateRemainingWindows()
+template <class Window> void WindowRegistry::add(Window *&global)
 {
-    create(SeleserDlg);
-    createExercise(Fhtmlex02, 1, 2);
-    createExercise(Fhtmlex01, 1, 1);
-    createExercise(Fhtmlex00, 1, 0);
-    create(Formex01dc);
-    create(Formex00dc);
-    create(tblbraille);
-    create(Fresult);
-    createExercise(Fhtmlex14, 2, 104);
-    create(Formex11dc);
-    createExercise(Fhtmlex10, 2, 100);
-    createExercise(Fhtmlex11, 2, 101);
-    createExercise(Fhtmlex12, 2, 102);
-    createExercise(Fhtmlex13, 2, 103);
-    create(Formex10dc);
-    createExercise(Fhtmlex21, 3, 201);
-    createExercise(Fhtmlex20, 3, 200);
+    global = new Window;
+    Entry entry;
+    entry.destroy = [&global] {
+        delete global;
+        global = nullptr;
+    };
+    if constexpr (std::is_base_of_v<TExerciseWindow, Window>) {
+        entry.exercise = global;
+        entry.course = Window::Course;
+        entry.type = Window::Type;
+    }
+    m_entries.push_back(std::move(entry));
 }
 
-void DestroyRemainingWindows()
+WindowRegistry::WindowRegistry()
 {
-    ClearExerciseWindows();
-    destroy(Fhtmlex20);
-    destroy(Fhtmlex21);
-    destroy(Formex10dc);
-    destroy(Fhtmlex13);
-    destroy(Fhtmlex12);
-    destroy(Fhtmlex11);
-    destroy(Fhtmlex10);
-    destroy(Formex11dc);
-    destroy(Fhtmlex14);
-    destroy(Fresult);
-    destroy(tblbraille);
-    destroy(Formex00dc);
-    destroy(Formex01dc);
-    destroy(Fhtmlex00);
-    destroy(Fhtmlex01);
-    destroy(Fhtmlex02);
-    destroy(SeleserDlg);
+    current = this;
+    add(SeleserDlg);
+    add(Fhtmlex02);
+    add(Fhtmlex01);
+    add(Fhtmlex00);
+    add(Formex01dc);
+    add(Formex00dc);
+    add(tblbraille);
+    add(Fresult);
+    add(Fhtmlex14);
+    add(Formex11dc);
+    add(Fhtmlex10);
+    add(Fhtmlex11);
+    add(Fhtmlex12);
+    add(Fhtmlex13);
+    add(Formex10dc);
+    add(Fhtmlex21);
+    add(Fhtmlex20);
+}
+
+WindowRegistry::~WindowRegistry()
+{
+    // Out of reach first, so that nothing asks for a window being destroyed.
+    current = nullptr;
+    std::vector<Entry> entries = std::move(m_entries);
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+        entry->destroy();
+}
+
+WindowRegistry *WindowRegistry::instance()
+{
+    return current;
+}
+
+TExerciseWindow *WindowRegistry::exerciseWindow(int course, int type) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.exercise && entry.course == course && entry.type == type)
+            return entry.exercise;
+    }
+    return nullptr;
+}
+
+QList<TExerciseWindow *> WindowRegistry::courseWindows(int course) const
+{
+    QList<TExerciseWindow *> windows;
+    for (const Entry &entry : m_entries) {
+        if (entry.exercise && entry.course == course)
+            windows << entry.exercise;
+    }
+    return windows;
 }

@@ -2,7 +2,7 @@
 // rewrites, the rich-text reader, a whole page composed and saved, and a course table on disk
 // opened, filtered and walked. Not a test: ./bench.sh runs it (or build-bench/benchmarks/
 // bench_core -csv) and compares with the targets in the design notes.
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
 #include "platform/RichText.h"
@@ -66,7 +66,7 @@ void BenchCore::initTestCase()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    ContentDir = m_dir->path();
+    state().ContentDir = m_dir->path();
     loadRecordHolder();
 }
 

@@ -8,27 +8,16 @@
 //   bench_ui program COURSE_DIR                    the program on a course (a child of report)
 //
 // The children print "name value" lines; report starts them alternately, RUNS times each,
-// and takes medians. The program child runs the entry sequence of app/main.cpp (keep the
-// two alike) and then does, as a learner would, the verification test of the first lesson
-// of each course, answering each exercise right.
-#include "app/Globals.h"
+// and takes medians. The program child runs the program's own entry sequence and then does,
+// as a learner would, the verification test of the first lesson of each course, answering
+// each exercise right.
 #include "app/MainForm.h"
 #include "app/Seleser_Unit1.h"
-#include "app/Splash.h"
+#include "app/Program.h"
 #include "app/Windows.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
-#include "exercises/htmlex00.h"
-#include "exercises/htmlex01.h"
-#include "exercises/htmlex02.h"
-#include "exercises/htmlex10.h"
-#include "exercises/htmlex11.h"
-#include "exercises/htmlex12.h"
-#include "exercises/htmlex13.h"
-#include "exercises/htmlex14.h"
-#include "exercises/htmlex20.h"
-#include "exercises/htmlex21.h"
-#include "platform/Accessibility.h"
-#include "platform/ErrorReport.h"
+#include "exercises/ExerciseWindow.h"
 #include "platform/HtmlView.h"
 #include "platform/Platform.h"
 #include "platform/RealHtmlView.h"
@@ -193,8 +182,8 @@ public:
     // The windows exist once the start-up has created them.
     void watchWindows()
     {
-        m_windows = {Fhtmlex02, Fhtmlex01, Fhtmlex00, Fhtmlex14, Fhtmlex10,
-                     Fhtmlex11, Fhtmlex12, Fhtmlex13, Fhtmlex21, Fhtmlex20};
+        for (int course = 1; course <= 3; ++course)
+            m_windows << WindowRegistry::instance()->courseWindows(course);
         for (TExerciseWindow *window : m_windows) {
             window->installEventFilter(this);
             connect(window->html1, &HtmlView::downloadComplete, this,
@@ -284,7 +273,7 @@ private:
             // The link of the first lesson (Lezione 0) of the course, followed in the page.
             bool cancel = false;
             const QString link =
-                QUrl::fromLocalFile(ContentDir + QStringLiteral("/html/") + QString::number(m_course)
+                QUrl::fromLocalFile(state().ContentDir + QStringLiteral("/html/") + QString::number(m_course)
                                     + QStringLiteral("01eser.htm"))
                     .toString();
             m_main.WBBeforeNavigate2(link, cancel);
@@ -309,7 +298,7 @@ private:
             inRun();
             return;
         case State::AfterRun:
-            if (PendingAction != 0 || shownExercise() || Fresult->isVisible())
+            if (state().PendingAction != PendingCommand::None || shownExercise() || Fresult->isVisible())
                 return;
             if (++m_course <= 3) {
                 enter(State::StartRun);
@@ -341,7 +330,7 @@ private:
         }
         TExerciseWindow *window = shownExercise();
         if (!window) {
-            if (m_waiting == Waiting::Nothing && !Fresult->isVisible() && PendingAction == 0)
+            if (m_waiting == Waiting::Nothing && !Fresult->isVisible() && state().PendingAction == PendingCommand::None)
                 enter(State::AfterRun); // no records, or a message ended the run
             return;
         }
@@ -387,49 +376,21 @@ void mark(const char *step)
         std::fprintf(stderr, "bench_ui: %s at %.1f ms\n", step, msSince(processStart()));
 }
 
-// The entry sequence of app/main.cpp, with a learner watching.
+// The program's own entry sequence, with a learner watching.
 int runProgram(int argc, char **argv)
 {
     if (argc < 3 || !QDir::setCurrent(QString::fromLocal8Bit(argv[2])))
         return 2;
-    prepareWebEngine();
-    SentieroApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Sentiero dei Punti"));
-    application.setQuitOnLastWindowClosed(false);
-    installPlatform(realPlatform());
-    exposePagesToAssistiveTechnology();
-    mark("application");
-
-    TMainForm mainForm;
-    mainForm.CheckFirstPage();
-    mark("main window");
-    Learner learner(mainForm, argc > 3 && QByteArray(argv[3]) == "start-only");
-    Tdm dataHolder;
-    dm = &dataHolder;
-
-    auto *splash = new TSplashForm;
-    splash->LoadClip(QStringLiteral("prova"));
-    mark("splash");
-
-    CreateRemainingWindows();
-    learner.watchWindows();
-    mark("windows");
-
-    splash->show();
-    splash->repaint();
-    QCoreApplication::processEvents();
-    splash->PlayClip();
-    WaitForClip(splash);
-    mark("clip played");
-
-    int status = 1;
-    if (!mainForm.Terminated) {
-        QTimer::singleShot(180000, [] { QCoreApplication::exit(3); });
-        showMaximizedOnScreen(&mainForm);
-        status = application.exec();
-    }
-    DestroyRemainingWindows();
-    return status;
+    const bool startOnly = argc > 3 && QByteArray(argv[3]) == "start-only";
+    std::unique_ptr<Learner> learner;
+    StartWatch watch;
+    watch.step = mark;
+    watch.mainWindow = [&](TMainForm &mainForm) {
+        learner = std::make_unique<Learner>(mainForm, startOnly);
+    };
+    watch.windowsCreated = [&] { learner->watchWindows(); };
+    watch.beforeEventLoop = [] { QTimer::singleShot(180000, [] { QCoreApplication::exit(3); }); };
+    return RunProgram(argc, argv, watch);
 }
 
 // ---- the report ---------------------------------------------------------------------------

@@ -1,7 +1,8 @@
 #include "data/dm_Unit1.h"
 
-#include "app/Globals.h"
+#include "data/CourseLook.h"
 #include "data/PagePath.h"
+#include "data/ProgramState.h"
 #include "platform/Services.h"
 
 #include <QDir>
@@ -15,6 +16,21 @@ namespace {
 QByteArray decimal(int value)
 {
     return QByteArray::number(value);
+}
+
+// The style of a category's titles.
+QByteArray titles(int category)
+{
+    return ".titoli" + decimal(category)
+           + " {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
+           + categoryColour(category) + "}";
+}
+
+// The style of a category's braille or music text: `kind` "braille" or "musica".
+QByteArray signs(const char *kind, int category, const char *family, int pixels)
+{
+    return "." + QByteArray(kind) + decimal(category) + " {  font-family: \"" + family
+           + "\"; font-size: " + decimal(pixels) + "px; color: " + categoryColour(category) + "}";
 }
 
 } // namespace
@@ -38,24 +54,6 @@ QByteArray DataSource::text(const QString &field) const
 QByteArray DataSource::image(const QString &field) const
 {
     return richText(field);
-}
-
-QList<QByteArray> splitMemoLines(const QByteArray &text)
-{
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines << text.mid(start);
-    return lines;
 }
 
 QByteArray NormalizeAnswer(QByteArray text)
@@ -90,26 +88,23 @@ Tdm::Tdm(QObject *parent) : QObject(parent)
         indent24 + "<style type=\"text/css\">",
         indent24 + "<!--",
         ".testo {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 16px; color: "
-        "#000000}",
+            + categoryColour(4) + "}",
         ".titoli2 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px;  color: "
-        "#FF0000}",
-        ".titoli1 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
-        "#008000}",
-        ".titoli3 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
-        "#0000FF}",
-        ".titoli4 {  font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 18px; color: "
-        "#000000}",
+            + categoryColour(2) + "}",
+        titles(1),
+        titles(3),
+        titles(4),
         "",
         "",
-        ".braille2 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #FF0000}",
-        ".braille1 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #008000}",
-        ".braille3 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #0000FF}",
-        ".braille4 {  font-family: \"tvpZEV Braille 6\"; font-size: 34px; color: #000000}",
+        signs("braille", 2, CourseFont::Braille, 34),
+        signs("braille", 1, CourseFont::Braille, 34),
+        signs("braille", 3, CourseFont::Braille, 34),
+        signs("braille", 4, CourseFont::Braille, 34),
         "",
-        ".musica2 {  font-family: \"tvpDaduvo Test\"; font-size: 48px; color: #FF0000}",
-        ".musica1 {  font-family: \"tvpDaduvo Test\"; font-size: 48px; color: #008000}",
-        ".musica3 {  font-family: \"tvpDaduvo Test\"; font-size: 48px; color: #0000FF}",
-        ".musica4 {  font-family: \"tvpDaduvo Test\"; font-size: 48px; color: #000000}",
+        signs("musica", 2, CourseFont::Music, 48),
+        signs("musica", 1, CourseFont::Music, 48),
+        signs("musica", 3, CourseFont::Music, 48),
+        signs("musica", 4, CourseFont::Music, 48),
         indent25 + "-->",
         indent25 + "</style>",
         indent25 + "</HEAD><BODY BACKGROUND=",
@@ -130,7 +125,7 @@ QByteArray Tdm::headerText() const
 
 QByteArray Tdm::dirBytes() const
 {
-    return pageDirBytes(ContentDir);
+    return pageDirBytes(state().ContentDir);
 }
 
 int Tdm::fieldInt(const QString &field) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/RichText.h"
 #include "platform/Table.h"
 
 #include <QByteArray>
@@ -26,9 +27,6 @@ public:
 private:
     Table *m_table;
 };
-
-// Memo text split into lines at CR LF, CR or LF; a final line break adds no line.
-QList<QByteArray> splitMemoLines(const QByteArray &text);
 
 // Removes trailing CR LF pairs, leading blanks, runs of blanks and trailing blanks, in this
 // order, so that typed answers compare without regard to stray blanks.

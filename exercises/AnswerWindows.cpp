@@ -206,7 +206,7 @@ TWorkBoxWindow::TWorkBoxWindow(const QString &name, const QString &viewName, QWi
     RichEdit2->setAccessibleName(QStringLiteral("Testo da correggere"));
     RichEdit2->setAcceptRichText(false);
     RichEdit2->setTabChangesFocus(true);
-    QFont braille(QStringLiteral("tvpZEV Braille 6"));
+    QFont braille(QString::fromLatin1(CourseFont::Braille));
     braille.setPixelSize(29);
     RichEdit2->setFont(braille);
     RichEdit2->setLineWrapMode(QTextEdit::WidgetWidth);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CourseLook.h"
 #include "exercises/ExerciseWindow.h"
 
 class CellTable;
@@ -59,8 +60,11 @@ struct AnswerLook
     bool scrollBar;
     bool braille6 = false; // a braille box, which can be written by dots
 
-    static AnswerLook braille(bool scrollBar) { return {"tvpZEV Braille 6", 29, scrollBar, true}; }
-    static AnswerLook print() { return {"Times New Roman", 21, true}; }
+    static AnswerLook braille(bool scrollBar)
+    {
+        return {QString::fromLatin1(CourseFont::Braille), 29, scrollBar, true};
+    }
+    static AnswerLook print() { return {QString::fromLatin1(CourseFont::Print), 21, true}; }
 };
 
 // The question on the page, the answer typed in the answer box under it (types 0, 1, 100,

@@ -1,6 +1,6 @@
 #include "exercises/CellTable.h"
 
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "exercises/ExerciseRules.h"
 #include "platform/Cp1252.h"
 

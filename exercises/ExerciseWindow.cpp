@@ -1,6 +1,6 @@
 #include "exercises/ExerciseWindow.h"
 
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
 #include "platform/Modal.h"
@@ -82,7 +82,7 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
 
-    html1 = platform().createHtmlView(this);
+    html1 = platform().createHtmlView(this, ViewEngine::Shared);
     html1->setObjectName(viewName);
     html1->setAccessibleName(QStringLiteral("Esercizio"));
     m_layout->addWidget(html1, 1);
@@ -106,6 +106,10 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     if (Button3)
         connect(Button3, &QPushButton::clicked, this, &TExerciseWindow::Button3Click);
     connect(Button12, &QPushButton::clicked, this, &TExerciseWindow::Button12Click);
+    for (QPushButton *help : {Button3, Button12}) {
+        if (help)
+            connect(help, &QPushButton::clicked, this, [this] { m_helped = true; });
+    }
     connect(Button14, &QPushButton::clicked, this, &TExerciseWindow::Button14Click);
     ChainTabOrder(nullptr);
 
@@ -199,6 +203,8 @@ void TExerciseWindow::FormShow()
     if (QWidget *focus = FocusWidget())
         focus->setFocus();
     m_unreadable.clear();
+    m_outcome = {};
+    m_helped = false;
     try {
         Table1AfterScroll();
         dm->Table1.AfterScroll = [this] { ReloadHidden(); };
@@ -236,7 +242,8 @@ void TExerciseWindow::RefuseRecord(const QString &problem)
     RichEdittemp.Lines.clear();
     // Closing within the showing would leave exec() waiting for a window already hidden.
     QMetaObject::invokeMethod(
-        this, [this] { done(ResultUnreadable); }, Qt::QueuedConnection);
+        this, [this] { Finish(ResultUnreadable, ExerciseOutcome::Unreadable); },
+        Qt::QueuedConnection);
 }
 
 void TExerciseWindow::Table1AfterScroll()
@@ -304,32 +311,31 @@ void TExerciseWindow::WriteLines(const QList<QByteArray> &lines, QByteArray (*re
 
 void TExerciseWindow::PlaySound(const QString &relative)
 {
-    if (!SharedPlayer)
-        return;
-    try {
-        SharedPlayer->setFileName(contentFile(relative));
-        SharedPlayer->open();
-        SharedPlayer->play();
-    } catch (const std::exception &) {
-        // The learner's answer counts whether or not the sound could be played.
-    }
+    platform().sounds.play(contentFile(relative));
+}
+
+void TExerciseWindow::Finish(int result, ExerciseOutcome::Kind outcome)
+{
+    m_outcome = {outcome, state().WrongAttempts};
+    done(result);
 }
 
 void TExerciseWindow::Button2Click()
 {
+    qint32 &wrong = state().WrongAttempts;
     if (AnswerIsRight()) {
         PlaySound(QStringLiteral("\\sound\\good5.wav"));
         ShowStatus(QStringLiteral("Risposta giusta."));
-        done(ResultAnswered);
-        ++CorrectCount;
+        Finish(ResultAnswered, wrong == 0 ? ExerciseOutcome::RightFirst
+                               : m_helped ? ExerciseOutcome::RightWithHelp
+                                          : ExerciseOutcome::RightAfterWrong);
     } else {
         PlaySound(QStringLiteral("\\sound\\bad5.wav"));
-        ++WrongAttempts;
+        ++wrong;
         QString status =
-            WrongAttempts == 1
-                ? QStringLiteral("Risposta sbagliata: 1 tentativo errato.")
-                : QStringLiteral("Risposta sbagliata: %1 tentativi errati.").arg(WrongAttempts);
-        if (WrongAttempts > 3 && !TestMode) {
+            wrong == 1 ? QStringLiteral("Risposta sbagliata: 1 tentativo errato.")
+                       : QStringLiteral("Risposta sbagliata: %1 tentativi errati.").arg(wrong);
+        if (wrong > HelpThreshold && !TestMode) {
             for (QPushButton *button : {Button3, Button12, Button13, Button14}) {
                 if (button)
                     button->setEnabled(true);
@@ -338,8 +344,8 @@ void TExerciseWindow::Button2Click()
                               : QStringLiteral(" Ora puoi usare Risposta e Tabelle.");
         }
         ShowStatus(status);
-        if (WrongAttempts > 3 && TestMode)
-            done(ResultAnswered);
+        if (wrong > HelpThreshold && TestMode)
+            Finish(ResultAnswered, ExerciseOutcome::FailedTest);
     }
     if (QWidget *focus = FocusWidget())
         focus->setFocus();
@@ -347,12 +353,12 @@ void TExerciseWindow::Button2Click()
 
 void TExerciseWindow::Button13Click()
 {
-    done(ResultSkip);
+    Finish(ResultSkip, ExerciseOutcome::Skipped);
 }
 
 void TExerciseWindow::Button1Click()
 {
-    done(ResultLeave);
+    Finish(ResultLeave, ExerciseOutcome::Left);
 }
 
 void TExerciseWindow::Button14Click()
@@ -365,7 +371,7 @@ void TExerciseWindow::closeEvent(QCloseEvent *event)
 {
     // The close box leaves the run, like "Esci".
     event->ignore();
-    done(ResultLeave);
+    Finish(ResultLeave, ExerciseOutcome::Left);
 }
 
 void TExerciseWindow::keyPressEvent(QKeyEvent *event)

@@ -6,6 +6,8 @@
 #include <QString>
 
 #include "exercises/ExerciseRules.h"
+#include "platform/Modal.h"
+#include "platform/Outcome.h"
 
 class DataSource;
 class HtmlView;
@@ -62,9 +64,9 @@ struct DBImage : BoundField
 // Modal results of an exercise window, read by the runner.
 enum ExerciseResult
 {
-    ResultAnswered = 1, // a right check, or a test exercise failed
-    ResultLeave = 2,    // "&Esci" or the close box: the run ends
-    ResultSkip = 4,     // "A&vanti"
+    ResultAnswered = ModalOk, // a right check, or a test exercise failed
+    ResultLeave = ModalCancel, // "&Esci" or the close box: the run ends
+    ResultSkip = ModalSkip,    // "A&vanti"
     // The record could not be read (or its page not written): the window closed at once,
     // nothing was answered or counted.
     ResultUnreadable = 8,
@@ -122,6 +124,8 @@ public:
     // What could not be read when the window was last shown (it then closed with
     // ResultUnreadable); empty when the record was loaded.
     QString UnreadableRecord() const { return m_unreadable; }
+    // How the exercise last shown ended; read by the runner once the window has closed.
+    ExerciseOutcome Outcome() const { return m_outcome; }
 
     // Loads the current record: the random lists when the type has a random-data dialog and
     // the record is in random mode (Doma_rnd, a failed read counting as false), else plain.
@@ -206,9 +210,14 @@ private:
     void RefuseRecord(const QString &problem);
     QPushButton *addButton(const QString &name, const QString &caption, int left);
 
+    // Closes the window with a modal result, the exercise having ended as `outcome` says.
+    void Finish(int result, ExerciseOutcome::Kind outcome);
+
     QVBoxLayout *m_layout = nullptr;
     QString m_runPosition;
     QString m_unreadable;
+    ExerciseOutcome m_outcome;
+    bool m_helped = false; // "&Aiuto" or "&Risposta" was used on this exercise
 };
 
 // A window of the mathematics course: the first braille run of each title line becomes a

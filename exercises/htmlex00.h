@@ -7,6 +7,9 @@ class TFhtmlex00 : public TTypedAnswerWindow
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 1;
+    static constexpr int Type = 0;
+
     explicit TFhtmlex00(QWidget *parent = nullptr);
 
 protected:

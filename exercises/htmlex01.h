@@ -7,6 +7,9 @@ class TFhtmlex01 : public TTypedAnswerWindow
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 1;
+    static constexpr int Type = 1;
+
     explicit TFhtmlex01(QWidget *parent = nullptr);
 
 protected:

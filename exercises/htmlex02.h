@@ -8,6 +8,9 @@ class TFhtmlex02 : public TWorkBoxWindow
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 1;
+    static constexpr int Type = 2;
+
     explicit TFhtmlex02(QWidget *parent = nullptr);
 
 protected:

@@ -7,6 +7,9 @@ class TFhtmlex10 : public WithBrailleTitles<TFhtmlex00>
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 2;
+    static constexpr int Type = 100;
+
     explicit TFhtmlex10(QWidget *parent = nullptr);
 
 protected:

@@ -7,6 +7,9 @@ class TFhtmlex11 : public WithBrailleTitles<TFhtmlex01>
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 2;
+    static constexpr int Type = 101;
+
     explicit TFhtmlex11(QWidget *parent = nullptr);
 
 protected:

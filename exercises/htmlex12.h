@@ -8,6 +8,9 @@ class TFhtmlex12 : public WithBrailleTitles<TFhtmlex02>
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 2;
+    static constexpr int Type = 102;
+
     explicit TFhtmlex12(QWidget *parent = nullptr);
 };
 

@@ -7,6 +7,9 @@ class TFhtmlex13 : public WithBrailleTitles<TChoiceWindow>
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 2;
+    static constexpr int Type = 103;
+
     explicit TFhtmlex13(QWidget *parent = nullptr);
 
     DBImage DBImage1, DBImage2, DBImage3; // Img1 to Img3

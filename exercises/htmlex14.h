@@ -8,6 +8,9 @@ class TFhtmlex14 : public WithBrailleTitles<TTypedAnswerWindow>
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 2;
+    static constexpr int Type = 104;
+
     explicit TFhtmlex14(QWidget *parent = nullptr);
 
     DBImage DBImage1; // Doma_img

@@ -7,6 +7,9 @@ class TFhtmlex20 : public TTypedAnswerWindow
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 3;
+    static constexpr int Type = 200;
+
     explicit TFhtmlex20(QWidget *parent = nullptr);
 
 protected:

@@ -8,6 +8,9 @@ class TFhtmlex21 : public TChoiceWindow
 {
     Q_OBJECT
 public:
+    static constexpr int Course = 3;
+    static constexpr int Type = 201;
+
     explicit TFhtmlex21(QWidget *parent = nullptr);
 
     HiddenRichEdit RichEdit3, RichEdit4, RichEdit5;

@@ -1,5 +1,13 @@
 #pragma once
 
+// The modal results the program's windows close with.
+enum ModalResult
+{
+    ModalOk = 1,     // OK, or an exercise answered
+    ModalCancel = 2, // Cancel, "&Esci" or the close box
+    ModalSkip = 4,   // an exercise's "A&vanti"
+};
+
 class QDialog;
 class QWidget;
 

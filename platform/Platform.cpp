@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -38,4 +39,10 @@ void showMaximizedOnScreen(QWidget *window)
 {
     maximizeOnScreen(window);
     window->show();
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->geometry().center() - window->rect().center());
 }

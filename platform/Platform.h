@@ -3,21 +3,31 @@
 #include "platform/HtmlView.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Services.h"
+#include "platform/Sounds.h"
 
 #include <functional>
 #include <memory>
+
+// How a window's browser view holds its web engine.
+enum class ViewEngine
+{
+    Own,    // a page and its surfaces of its own, made when first needed
+    Early,  // its own, made at once, so that the engine starts before the view is shown
+    Shared, // one engine for all the windows of this kind, of which one at a time is shown
+};
 
 // The platform services the program runs on, set once at start-up: the real ones in the
 // program, test doubles in the tests.
 struct Platform
 {
-    std::function<HtmlView *(QWidget *parent)> createHtmlView;
+    std::function<HtmlView *(QWidget *parent, ViewEngine engine)> createHtmlView;
     std::function<MediaPlayer *(QObject *parent)> createMediaPlayer;
     std::unique_ptr<FontService> fonts;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<KeyboardState> keyboard;
     std::unique_ptr<MessageBoxes> messages;
     std::unique_ptr<RandomGenerator> random;
+    SoundService sounds;
 };
 
 Platform &platform();
@@ -36,3 +46,5 @@ void reportError(const QString &text);
 // also given the whole available screen.
 void maximizeOnScreen(QWidget *window);
 void showMaximizedOnScreen(QWidget *window);
+// Places a window in the middle of the primary screen.
+void centreOnScreen(QWidget *window);

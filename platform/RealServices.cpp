@@ -137,16 +137,11 @@ private:
 Platform realPlatform()
 {
     Platform services;
-    services.createHtmlView = [](QWidget *parent) {
+    services.createHtmlView = [](QWidget *parent, ViewEngine engine) {
         auto *view = new RealHtmlView(parent);
-        // Only one exercise window is ever shown, and the results window only once they are
-        // all hidden; each builds its page when shown: one engine serves them all, instead of
-        // one page and its surfaces held per window.
-        if (parent && (parent->inherits("TExerciseWindow") || parent->inherits("TFresult")))
+        if (engine == ViewEngine::Shared)
             view->shareEngine();
-        // The lesson reader's engine is made with its window, so that the web engine starts
-        // while the opening clip plays rather than after it.
-        else if (parent && parent->inherits("TMainForm"))
+        else if (engine == ViewEngine::Early)
             view->prepareEngine();
         return view;
     };

@@ -383,33 +383,29 @@ private:
     QList<QByteArray> m_lines;
 };
 
-QList<QByteArray> plainTextLines(const QByteArray &value)
-{
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < value.size()) {
-        const char c = value.at(i);
-        if (c == '\r' || c == '\n') {
-            lines.append(value.mid(start, i - start));
-            ++i;
-            if (c == '\r' && i < value.size() && value.at(i) == '\n')
-                ++i;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < value.size())
-        lines.append(value.mid(start));
-    return lines;
-}
-
 } // namespace
 
 QList<QByteArray> richTextLines(const QByteArray &value)
 {
     if (value.startsWith("{\\rtf"))
         return RtfReader(value).read();
-    return plainTextLines(value);
+    return splitMemoLines(value);
+}
+
+QList<QByteArray> splitMemoLines(const QByteArray &text)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
 }

@@ -7,3 +7,6 @@
 // is read for its text; any other value is plain text split at CR LF, CR or LF.
 // Any byte string is accepted.
 QList<QByteArray> richTextLines(const QByteArray &value);
+
+// Plain text (a memo) split into lines at CR LF, CR or LF; a final line break adds no line.
+QList<QByteArray> splitMemoLines(const QByteArray &text);

@@ -1,17 +1,16 @@
 #include "randomdata/DataDialog.h"
 
 #include "data/dm_Unit1.h"
+#include "data/CourseLook.h"
 #include "platform/Cp1252.h"
 #include "platform/Platform.h"
 #include "randomdata/RandomRules.h"
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace {
@@ -67,7 +66,7 @@ TRandomDataDialog::TRandomDataDialog(const QString &name, BrailleBox brailleBox,
     Label2->setBuddy(Edit2);
 
     QLineEdit *braille = brailleBox == BrailleBox::Question ? Edit1 : Edit2;
-    QFont brailleFont(QStringLiteral("ZEV Braille 6"));
+    QFont brailleFont(QString::fromLatin1(CourseFont::BrailleLists));
     brailleFont.setPixelSize(21);
     braille->setFont(brailleFont);
     braille->resize(braille->width(), brailleHeight);
@@ -112,8 +111,7 @@ TRandomDataDialog::TRandomDataDialog(const QString &name, BrailleBox brailleBox,
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 QLabel *TRandomDataDialog::addLabel(const char *name, const QString &caption, int left, int top)

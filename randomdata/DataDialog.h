@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Modal.h"
+
 #include "randomdata/RandomDataLists.h"
 
 #include <QDialog>
@@ -21,8 +23,8 @@ class TRandomDataDialog : public QDialog, public RandomDataLists
 {
     Q_OBJECT
 public:
-    static constexpr int ResultOk = 1;
-    static constexpr int ResultCancel = 2; // "&Annulla", Esc and the close box
+    static constexpr int ResultOk = ModalOk;
+    static constexpr int ResultCancel = ModalCancel; // "&Annulla", Esc and the close box
 
     // The items of ComboBox1 (questions) and ComboBox2 (answers) are the lists.
     void LoadQuestions(const QByteArray &stream) override;

@@ -1,14 +1,13 @@
 #include "reference/Result.h"
 
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "platform/Cp1252.h"
+#include "platform/Modal.h"
 #include "platform/Platform.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 TFresult *Fresult = nullptr;
@@ -48,7 +47,7 @@ TFresult::TFresult(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Risultati"));
     setFixedSize(491, 249);
 
-    html1 = platform().createHtmlView(this);
+    html1 = platform().createHtmlView(this, ViewEngine::Shared);
     html1->setObjectName(QStringLiteral("html1"));
     html1->setAccessibleName(QStringLiteral("Risultati del test"));
     html1->setGeometry(0, 0, 491, 203);
@@ -60,10 +59,9 @@ TFresult::TFresult(QWidget *parent) : QDialog(parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(191, 10, 101, 26);
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
+    connect(Button1, &QPushButton::clicked, this, [this] { done(ModalOk); });
 
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void TFresult::showEvent(QShowEvent *event)
@@ -75,9 +73,10 @@ void TFresult::showEvent(QShowEvent *event)
 
 void TFresult::FormShow()
 {
-    if (CorrectCount >= 10)
-        CorrectCount = 10;
-    dm->PageBuffer = resultPage(toCp1252(ContentDir), CorrectCount);
+    qint32 &count = state().CorrectCount;
+    if (count >= 10)
+        count = 10;
+    dm->PageBuffer = resultPage(toCp1252(state().ContentDir), count);
     dm->SavePage();
     html1->navigate(dm->PageFile());
     Button1->setFocus();

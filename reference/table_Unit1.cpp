@@ -1,14 +1,13 @@
 #include "reference/table_Unit1.h"
 
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "platform/MissingPage.h"
+#include "platform/Modal.h"
 #include "platform/Platform.h"
 
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -28,7 +27,7 @@ Ttblbraille::Ttblbraille(QWidget *parent) : QDialog(parent, Qt::Tool)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    html1 = platform().createHtmlView(this);
+    html1 = platform().createHtmlView(this, ViewEngine::Own);
     html1->setObjectName(QStringLiteral("html1"));
     html1->setAccessibleName(QStringLiteral("Codice Braille a sei punti"));
     html1->BeforeNavigate = [this](const QString &url, bool &cancel) {
@@ -49,14 +48,13 @@ Ttblbraille::Ttblbraille(QWidget *parent) : QDialog(parent, Qt::Tool)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     Button1->setAutoDefault(true);
-    connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
+    connect(Button1, &QPushButton::clicked, this, [this] { done(ModalOk); });
     Button2 = new QPushButton(QStringLiteral("&Trova"), Panel1);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button2, &QPushButton::clicked, this, &Ttblbraille::Button2Click);
     setTabOrder(Button1, Button2);
 
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
     maximizeOnScreen(this);
 }
 

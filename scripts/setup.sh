@@ -13,6 +13,7 @@ packages=(
   liblouis-bin liblouis-data
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
   liblouis-dev
+  libqt6sql6-sqlite
 )
 
 missing=()

@@ -2,15 +2,16 @@
 // damaged, run from its lesson link as a learner would; and content folders whose names
 // do not fit a file URL as they stand.
 
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "app/MainForm.h"
 #include "app/Runner.h"
+#include "app/Windows.h"
 #include "app/Seleser_Unit1.h"
 #include "data/PagePath.h"
 #include "data/dm_Unit1.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
-#include "fakes/ProgramState.h"
+#include "fakes/TestProgram.h"
 #include "platform/Cp1252.h"
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
@@ -118,7 +119,7 @@ private:
             QTest::keyClicks(window->RichEdit3, QStringLiteral("giusto"));
             window->Button2->click();
         } else if (modal->objectName() == QLatin1String("Fresult")) {
-            counted = CorrectCount;
+            counted = ::state().CorrectCount;
             modal->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
         } else {
             unexpected << modal->objectName();
@@ -194,7 +195,7 @@ void TestBadContent::damagedTable()
     QFETCH(QList<int>, shown);
     QFETCH(int, counted);
 
-    ProgramState state;
+    TestProgram state;
     QVERIFY(QDir(state.dir.path()).mkpath(QStringLiteral("Ex")));
     const QString db = state.path(QStringLiteral("Ex/ESER_1.DB"));
     const QString mb = state.path(QStringLiteral("Ex/ESER_1.MB"));
@@ -229,11 +230,7 @@ void TestBadContent::damagedTable()
     QDir::setCurrent(state.dir.path());
     auto mainForm = std::make_unique<TMainForm>();
     QDir::setCurrent(oldDir);
-    SeleserDlg = new TSeleserDlg;
-    Fhtmlex00 = new TFhtmlex00;
-    AddExerciseWindow(1, 0, Fhtmlex00);
-    tblbraille = new Ttblbraille;
-    Fresult = new TFresult;
+    auto registry = std::make_unique<WindowRegistry>();
     auto *view = static_cast<FakeHtmlView *>(mainForm->WB);
     const int focusBefore = view->focusCalls;
 
@@ -241,7 +238,7 @@ void TestBadContent::damagedTable()
         Learner learner(15000);
         QVERIFY(
             view->fireNavigation(QUrl::fromLocalFile(state.path("html/101eser.htm")).toString()));
-        QTRY_VERIFY_WITH_TIMEOUT(PendingAction == 0 && view->focusCalls > focusBefore, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(::state().PendingAction == 0 && view->focusCalls > focusBefore, 20000);
         QVERIFY(!learner.timedOut);
         QCOMPARE(learner.shown, shown);
         QCOMPARE(learner.counted, counted);
@@ -265,11 +262,7 @@ void TestBadContent::damagedTable()
         QVERIFY2(!window->isVisible() || window == mainForm.get(),
                  qPrintable(window->objectName()));
 
-    ClearExerciseWindows();
-    delete Fresult;
-    delete tblbraille;
-    delete Fhtmlex00;
-    delete SeleserDlg;
+    registry.reset();
     dm->Table1.AfterScroll = nullptr;
     dm->Table1.AfterCancel = nullptr;
 }
@@ -291,11 +284,11 @@ void TestBadContent::contentFolderInPages()
     QFETCH(QString, folder);
     QFETCH(bool, asItStands);
 
-    ProgramState state;
+    TestProgram state;
     const QString dir = state.path(folder);
     QVERIFY(QDir().mkpath(dir + "/img"));
     QVERIFY(writeAll(dir + "/img/colorbar.gif", "GIF89a"));
-    ContentDir = dir;
+    ::state().ContentDir = dir;
     if (asItStands)
         QCOMPARE(pageDirBytes(dir), toCp1252(dir));
 

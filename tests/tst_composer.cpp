@@ -1,7 +1,7 @@
 // The page composer of Tdm: the page header, each appending operation, whole pages as the
 // exercise windows build them, where the page file goes, and the answer normaliser.
 
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "fakes/MemoryTable.h"
 #include "platform/Services.h"
@@ -109,8 +109,8 @@ private slots:
     void randomMode();
 
 private:
-    QByteArray dir() const { return ContentDir.toLatin1(); }
-    QString contentPage() const { return QDir(ContentDir).filePath(QStringLiteral("tvp.htm")); }
+    QByteArray dir() const { return state().ContentDir.toLatin1(); }
+    QString contentPage() const { return QDir(state().ContentDir).filePath(QStringLiteral("tvp.htm")); }
     QString userPage() const;
     void openRecord(const MemoryTable &table);
 
@@ -127,7 +127,7 @@ void TestComposer::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    ContentDir = m_dir->path();
+    state().ContentDir = m_dir->path();
     m_dm = std::make_unique<Tdm>();
     dm = m_dm.get();
     openRecord(
@@ -502,7 +502,7 @@ void TestComposer::beginPageDropsAnUnfinishedBuild()
 
 void TestComposer::pageGoesToTheUserFolderWhenContentIsReadOnly()
 {
-    QVERIFY(QDir(ContentDir).mkdir(QStringLiteral("tvp.htm")));
+    QVERIFY(QDir(state().ContentDir).mkdir(QStringLiteral("tvp.htm")));
     runSteps({"BeginPage", "OpenTitle 2", "line altrove", "FinishPage"});
     QVERIFY(dm->PageBuffer.isEmpty());
     QCOMPARE(dm->PageFile(), userPage());
@@ -512,7 +512,7 @@ void TestComposer::pageGoesToTheUserFolderWhenContentIsReadOnly()
                    "<b><font class=\"titoli2\" >altrove<br></font></BODY></HTML>");
 
     // Once the content folder can be written again, the page goes back there.
-    QVERIFY(QDir(ContentDir).rmdir(QStringLiteral("tvp.htm")));
+    QVERIFY(QDir(state().ContentDir).rmdir(QStringLiteral("tvp.htm")));
     runSteps({"BeginPage", "OpenTitle 1", "line qui", "FinishPage"});
     QCOMPARE(dm->PageFile(), contentPage());
     QCOMPARE(afterHeader(readAll(contentPage())),
@@ -523,7 +523,7 @@ void TestComposer::pageGoesToTheUserFolderWhenContentIsReadOnly()
 
 void TestComposer::unwritablePageThrowsAndKeepsTheBuffer()
 {
-    QVERIFY(QDir(ContentDir).mkdir(QStringLiteral("tvp.htm")));
+    QVERIFY(QDir(state().ContentDir).mkdir(QStringLiteral("tvp.htm")));
     QVERIFY(QDir().mkpath(userPage()));
     runSteps({"BeginPage", "OpenTitle 2", "line nessuno"});
     const QByteArray built = dm->PageBuffer;

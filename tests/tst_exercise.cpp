@@ -1,10 +1,10 @@
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"
-#include "fakes/ProgramState.h"
+#include "fakes/TestProgram.h"
 #include "randomdata/RandomLists.h"
 #include "reference/table_Unit1.h"
 
@@ -52,9 +52,16 @@ private slots:
 
 private:
     void openTable(const MemoryTable &table);
+    // Shows the window as the runner does and waits until it is active.
+    void showWindow();
+    // Clears the answer box and types into it, as a learner does in the focused box.
     void type(const QString &text);
+    // Presses a button of the bar with the mouse.
+    void press(QPushButton *button);
+    // Checks a wrong answer until help opens, at the fourth wrong check.
+    void failUntilHelp();
 
-    std::unique_ptr<ProgramState> m_state;
+    std::unique_ptr<TestProgram> m_state;
     FakePlatform *m_platform = nullptr;
     FakeMediaPlayer *m_sounds = nullptr;
     std::unique_ptr<TFhtmlex00> m_window;
@@ -80,7 +87,7 @@ void TestExercise::initTestCase()
 
 void TestExercise::init()
 {
-    m_state = std::make_unique<ProgramState>();
+    m_state = std::make_unique<TestProgram>();
     m_platform = &m_state->platform;
     m_sounds = &m_state->sounds;
     Formex00dc = new TFormex00dc;
@@ -102,9 +109,34 @@ void TestExercise::openTable(const MemoryTable &table)
     dm->Table1.open();
 }
 
+void TestExercise::showWindow()
+{
+    showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
 void TestExercise::type(const QString &text)
 {
-    m_window->RichEdit3->setPlainText(text);
+    QTextEdit *box = m_window->RichEdit3;
+    QTest::mouseClick(box->viewport(), Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+void TestExercise::press(QPushButton *button)
+{
+    QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TestExercise::failUntilHelp()
+{
+    type(QStringLiteral("sbagliato"));
+    for (int i = 0; i < 4; ++i)
+        press(m_window->Button2);
+    QVERIFY(m_window->Button3->isEnabled());
 }
 
 void TestExercise::answerCheck_data()
@@ -164,7 +196,7 @@ void TestExercise::showingSetsButtonsAndPage()
     QCOMPARE(m_window->Button12->text(), "&Risposta");
     QCOMPARE(m_window->Button14->text(), "&Tabelle");
 
-    m_window->show();
+    showWindow();
     QVERIFY(m_window->Button1->isEnabled());
     QVERIFY(m_window->Button2->isEnabled());
     QVERIFY(m_window->Button13->isEnabled());
@@ -188,28 +220,28 @@ void TestExercise::showingSetsButtonsAndPage()
 void TestExercise::rightAnswerCountsWithGoodSound()
 {
     openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
-    m_window->show();
+    showWindow();
     type("casa  ");
-    m_window->Button2Click();
+    press(m_window->Button2);
     QCOMPARE(m_window->result(), 1);
     QVERIFY(!m_window->isVisible());
-    QCOMPARE(CorrectCount, 1);
-    QCOMPARE(WrongAttempts, 0);
+    QCOMPARE(m_window->Outcome().kind, ExerciseOutcome::RightFirst);
+    QCOMPARE(state().WrongAttempts, 0);
     QCOMPARE(m_sounds->played, QStringList{m_state->path("sound/good5.wav")});
 }
 
 void TestExercise::helpComesWithTheFourthWrongCheck()
 {
     openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
-    m_window->show();
+    showWindow();
     type("cosa");
     for (int i = 0; i < 3; ++i)
-        m_window->Button2Click();
-    QCOMPARE(WrongAttempts, 3);
+        press(m_window->Button2);
+    QCOMPARE(state().WrongAttempts, 3);
     QVERIFY(!m_window->Button3->isEnabled());
     QVERIFY(!m_window->Button12->isEnabled());
     QVERIFY(!m_window->Button14->isEnabled());
-    m_window->Button2Click();
+    press(m_window->Button2);
     QCOMPARE(m_window->Status->text(), "Risposta sbagliata: 4 tentativi errati. Ora puoi usare "
                                        "Aiuto, Risposta e Tabelle.");
     QVERIFY(m_window->Button3->isEnabled());
@@ -217,49 +249,51 @@ void TestExercise::helpComesWithTheFourthWrongCheck()
     QVERIFY(m_window->Button13->isEnabled());
     QVERIFY(m_window->Button14->isEnabled());
     QVERIFY(m_window->isVisible());
-    QCOMPARE(CorrectCount, 0);
     QCOMPARE(m_sounds->played.size(), 4);
     QCOMPARE(m_sounds->played.last(), m_state->path("sound/bad5.wav"));
 
     // An empty answer is a wrong check too.
     type("");
-    m_window->Button2Click();
-    QCOMPARE(WrongAttempts, 5);
+    press(m_window->Button2);
+    QCOMPARE(state().WrongAttempts, 5);
 }
 
 void TestExercise::testModeEndsAtTheFourthWrongCheck()
 {
     openTable(MemoryTable().add(plainRecord(1, "casa", "casa", 4)));
     m_window->TestMode = true;
-    m_window->show();
+    showWindow();
     QVERIFY(!m_window->Button13->isEnabled());
     type("cosa");
     for (int i = 0; i < 3; ++i)
-        m_window->Button2Click();
+        press(m_window->Button2);
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->Button3->isEnabled());
-    m_window->Button2Click();
+    press(m_window->Button2);
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->result(), 1);
-    QCOMPARE(CorrectCount, 0);
+    QCOMPARE(m_window->Outcome().kind, ExerciseOutcome::FailedTest);
+    QCOMPARE(m_window->Outcome().wrongChecks, 4);
     QVERIFY(!m_window->Button3->isEnabled());
 }
 
 void TestExercise::answerButtonThenCheckIsRight()
 {
     openTable(MemoryTable().add(plainRecord(1, "casa", "due parole")));
-    m_window->show();
-    m_window->Button12Click();
+    showWindow();
+    failUntilHelp();
+    press(m_window->Button12);
     QCOMPARE(m_window->RichEdit3->toPlainText(), "due parole");
-    m_window->Button2Click();
+    press(m_window->Button2);
     QCOMPARE(m_window->result(), 1);
-    QCOMPARE(CorrectCount, 1);
+    QCOMPARE(m_window->Outcome().kind, ExerciseOutcome::RightWithHelp);
 }
 
 void TestExercise::helpSelectsFirstDifference()
 {
     openTable(MemoryTable().add(plainRecord(1, "x", "abc")));
-    m_window->show();
+    showWindow();
+    failUntilHelp();
     struct Case
     {
         QString answer;
@@ -269,17 +303,16 @@ void TestExercise::helpSelectsFirstDifference()
     for (const Case &c :
          {Case{"abd", 2, 1}, Case{"ab", 2, 0}, Case{"abc ", 3, 1}, Case{"", 0, 0}}) {
         type(c.answer);
-        m_window->Button3Click();
+        press(m_window->Button3);
         const QTextCursor cursor = m_window->RichEdit3->textCursor();
         QCOMPARE(cursor.selectionStart(), c.start);
         QCOMPARE(cursor.selectionEnd() - cursor.selectionStart(), c.length);
     }
     // Equal texts: the selection is left alone.
     type("abc");
-    QTextCursor cursor = m_window->RichEdit3->textCursor();
-    cursor.setPosition(1);
-    m_window->RichEdit3->setTextCursor(cursor);
-    m_window->Button3Click();
+    QTest::keyClick(m_window->RichEdit3, Qt::Key_Home);
+    QTest::keyClick(m_window->RichEdit3, Qt::Key_Right);
+    press(m_window->Button3);
     QCOMPARE(m_window->RichEdit3->textCursor().position(), 1);
     QVERIFY(!m_window->RichEdit3->textCursor().hasSelection());
 }
@@ -287,33 +320,35 @@ void TestExercise::helpSelectsFirstDifference()
 void TestExercise::leavingAndSkipping()
 {
     openTable(MemoryTable().add(plainRecord(1, "x", "abc")));
-    m_window->show();
-    m_window->Button13Click();
+    showWindow();
+    press(m_window->Button13);
     QCOMPARE(m_window->result(), 4);
-    m_window->show();
-    m_window->Button1Click();
+    QCOMPARE(m_window->Outcome().kind, ExerciseOutcome::Skipped);
+    showWindow();
+    press(m_window->Button1);
     QCOMPARE(m_window->result(), 2);
-    m_window->show();
+    QCOMPARE(m_window->Outcome().kind, ExerciseOutcome::Left);
+    showWindow();
     m_window->close();
     QCOMPARE(m_window->result(), 2);
     QVERIFY(!m_window->isVisible());
-    QCOMPARE(CorrectCount, 0);
+    QCOMPARE(m_window->Outcome().kind, ExerciseOutcome::Left);
 }
 
 void TestExercise::sameWindowShownTwice()
 {
     openTable(
         MemoryTable().add(plainRecord(1, "primo", "uno")).add(plainRecord(2, "secondo", "due")));
-    m_window->show();
+    showWindow();
     type("sbagliato");
     for (int i = 0; i < 4; ++i)
-        m_window->Button2Click();
+        press(m_window->Button2);
     QVERIFY(m_window->Button3->isEnabled());
-    m_window->Button13Click();
+    press(m_window->Button13);
 
     dm->Table1.next();
-    WrongAttempts = 0;
-    m_window->show();
+    state().WrongAttempts = 0;
+    showWindow();
     QCOMPARE(m_window->RichEdit2.Lines, QList<QByteArray>{"secondo"});
     QCOMPARE(m_window->RichEdittemp.Text(), "due");
     QVERIFY(m_window->RichEdit3->toPlainText().isEmpty());
@@ -334,7 +369,7 @@ void TestExercise::randomModeKeepsQuestionAndAnswerInStep()
     openTable(MemoryTable().add(record));
     for (int index : {1, 2, 0}) {
         m_platform->random->queued = {index};
-        m_window->show();
+        showWindow();
         QCOMPARE(m_window->CheckBox2, true);
         QCOMPARE(m_window->ComboBox1.Items, QList<QByteArray>({"a", "b", "c"}));
         QCOMPARE(m_window->RichEdit2.Text(), QByteArray(1, "abc"[index]));
@@ -357,51 +392,52 @@ void TestExercise::randomModeWithShortLists()
     empty["Doma_rnd"] = true;
     openTable(MemoryTable().add(record).add(empty));
     m_platform->random->queued = {2};
-    m_window->show();
+    showWindow();
     QCOMPARE(m_window->RichEdit2.Text(), "c");
     QCOMPARE(m_window->RichEdittemp.Text(), ""); // a question without its answer line
     m_window->hide();
 
     dm->Table1.next();
-    m_window->show();
+    showWindow();
     QCOMPARE(m_window->RichEdit2.Text(), "");
     QCOMPARE(m_window->RichEdittemp.Text(), "");
     type("qualcosa");
-    m_window->Button2Click();
-    QCOMPARE(WrongAttempts, 1);
+    press(m_window->Button2);
+    QCOMPARE(state().WrongAttempts, 1);
 }
 
 void TestExercise::unplayableSoundDoesNotStopTheCheck()
 {
     openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
     m_sounds->failOpen = true;
-    m_window->show();
+    showWindow();
     type("cosa");
-    m_window->Button2Click();
-    QCOMPARE(WrongAttempts, 1);
+    press(m_window->Button2);
+    QCOMPARE(state().WrongAttempts, 1);
     type("casa");
-    m_window->Button2Click();
+    press(m_window->Button2);
     QCOMPARE(m_window->result(), 1);
-    QCOMPARE(CorrectCount, 1);
+    QCOMPARE(m_window->Outcome().kind, ExerciseOutcome::RightAfterWrong);
+    QCOMPARE(m_window->Outcome().wrongChecks, 1);
     QVERIFY(m_platform->messages->shown.isEmpty());
 }
 
 void TestExercise::tableButtonOpensTheCodeTableOnlyWhenSet()
 {
     openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
-    m_window->show();
-    m_window->Button14Click(); // no code table set: nothing happens
+    showWindow();
+    failUntilHelp();
+    press(m_window->Button14); // no code table set: nothing happens
     Ttblbraille table;
     m_window->TableWindow = &table;
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_window->RichEdit3->setFocus();
+    QTest::mouseClick(m_window->RichEdit3->viewport(), Qt::LeftButton);
     // The table comes in front with the focus, and its own Alt+E closes it alone.
     QTimer::singleShot(3000, &table, [&table] { table.done(99); });
     QTimer::singleShot(0, &table, [&table] {
         QTRY_COMPARE(QApplication::activeWindow(), &table);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
     });
-    m_window->Button14Click();
+    press(m_window->Button14);
     QCOMPARE(table.result(), 1);
     QVERIFY(m_window->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), m_window->RichEdit3);
@@ -410,12 +446,11 @@ void TestExercise::tableButtonOpensTheCodeTableOnlyWhenSet()
 void TestExercise::deleteCharacterAndDeleteKey()
 {
     openTable(MemoryTable().add(plainRecord(1, "casa", "casa")));
-    m_window->show();
+    showWindow();
     type("abc");
-    QTextCursor cursor = m_window->RichEdit3->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(2, QTextCursor::KeepAnchor);
-    m_window->RichEdit3->setTextCursor(cursor);
+    QTest::keyClick(m_window->RichEdit3, Qt::Key_Home);
+    QTest::keyClick(m_window->RichEdit3, Qt::Key_Right);
+    QTest::keyClick(m_window->RichEdit3, Qt::Key_Right, Qt::ShiftModifier);
 
     // A typed character 127 replaces the selection.
     QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(127)));
@@ -425,9 +460,7 @@ void TestExercise::deleteCharacterAndDeleteKey()
 
     // The Delete key, which X11 reports with the same text, only deletes.
     type("abc");
-    cursor = m_window->RichEdit3->textCursor();
-    cursor.setPosition(0);
-    m_window->RichEdit3->setTextCursor(cursor);
+    QTest::keyClick(m_window->RichEdit3, Qt::Key_Home);
     QKeyEvent deleteKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(127)));
     QCoreApplication::sendEvent(m_window->RichEdit3, &deleteKey);
     QCOMPARE(m_window->AnswerText(), "bc");
@@ -438,14 +471,16 @@ void TestExercise::noBreakSpaceSurvivesTheAnswerBox()
     openTable(MemoryTable().add(plainRecord(1, "x",
                                             "a\xa0"
                                             "b")));
-    m_window->show();
+    showWindow();
     type("a b");
-    m_window->Button2Click();
-    QCOMPARE(WrongAttempts, 1);
-    m_window->Button12Click();
+    press(m_window->Button2);
+    QCOMPARE(state().WrongAttempts, 1);
+    for (int i = 0; i < 3; ++i)
+        press(m_window->Button2);
+    press(m_window->Button12);
     QCOMPARE(m_window->AnswerText(), "a\xa0"
                                      "b");
-    m_window->Button2Click();
+    press(m_window->Button2);
     QCOMPARE(m_window->result(), 1);
 }
 

@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
 #include "exercises/htmlex01.h"
@@ -11,7 +11,7 @@
 #include "exercises/htmlex20.h"
 #include "exercises/htmlex21.h"
 #include "fakes/MemoryTable.h"
-#include "fakes/ProgramState.h"
+#include "fakes/TestProgram.h"
 #include "platform/Cp1252.h"
 #include "randomdata/RandomLists.h"
 
@@ -66,9 +66,9 @@ private:
     }
     void openTable(const QList<Record> &records);
     QByteArray pageBody() const; // the page after the header and background
-    QByteArray dir() const { return toCp1252(ContentDir); }
+    QByteArray dir() const { return toCp1252(state().ContentDir); }
 
-    std::unique_ptr<ProgramState> m_state;
+    std::unique_ptr<TestProgram> m_state;
     std::unique_ptr<TExerciseWindow> m_window;
 };
 
@@ -92,7 +92,7 @@ void TestExerciseTypes::initTestCase()
 
 void TestExerciseTypes::init()
 {
-    m_state = std::make_unique<ProgramState>();
+    m_state = std::make_unique<TestProgram>();
 }
 
 void TestExerciseTypes::cleanup()
@@ -307,7 +307,7 @@ void TestExerciseTypes::workBoxIsEditedIntoTheAnswer()
 
     // Unchanged, the question is not the answer; "Aiuto" then selects in the work box.
     window->Button2->click();
-    QCOMPARE(WrongAttempts, 1);
+    QCOMPARE(state().WrongAttempts, 1);
     for (int i = 0; i < 3; ++i)
         window->Button2->click();
     QVERIFY(window->Button3->isEnabled());
@@ -320,13 +320,15 @@ void TestExerciseTypes::workBoxIsEditedIntoTheAnswer()
     QCOMPARE(window->AnswerText(), "casa");
     window->Button2->click();
     QCOMPARE(window->result(), int(ResultAnswered));
-    QCOMPARE(CorrectCount, 1);
+    QCOMPARE(window->Outcome().kind, ExerciseOutcome::RightWithHelp);
 
     // Shown again, the work box holds the question again, and "Risposta" replaces it all.
-    WrongAttempts = 4;
+    state().WrongAttempts = 4;
     window->show();
     QCOMPARE(box->toPlainText(), "cosa");
-    window->Button12Click();
+    for (int i = 0; i < 4; ++i)
+        window->Button2->click();
+    window->Button12->click();
     QCOMPARE(box->toPlainText(), "casa");
 }
 
@@ -391,8 +393,8 @@ void TestExerciseTypes::choiceCheck()
         QCOMPARE(window->PressedChoice(), pressed);
     }
     window->Button2->click();
-    QCOMPARE(CorrectCount, isRight ? 1 : 0);
-    QCOMPARE(WrongAttempts, isRight ? 0 : 1);
+    QCOMPARE(window->Outcome().right(), isRight);
+    QCOMPARE(state().WrongAttempts, isRight ? 0 : 1);
     QCOMPARE(window->isVisible(), !isRight);
     QCOMPARE(m_state->sounds.played.last(),
              m_state->path(isRight ? "sound/good5.wav" : "sound/bad5.wav"));
@@ -440,11 +442,11 @@ void TestExerciseTypes::choiceHelpAndTestMode()
     QCOMPARE(window->PressedChoice(), 1);
     window->Button2->click();
     QCOMPARE(window->result(), int(ResultAnswered));
-    QCOMPARE(CorrectCount, 1);
+    QCOMPARE(window->Outcome().kind, ExerciseOutcome::RightWithHelp);
 
     // Risp_img outside 0 to 2: "Risposta" changes nothing.
     dm->Table1.next();
-    WrongAttempts = 0;
+    state().WrongAttempts = 0;
     window->show();
     for (int i = 0; i < 4; ++i)
         window->Button2->click();
@@ -456,8 +458,7 @@ void TestExerciseTypes::choiceHelpAndTestMode()
 
     // In a test "Avanti" stays off and the fourth wrong check ends without credit.
     dm->Table1.first();
-    WrongAttempts = 0;
-    CorrectCount = 0;
+    state().WrongAttempts = 0;
     window->TestMode = true;
     window->show();
     QVERIFY(!window->Button13->isEnabled());
@@ -467,7 +468,7 @@ void TestExerciseTypes::choiceHelpAndTestMode()
     window->Button2->click();
     QVERIFY(!window->isVisible());
     QCOMPARE(window->result(), int(ResultAnswered));
-    QCOMPARE(CorrectCount, 0);
+    QCOMPARE(window->Outcome().kind, ExerciseOutcome::FailedTest);
 }
 
 void TestExerciseTypes::mathematicsListsGoToTheirDialogs_data()
@@ -530,7 +531,7 @@ void TestExerciseTypes::pictureTypeIgnoresRandomMode()
     QVERIFY(pageBody().contains("\\imgex\\b\\5\\104\\7.bmp\">"));
     QTest::keyClicks(window->RichEdit3, "#c");
     window->Button2->click();
-    QCOMPARE(CorrectCount, 1);
+    QCOMPARE(window->Outcome().kind, ExerciseOutcome::RightFirst);
 }
 
 void TestExerciseTypes::picturesAreExported()

@@ -1,6 +1,6 @@
 // The results window (graded page of a verification test) and the braille code table window.
 
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "fakes/Fakes.h"
 #include "reference/Result.h"
@@ -73,8 +73,8 @@ private slots:
     void tableFindBox();
 
 private:
-    QByteArray dir() const { return ContentDir.toLatin1(); }
-    QString contentPage() const { return QDir(ContentDir).filePath(QStringLiteral("tvp.htm")); }
+    QByteArray dir() const { return state().ContentDir.toLatin1(); }
+    QString contentPage() const { return QDir(state().ContentDir).filePath(QStringLiteral("tvp.htm")); }
     QString userPage() const
     {
         return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
@@ -97,15 +97,15 @@ void TestReference::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    ContentDir = m_dir->path();
-    QVERIFY(QDir(ContentDir).mkpath(QStringLiteral("html")));
-    QFile table(QDir(ContentDir).filePath(QStringLiteral("html/table6.html")));
+    state().ContentDir = m_dir->path();
+    QVERIFY(QDir(state().ContentDir).mkpath(QStringLiteral("html")));
+    QFile table(QDir(state().ContentDir).filePath(QStringLiteral("html/table6.html")));
     QVERIFY(table.open(QIODevice::WriteOnly));
     table.close();
     m_platform = std::make_unique<FakePlatform>();
     m_dm = std::make_unique<Tdm>();
     dm = m_dm.get();
-    CorrectCount = 0;
+    state().CorrectCount = 0;
 }
 
 void TestReference::cleanup()
@@ -120,7 +120,7 @@ void TestReference::cleanup()
 void TestReference::resultPageForSeven()
 {
     TFresult form;
-    CorrectCount = 7;
+    state().CorrectCount = 7;
     form.show();
     QCOMPARE(readAll(contentPage()),
              "<HTML><HEAD><TITLE></TITLE><meta http-equiv=\"Content-Type\" "
@@ -132,7 +132,7 @@ void TestReference::resultPageForSeven()
                  + "\\img\\img036.gif\" width=\"32\" height=\"32\"></p><p align=\"center\">"
                    "SUFFICIENTE<BR>Esercizi corretti 7/10<BR>"
                    "Si consiglia di ripassare la lezione</P></BODY></HTML>");
-    QCOMPARE(CorrectCount, 7);
+    QCOMPARE(state().CorrectCount, 7);
     QVERIFY(dm->PageBuffer.isEmpty());
 }
 
@@ -175,7 +175,7 @@ void TestReference::resultGrades()
     QFETCH(QByteArray, advice);
 
     TFresult form;
-    CorrectCount = correct;
+    state().CorrectCount = correct;
     form.show();
     const QByteArray expected = resultHead + '"' + dir() + "\\img\\Image202.jpg\">"
                                 + "<p align=\"center\"><img border=\"0\" src=\"" + dir() + picture
@@ -183,7 +183,7 @@ void TestReference::resultGrades()
                                 + "<BR>Esercizi corretti " + QByteArray::number(shown) + "/10<BR>"
                                 + advice + "</P></BODY></HTML>";
     QCOMPARE(readAll(contentPage()), expected);
-    QCOMPARE(CorrectCount, shown);
+    QCOMPARE(state().CorrectCount, shown);
 }
 
 void TestReference::resultWindow()
@@ -208,10 +208,10 @@ void TestReference::resultWindow()
 void TestReference::resultShownAgainRebuildsThePage()
 {
     TFresult form;
-    CorrectCount = 3;
+    state().CorrectCount = 3;
     form.show();
     form.Button1->click();
-    CorrectCount = 9;
+    state().CorrectCount = 9;
     form.show();
     const QByteArray page = readAll(contentPage());
     QVERIFY(page.contains("BUONO<BR>Esercizi corretti 9/10<BR>"));
@@ -221,9 +221,9 @@ void TestReference::resultShownAgainRebuildsThePage()
 
 void TestReference::resultPageGoesToTheUserFolderWhenContentIsReadOnly()
 {
-    QVERIFY(QDir(ContentDir).mkdir(QStringLiteral("tvp.htm")));
+    QVERIFY(QDir(state().ContentDir).mkdir(QStringLiteral("tvp.htm")));
     TFresult form;
-    CorrectCount = 10;
+    state().CorrectCount = 10;
     form.show();
     const QByteArray page = readAll(userPage());
     QVERIFY(page.startsWith(resultHead));
@@ -235,7 +235,7 @@ void TestReference::resultPageGoesToTheUserFolderWhenContentIsReadOnly()
 void TestReference::exercisePageReplacesTheResults()
 {
     TFresult form;
-    CorrectCount = 4;
+    state().CorrectCount = 4;
     form.show();
     dm->BeginPage();
     dm->OpenTitle(1);
@@ -260,7 +260,7 @@ void TestReference::tableWindow()
 void TestReference::tableNavigatesOnEveryShowing()
 {
     Ttblbraille window;
-    const QString table = QDir(ContentDir).filePath(QStringLiteral("html/table6.html"));
+    const QString table = QDir(state().ContentDir).filePath(QStringLiteral("html/table6.html"));
     window.show();
     QCOMPARE(fake(window.html1)->navigations, QStringList{table});
     window.hide();

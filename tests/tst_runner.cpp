@@ -1,11 +1,12 @@
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "app/Runner.h"
+#include "app/Windows.h"
 #include "app/Seleser_Unit1.h"
 #include "data/dm_Unit1.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"
-#include "fakes/ProgramState.h"
+#include "fakes/TestProgram.h"
 #include "randomdata/RandomLists.h"
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
@@ -80,7 +81,8 @@ private slots:
 private:
     void useTable(const MemoryTable &table);
 
-    std::unique_ptr<ProgramState> m_state;
+    std::unique_ptr<TestProgram> m_state;
+    std::unique_ptr<WindowRegistry> m_windows;
     FakePlatform *m_platform = nullptr;
     FakeMediaPlayer *m_sounds = nullptr;
     QStringList m_opened;
@@ -140,24 +142,16 @@ void TestRunner::initTestCase()
 
 void TestRunner::init()
 {
-    m_state = std::make_unique<ProgramState>();
+    m_state = std::make_unique<TestProgram>();
     m_platform = &m_state->platform;
     m_sounds = &m_state->sounds;
-    SeleserDlg = new TSeleserDlg;
-    Fhtmlex00 = new TFhtmlex00;
-    AddExerciseWindow(1, 0, Fhtmlex00);
-    tblbraille = new Ttblbraille;
-    Fresult = new TFresult;
+    m_windows = std::make_unique<WindowRegistry>();
     m_opened.clear();
 }
 
 void TestRunner::cleanup()
 {
-    ClearExerciseWindows();
-    delete Fresult;
-    delete tblbraille;
-    delete Fhtmlex00;
-    delete SeleserDlg;
+    m_windows.reset();
     m_state.reset();
 }
 
@@ -229,14 +223,14 @@ void TestRunner::dialogKeys()
 void TestRunner::cancelledDialogEndsTheRun()
 {
     useTable(MemoryTable().add(record(2, 2, 0, "a")));
-    CorrectCount = 7;
+    state().CorrectCount = 7;
     ModalDriver driver({press("CancelBtn")});
     RunExercises(1, 2);
     QCOMPARE(driver.seen, QStringList{"SeleserDlg"});
     QCOMPARE(m_opened, QStringList{m_state->path("Ex/ESER_1.DB")});
     QCOMPARE(dm->Table1.filter(), "Lezione='2'");
     QVERIFY(dm->Table1.active());
-    QCOMPARE(CorrectCount, 0);
+    QCOMPARE(state().CorrectCount, 0);
     QVERIFY(m_platform->messages->shown.isEmpty());
 }
 
@@ -264,7 +258,7 @@ void TestRunner::practiceRunEndsWithTheMessage()
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "Fhtmlex00"}));
     QCOMPARE(m_platform->messages->shown,
              QStringList{"FINITO - Passa alla categoria esercizi successiva"});
-    QCOMPARE(CorrectCount, 1);
+    QCOMPARE(state().CorrectCount, 1);
     QCOMPARE(Fhtmlex00->TableWindow, tblbraille);
     QVERIFY(!Fhtmlex00->TestMode);
 }
@@ -293,7 +287,7 @@ void TestRunner::verificationTestEndsWithResults()
          },
          [](QWidget *modal) {
              QCOMPARE(modal->objectName(), "Fresult");
-             QCOMPARE(CorrectCount, 2);
+             QCOMPARE(state().CorrectCount, 2);
              modal->findChild<QPushButton *>("Button1")->click();
          }});
     RunExercises(1, 0);
@@ -317,11 +311,11 @@ void TestRunner::typesOfAnotherCourseAreSkipped()
     useTable(MemoryTable().add(record(0, 4, 100, "a")).add(untyped).add(record(0, 4, 201, "b")));
     ModalDriver driver({choose(4), [](QWidget *modal) {
                             QCOMPARE(modal->objectName(), "Fresult");
-                            QCOMPARE(CorrectCount, 0);
+                            QCOMPARE(state().CorrectCount, 0);
                             modal->findChild<QPushButton *>("Button1")->click();
                         }});
     RunExercises(1, 0);
-    QCOMPARE(CurrentExerciseType, 201);
+    QCOMPARE(state().CurrentExerciseType, 201);
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fresult"}));
 }
 

@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "app/MainForm.h"
 #include "app/Splash.h"
 #include "data/dm_Unit1.h"
@@ -83,8 +83,8 @@ void TestShell::numLock()
 void TestShell::fontsAddedInOrder()
 {
     TMainForm form;
-    QCOMPARE(ContentDir, m_dir->path());
-    QCOMPARE(SharedPlayer, form.MP1);
+    QCOMPARE(state().ContentDir, m_dir->path());
+    QCOMPARE(platform().sounds.player(), form.MP1);
     QVERIFY(!form.Terminated);
     const QStringList expected = {"zevsim.ttf",     "zevbrl6_all.ttf", "zevbrl8.ttf",
                                   "daduvot.ttf",    "Greek1.ttf",      "zevbrl6m.ttf",
@@ -119,22 +119,22 @@ void TestShell::commandLinks()
     QCOMPARE(m_platform->shell->opened.size(), 2);
 
     QVERIFY(view->fireNavigation(dir + "/html/412eser.htm"));
-    QCOMPARE(PendingAction, 0);
+    QCOMPARE(state().PendingAction, 0);
     QVERIFY(!form.Timer1->isActive());
 
     QVERIFY(view->fireNavigation(dir + "/html/100eser.htm"));
-    QCOMPARE(PendingAction, 1);
-    QCOMPARE(PendingLesson, -1);
+    QCOMPARE(state().PendingAction, 1);
+    QCOMPARE(state().PendingLesson, -1);
     QVERIFY(form.Timer1->isActive());
     QCOMPARE(form.Timer1->interval(), 500);
 
     const int focusBefore = view->focusCalls;
     QVERIFY(view->fireNavigation(dir + "/html/trova.htm"));
-    QCOMPARE(PendingAction, 4);
+    QCOMPARE(state().PendingAction, 4);
     QCOMPARE(view->focusCalls, focusBefore + 1);
     form.Timer1Timer();
     QCOMPARE(view->findCalls, 1);
-    QCOMPARE(PendingAction, 4); // the find box keeps its code, and no focus call follows
+    QCOMPARE(state().PendingAction, 4); // the find box keeps its code, and no focus call follows
     QCOMPARE(view->focusCalls, focusBefore + 1);
     QVERIFY(!form.Timer1->isActive());
 }
@@ -182,7 +182,7 @@ void TestShell::exitLinkRunsShutdown()
         QCOMPARE(view->navigations, QStringList{m_dir->path() + "/html/fr1.htm"});
         const QString dir = QUrl::fromLocalFile(m_dir->path()).toString();
         QVERIFY(view->fireNavigation(dir + "/html/esci.htm"));
-        QCOMPARE(PendingAction, 5);
+        QCOMPARE(state().PendingAction, 5);
 
         // The closing clip plays until the player says it has ended.
         const int playersBefore = m_platform->players.size();
@@ -211,13 +211,13 @@ void TestShell::closingDropsAPendingCommand()
     QTimer::singleShot(100, this, [this] { m_platform->players.last()->finish(); });
     form.close();
     QVERIFY(!form.Timer1->isActive());
-    QCOMPARE(PendingAction, 0);
+    QCOMPARE(state().PendingAction, 0);
 }
 
 TSplashForm *TestShell::startedSplash(const QString &clip)
 {
     QDir(m_dir->path()).mkpath("pres");
-    ContentDir = m_dir->path();
+    state().ContentDir = m_dir->path();
     auto *splash = new TSplashForm;
     splash->LoadClip(clip);
     splash->show();
@@ -275,7 +275,7 @@ void TestShell::waitEndsWhenPlayingStops()
 
 void TestShell::waitEndsForClipThatCannotBeOpened()
 {
-    ContentDir = m_dir->path();
+    state().ContentDir = m_dir->path();
     auto *splash = new TSplashForm;
     m_platform->players.last()->failOpen = true;
     splash->LoadClip("OO");

@@ -1,7 +1,7 @@
 // Six-key entry: chords read from key presses and releases and the cell tables, without a
 // window; then the exercise windows driven by keys as a learner would (F2, chords, the Alt
 // shortcuts, whose button clicks a moment later), on the demo course's cell table.
-#include "app/Globals.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/SixKeyEntry.h"
 #include "exercises/htmlex00.h"
@@ -13,7 +13,7 @@
 #include "exercises/htmlex14.h"
 #include "exercises/htmlex20.h"
 #include "fakes/MemoryTable.h"
-#include "fakes/ProgramState.h"
+#include "fakes/TestProgram.h"
 
 #include <QFile>
 #include <QLabel>
@@ -113,13 +113,13 @@ private:
                             const QByteArray &answer);
     QString status() const { return m_window->Status->text(); }
 
-    std::unique_ptr<ProgramState> m_state;
+    std::unique_ptr<TestProgram> m_state;
     std::unique_ptr<TTextAnswerWindow> m_window;
 };
 
 void TestSixKey::init()
 {
-    m_state = std::make_unique<ProgramState>();
+    m_state = std::make_unique<TestProgram>();
     QVERIFY(QFile::copy(DemoTable, m_state->path(QStringLiteral("braille6.txt"))));
     QVERIFY(!SixKeyEntry::isOn()); // as the program starts
 }
@@ -290,7 +290,7 @@ void TestSixKey::otherKeysInTheMode()
     QTextEdit *box = window->RichEdit3;
     QTest::keyClicks(box, "3!2"); // without the mode the check is byte for byte
     QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
-    QTRY_COMPARE(WrongAttempts, 1);
+    QTRY_COMPARE(state().WrongAttempts, 1);
 
     QTest::keyClick(box, Qt::Key_F2);
     QTest::keyClicks(box, "aqz"); // letters that are no dot write nothing
@@ -312,7 +312,7 @@ void TestSixKey::helpAndModelAnswer()
     write(box, "jl fdsk fsk fsjk f"); // capital sign, r o n a
     for (int i = 1; i <= 4; ++i) {
         QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(WrongAttempts, i);
+        QTRY_COMPARE(state().WrongAttempts, i);
     }
     QTest::keyClick(box, Qt::Key_A, Qt::AltModifier);
     QTRY_COMPARE(box->textCursor().selectedText(), "n");

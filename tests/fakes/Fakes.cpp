@@ -100,7 +100,7 @@ FakePlatform::FakePlatform()
     services.keyboard.reset(keyboard);
     services.messages.reset(messages);
     services.random.reset(random);
-    services.createHtmlView = [this](QWidget *parent) {
+    services.createHtmlView = [this](QWidget *parent, ViewEngine) {
         auto *view = new FakeHtmlView(parent);
         views << view;
         return view;

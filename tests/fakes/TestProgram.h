@@ -10,10 +10,10 @@ class Tdm;
 
 // What the exercise windows expect to exist: a content folder (an empty temporary one), the
 // platform's test doubles, the data holder dm and the shared sound player.
-struct ProgramState
+struct TestProgram
 {
-    ProgramState();
-    ~ProgramState();
+    TestProgram();
+    ~TestProgram();
 
     QString path(const QString &relative) const { return dir.filePath(relative); }
 

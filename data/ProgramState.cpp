@@ -1,0 +1,14 @@
+#include "data/ProgramState.h"
+
+#include "platform/ContentPath.h"
+
+ProgramState &state()
+{
+    static ProgramState program;
+    return program;
+}
+
+QString contentFile(const QString &relative)
+{
+    return contentPath(state().ContentDir, relative);
+}

@@ -1,0 +1,19 @@
+#include "fakes/TestProgram.h"
+
+#include "data/ProgramState.h"
+#include "data/dm_Unit1.h"
+
+TestProgram::TestProgram() : holder(std::make_unique<Tdm>())
+{
+    state().ContentDir = dir.path();
+    dm = holder.get();
+    ::platform().sounds.setPlayer(&sounds);
+    state().CorrectCount = 0;
+    state().WrongAttempts = 0;
+}
+
+TestProgram::~TestProgram()
+{
+    ::platform().sounds.setPlayer(nullptr);
+    dm = nullptr;
+}
