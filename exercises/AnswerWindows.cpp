@@ -1,5 +1,6 @@
 #include "exercises/AnswerWindows.h"
 
+#include "data/CourseFields.h"
 #include "data/dm_Unit1.h"
 #include "exercises/CellTable.h"
 #include "exercises/ExerciseRules.h"
@@ -57,9 +58,9 @@ void TTextAnswerWindow::PrepareExercise()
     ScratchStream.clear();
 
     if (CheckBox2) {
-        ScratchStream = dm->Table1.blobAt(12);
+        ScratchStream = dm->Table1.blobAt(courseColumnPosition(Field::List_doma));
         ComboBox1.LoadFromStream(ScratchStream);
-        ScratchStream = dm->Table1.blobAt(13);
+        ScratchStream = dm->Table1.blobAt(courseColumnPosition(Field::List_risp));
         ComboBox2.LoadFromStream(ScratchStream);
         ScratchStream.clear();
         platform().random->randomize();

@@ -1,5 +1,6 @@
 #include "exercises/ExerciseWindow.h"
 
+#include "data/CourseFields.h"
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
@@ -119,12 +120,12 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     Status->setTextFormat(Qt::PlainText);
 
     DataSource *source = dm ? &dm->DataSource1 : nullptr;
-    DBRichEdit1 = {{source, QStringLiteral("Tit_doma")}};
-    DBRichEdit2 = {{source, QStringLiteral("Doma_rch")}};
-    DBRichEdit3 = {{source, QStringLiteral("Risp_rch")}};
-    DBMemo1 = {{source, QStringLiteral("List_doma")}};
-    DBMemo2 = {{source, QStringLiteral("List_risp")}};
-    DBEdit1 = {{source, QStringLiteral("Tfont")}};
+    DBRichEdit1 = {{source, QString::fromLatin1(Field::Tit_doma)}};
+    DBRichEdit2 = {{source, QString::fromLatin1(Field::Doma_rch)}};
+    DBRichEdit3 = {{source, QString::fromLatin1(Field::Risp_rch)}};
+    DBMemo1 = {{source, QString::fromLatin1(Field::List_doma)}};
+    DBMemo2 = {{source, QString::fromLatin1(Field::List_risp)}};
+    DBEdit1 = {{source, QString::fromLatin1(Field::Tfont)}};
 
     maximizeOnScreen(this);
     FormCreate();
@@ -261,7 +262,7 @@ bool TExerciseWindow::RandomFlag()
 
 int TExerciseWindow::Category()
 {
-    return dm->fieldInt(QStringLiteral("Cat_eser"));
+    return dm->fieldInt(QString::fromLatin1(Field::Cat_eser));
 }
 
 void TExerciseWindow::LoadRich(const DBRichEdit &source, HiddenRichEdit &box)

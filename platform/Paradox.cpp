@@ -17,6 +17,18 @@ namespace {
 
 // Every offset is checked against the size before a byte is touched; 64-bit arithmetic
 // keeps the checks themselves from overflowing.
+// Little-endian integers, as the headers and blob references of Paradox files hold them.
+std::uint16_t le16(const std::uint8_t *p)
+{
+    return std::uint16_t(p[0] | (p[1] << 8));
+}
+
+std::uint32_t le32(const std::uint8_t *p)
+{
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
+           | (std::uint32_t(p[3]) << 24);
+}
+
 class Bytes
 {
 public:
@@ -31,27 +43,13 @@ public:
     }
     const std::uint8_t *at(std::int64_t offset) const { return m_data + offset; }
     std::uint8_t u8(std::int64_t offset) const { return m_data[offset]; }
-    std::uint16_t le16(std::int64_t offset) const
-    {
-        return std::uint16_t(m_data[offset] | (m_data[offset + 1] << 8));
-    }
-    std::uint32_t le32(std::int64_t offset) const
-    {
-        return std::uint32_t(m_data[offset]) | (std::uint32_t(m_data[offset + 1]) << 8)
-               | (std::uint32_t(m_data[offset + 2]) << 16)
-               | (std::uint32_t(m_data[offset + 3]) << 24);
-    }
+    std::uint16_t le16(std::int64_t offset) const { return ::le16(m_data + offset); }
+    std::uint32_t le32(std::int64_t offset) const { return ::le32(m_data + offset); }
 
 private:
     const std::uint8_t *m_data;
     std::int64_t m_size;
 };
-
-std::uint32_t le32(const std::uint8_t *p)
-{
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
-           | (std::uint32_t(p[3]) << 24);
-}
 
 bool allZero(const std::uint8_t *p, int size)
 {
@@ -620,15 +618,21 @@ bool hasGraphicHeader(const QByteArray &data)
            == std::uint32_t(data.size() - 8);
 }
 
-QString paradoxBlobPath(const QString &dbPath)
+QString paradoxBlobPathFor(const QString &dbPath)
 {
     const QFileInfo info(dbPath);
     const QString suffix = info.suffix();
     const bool lower = !suffix.isEmpty() && suffix.at(suffix.size() - 1).isLower();
+    return info.dir().filePath(info.completeBaseName()
+                               + (lower ? QStringLiteral(".mb") : QStringLiteral(".MB")));
+}
+
+QString paradoxBlobPath(const QString &dbPath)
+{
+    const QFileInfo info(dbPath);
     const QString base = info.completeBaseName();
     const QDir dir = info.dir();
-    const QString preferred =
-        dir.filePath(base + (lower ? QStringLiteral(".mb") : QStringLiteral(".MB")));
+    const QString preferred = paradoxBlobPathFor(dbPath);
     if (QFileInfo(preferred).isFile())
         return preferred;
     const QString wanted = base + QStringLiteral(".mb");

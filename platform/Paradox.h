@@ -32,6 +32,9 @@ std::unique_ptr<RecordSource> openParadoxTableData(const QByteArray &db,
 // spelled like the table's extension is preferred, then any other letter case.
 // Empty when there is none.
 QString paradoxBlobPath(const QString &dbPath);
+// The blob file that belongs with a table file, spelled in the table's letter case
+// ("X.DB" → "X.MB", "x.db" → "x.mb"), whether or not it exists.
+QString paradoxBlobPathFor(const QString &dbPath);
 
 // Whether a graphic value begins with the 8-byte header (count, type, size) that Paradox
 // puts in front of the BMP data.

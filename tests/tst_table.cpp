@@ -4,7 +4,6 @@
 #include "platform/Table.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -1071,11 +1070,12 @@ private slots:
         QCOMPARE(paradoxBlobPath(db), QString());
     }
 
+    // How long the filter takes over many records is measured by bench_core (tableOnDisk).
     void lessonFilterOverManyRecords()
     {
         QString source;
-        source.reserve(20000 * 48);
-        for (int i = 0; i < 20000; ++i)
+        source.reserve(2000 * 48);
+        for (int i = 0; i < 2000; ++i)
             source += QStringLiteral("[record]\nLezione = %1\nCat_eser = %2\neser_nr = %3\n")
                           .arg(i % 40)
                           .arg(i % 3)
@@ -1086,27 +1086,18 @@ private slots:
         Table table;
         table.setTableName(db);
         table.open();
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int round = 0; round < 3; ++round) {
-            QElapsedTimer timer;
-            timer.start();
-            table.setFilter(QStringLiteral("Lezione='3'"));
-            table.setFiltered(true);
-            int count = 0, last = -1;
-            while (!table.eof()) {
-                const int number = table.fieldByName(QStringLiteral("eser_nr")).toInt();
-                QVERIFY(number > last);
-                QCOMPARE(number % 40, 3);
-                last = number;
-                ++count;
-                table.next();
-            }
-            best = std::min(best, timer.elapsed());
-            table.setFiltered(false);
-            QCOMPARE(count, 500);
+        table.setFilter(QStringLiteral("Lezione='3'"));
+        table.setFiltered(true);
+        int count = 0, last = -1;
+        while (!table.eof()) {
+            const int number = table.fieldByName(QStringLiteral("eser_nr")).toInt();
+            QVERIFY(number > last);
+            QCOMPARE(number % 40, 3);
+            last = number;
+            ++count;
+            table.next();
         }
-        // About 20 ms is the aim; the margin is for a loaded machine and a debug build.
-        QVERIFY2(best < 100, qPrintable(QStringLiteral("%1 ms").arg(best)));
+        QCOMPARE(count, 50);
     }
 };
 

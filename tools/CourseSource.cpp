@@ -11,20 +11,7 @@
 
 namespace {
 
-const Column kColumns[] = {
-    {"Lezione", ColumnKind::ShortInt, 2},    {"Cat_eser", ColumnKind::ShortInt, 2},
-    {"T_eser", ColumnKind::ShortInt, 2},     {"eser_nr", ColumnKind::LongInt, 4},
-    {"Tit_doma", ColumnKind::RichText, 40},  {"Doma_rch", ColumnKind::RichText, 40},
-    {"Risp_rch", ColumnKind::RichText, 40},  {"Tfont", ColumnKind::Alpha, 20},
-    {"Doma_img", ColumnKind::Graphic, 40},   {"Img1", ColumnKind::Graphic, 40},
-    {"Img2", ColumnKind::Graphic, 40},       {"Img3", ColumnKind::Graphic, 40},
-    {"List_doma", ColumnKind::Memo, 40},     {"List_risp", ColumnKind::Memo, 40},
-    {"Doma_rnd", ColumnKind::Logical, 1},    {"Risp_img", ColumnKind::ShortInt, 2},
-    {"Risp_img1", ColumnKind::RichText, 40}, {"Risp_img2", ColumnKind::RichText, 40},
-    {"Risp_img3", ColumnKind::RichText, 40},
-};
-
-const char kRandomFlag[] = "Doma_rnd";
+const char *const kRandomFlag = Field::Doma_rnd;
 
 struct TextLine
 {
@@ -263,7 +250,7 @@ private:
 QList<Column> courseColumns(bool withRandomFlag)
 {
     QList<Column> columns;
-    for (const Column &column : kColumns)
+    for (const Column &column : CourseColumns)
         if (withRandomFlag || qstrcmp(column.name, kRandomFlag) != 0)
             columns.append(column);
     return columns;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/CourseFields.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -7,24 +9,6 @@
 #include <stdexcept>
 
 // The course source text (docs/course-format.md) read into the values of an exercise table.
-
-enum class ColumnKind
-{
-    ShortInt,
-    LongInt,
-    Alpha,
-    Logical,
-    RichText,
-    Memo,
-    Graphic
-};
-
-struct Column
-{
-    const char *name;
-    ColumnKind kind;
-    int size; // bytes in the record
-};
 
 // The table's columns in their order; without the random flag Doma_rnd is left out.
 QList<Column> courseColumns(bool withRandomFlag);

@@ -2,6 +2,7 @@
 // file OUTPUT.MB from a course source text (docs/course-format.md). Only pxlib's writer is
 // used: its reader is not safe on real blob files.
 
+#include "platform/Paradox.h"
 #include "tools/CourseSource.h"
 
 // The header declares no C linkage of its own.
@@ -43,15 +44,6 @@ char pxType(ColumnKind kind)
         return pxfGraphic;
     }
     return pxfAlpha;
-}
-
-QString blobPathFor(const QString &dbPath)
-{
-    const QFileInfo info(dbPath);
-    const QString suffix = info.suffix();
-    const bool lower = !suffix.isEmpty() && suffix.at(suffix.size() - 1).isLower();
-    return info.dir().filePath(info.completeBaseName()
-                               + (lower ? QStringLiteral(".mb") : QStringLiteral(".MB")));
 }
 
 // A blob file left from an earlier run under another letter case would be found by the
@@ -228,7 +220,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QString mbPath = blobPathFor(dbPath);
+    const QString mbPath = paradoxBlobPathFor(dbPath);
     QFile::remove(dbPath);
     removeOldBlobFiles(dbPath);
     PX_boot();
