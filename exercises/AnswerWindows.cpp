@@ -3,7 +3,9 @@
 #include "data/CourseFields.h"
 #include "data/dm_Unit1.h"
 #include "exercises/CellTable.h"
+#include "exercises/CellSpeech.h"
 #include "exercises/ExerciseRules.h"
+#include "exercises/ReadingAids.h"
 #include "exercises/SixKeyEntry.h"
 #include "platform/Cp1252.h"
 #include "platform/HtmlView.h"
@@ -102,6 +104,7 @@ bool TTextAnswerWindow::AnswerIsRight()
 void TTextAnswerWindow::WriteByDots(QTextEdit *box)
 {
     m_sixKeys = new SixKeyEntry(box, this, [this](const QString &text) { ShowStatus(text); });
+    readBoxAsCells(box);
 }
 
 const CellTable *TTextAnswerWindow::DotCells() const
@@ -121,6 +124,12 @@ void TTextAnswerWindow::Button3Click()
                                : firstDifference(toCp1252(shown), model);
     if (position < 0)
         return;
+    // Where the first wrong cell is and what it should be, in cells: the status line is
+    // heard by a learner who cannot see the selection.
+    if (m_sixKeys)
+        ShowStatus(QStringLiteral("Aiuto: ")
+                   + cellHelp(toCp1252(shown), model, position, courseCells(), cells != nullptr)
+                   + QLatin1Char('.'));
     QTextCursor cursor = box->textCursor();
     const int end = int(shown.size());
     cursor.setPosition(std::min(position, end));

@@ -4,6 +4,7 @@
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
+#include "exercises/ReadingAids.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
 #include "platform/RichText.h"
@@ -86,6 +87,7 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     html1 = platform().createHtmlView(this, ViewEngine::Shared);
     html1->setObjectName(viewName);
     html1->setAccessibleName(QStringLiteral("Esercizio"));
+    html1->ReadingScript = pageReadingScript;
     m_layout->addWidget(html1, 1);
 
     Panel4 = new QFrame(this);

@@ -31,10 +31,18 @@ bool assistiveTechnologyActive()
     return busProperty("ScreenReaderEnabled") || busProperty("IsEnabled");
 }
 
+static bool pagesExposed = false;
+
+bool pagesExposedToAssistiveTechnology()
+{
+    return pagesExposed;
+}
+
 void exposePagesToAssistiveTechnology()
 {
     if (!assistiveTechnologyActive())
         return;
+    pagesExposed = true;
     // Chromium builds the accessibility tree of a page only when asked to.
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
             qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");

@@ -9,3 +9,5 @@ bool assistiveTechnologyActive();
 // browser views expose the text of their pages to it. Otherwise nothing changes, so that
 // learners who do not need it pay nothing for it.
 void exposePagesToAssistiveTechnology();
+// Whether exposePagesToAssistiveTechnology() found an assistive technology.
+bool pagesExposedToAssistiveTechnology();

@@ -27,6 +27,10 @@ public:
     // What is shown, as HTML, in place of a local page that is missing, given its path (the
     // navigation going ahead in the main frame). When empty, a page that names the file.
     std::function<QString(const QString &path)> MissingPage;
+    // A script run in every page the view shows from now on, made each time a page is asked
+    // for; only while the pages are exposed to assistive technologies
+    // (exposePagesToAssistiveTechnology()). None when empty.
+    std::function<QString()> ReadingScript;
 
 signals:
     // Whether going back in the history is possible (the navigate-back command state).

@@ -1,5 +1,6 @@
 #include "platform/RealHtmlView.h"
 
+#include "platform/Accessibility.h"
 #include "platform/ErrorReport.h"
 #include "platform/MissingPage.h"
 
@@ -18,6 +19,8 @@
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 namespace {
@@ -221,7 +224,28 @@ RealHtmlView::~RealHtmlView()
 
 void RealHtmlView::navigate(const QString &path)
 {
-    view()->setUrl(QUrl::fromLocalFile(path));
+    QWebEngineView *engine = view();
+    installReadingScript(engine);
+    engine->setUrl(QUrl::fromLocalFile(path));
+}
+
+void RealHtmlView::installReadingScript(QWebEngineView *view)
+{
+    if (!pagesExposedToAssistiveTechnology())
+        return;
+    static const QString name = QStringLiteral("sentiero-reading");
+    QWebEngineScriptCollection &scripts = view->page()->scripts();
+    for (const QWebEngineScript &installed : scripts.find(name))
+        scripts.remove(installed);
+    if (!ReadingScript)
+        return;
+    QWebEngineScript script;
+    script.setName(name);
+    script.setSourceCode(ReadingScript());
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    scripts.insert(script);
 }
 
 void RealHtmlView::goBack()

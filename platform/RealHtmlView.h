@@ -37,6 +37,8 @@ public:
 private:
     QWebEngineView *view();
     void attach(QWebEngineView *view);
+    // The view's ReadingScript into the engine's page, in place of any other view's.
+    void installReadingScript(QWebEngineView *view);
     void release();
     void find(bool backward);
     void hideFindBar();

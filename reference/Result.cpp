@@ -2,6 +2,7 @@
 
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
+#include "exercises/ReadingAids.h"
 #include "platform/Cp1252.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
@@ -50,6 +51,7 @@ TFresult::TFresult(QWidget *parent) : QDialog(parent)
     html1 = platform().createHtmlView(this, ViewEngine::Shared);
     html1->setObjectName(QStringLiteral("html1"));
     html1->setAccessibleName(QStringLiteral("Risultati del test"));
+    html1->ReadingScript = pageReadingScript;
     html1->setGeometry(0, 0, 491, 203);
 
     Panel1 = new QFrame(this);

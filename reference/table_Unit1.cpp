@@ -1,6 +1,7 @@
 #include "reference/table_Unit1.h"
 
 #include "data/ProgramState.h"
+#include "exercises/ReadingAids.h"
 #include "platform/MissingPage.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
@@ -30,6 +31,7 @@ Ttblbraille::Ttblbraille(QWidget *parent) : QDialog(parent, Qt::Tool)
     html1 = platform().createHtmlView(this, ViewEngine::Own);
     html1->setObjectName(QStringLiteral("html1"));
     html1->setAccessibleName(QStringLiteral("Codice Braille a sei punti"));
+    html1->ReadingScript = pageReadingScript;
     html1->BeforeNavigate = [this](const QString &url, bool &cancel) {
         html1BeforeNavigate2(url, cancel);
     };

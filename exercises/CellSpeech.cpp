@@ -1,0 +1,218 @@
+#include "exercises/CellSpeech.h"
+
+#include "data/ProgramState.h"
+#include "platform/Cp1252.h"
+
+#include <QFile>
+
+static const QString CellSeparator = QStringLiteral(", ");
+
+QString spokenCell(Cell cell)
+{
+    if (cell == 0)
+        return QStringLiteral("spazio");
+    QString dots;
+    int count = 0;
+    for (int dot = 0; dot < 6; ++dot) {
+        if (cell & (1 << dot)) {
+            dots += QLatin1Char(' ') + QChar(u'1' + dot);
+            ++count;
+        }
+    }
+    return (count == 1 ? QStringLiteral("punto") : QStringLiteral("punti")) + dots;
+}
+
+QString spokenCells(const QList<Cell> &cells)
+{
+    QStringList spoken;
+    for (Cell cell : cells)
+        spoken << spokenCell(cell);
+    return spoken.join(CellSeparator);
+}
+
+// What a character of a braille text is heard as, without the separator.
+static QString spokenCharacter(char character, const CellTable &table)
+{
+    if (character == '\n')
+        return QStringLiteral("a capo");
+    const QList<Cell> &cells = table.cellsOf(character);
+    return cells.isEmpty() ? QStringLiteral("segno senza cella") : spokenCells(cells);
+}
+
+QString spokenBraille(const QByteArray &text, const CellTable &table, QList<qsizetype> *starts)
+{
+    QString spoken;
+    if (starts)
+        starts->clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (starts)
+            starts->append(spoken.size());
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue; // CR LF is one line break, heard once
+        if (!spoken.isEmpty())
+            spoken += CellSeparator;
+        spoken += spokenCharacter(text[i], table);
+    }
+    if (starts)
+        starts->append(spoken.size());
+    return spoken;
+}
+
+QString ordinalFeminine(int number)
+{
+    static const char *const names[] = {
+        "prima",       "seconda",        "terza",         "quarta",          "quinta",
+        "sesta",       "settima",        "ottava",        "nona",            "decima",
+        "undicesima",  "dodicesima",     "tredicesima",   "quattordicesima", "quindicesima",
+        "sedicesima",  "diciassettesima", "diciottesima", "diciannovesima",  "ventesima"};
+    if (number >= 1 && number <= 20)
+        return QString::fromLatin1(names[number - 1]);
+    return QStringLiteral("numero %1").arg(number);
+}
+
+namespace {
+
+// A text read as the learner meets it: one unit a cell, a line break as Break, a character
+// without cells as NoCell. `owners` gets the character that holds each unit.
+constexpr int Break = -1;
+constexpr int NoCell = -2;
+
+QList<int> readUnits(const QByteArray &text, const CellTable &table, QList<int> *owners)
+{
+    QList<int> units;
+    for (int i = 0; i < text.size(); ++i) {
+        const QList<Cell> &cells = table.cellsOf(text[i]);
+        if (text[i] == '\n')
+            units.append(Break);
+        else if (cells.isEmpty())
+            units.append(NoCell);
+        for (Cell cell : cells)
+            units.append(cell);
+        owners->resize(units.size(), i);
+    }
+    return units;
+}
+
+} // namespace
+
+QString cellHelp(const QByteArray &answer, const QByteArray &model, int position,
+                 const CellTable &table, bool byCells)
+{
+    QList<int> answerOwners, modelOwners;
+    const QList<int> written = readUnits(answer, table, &answerOwners);
+    const QList<int> wanted = readUnits(model, table, &modelOwners);
+    if (position < 0 || (byCells ? written == wanted : answer == model))
+        return {};
+
+    // The unit where the difference is, and what the model has there.
+    qsizetype unit = 0;
+    QList<int> should;
+    if (byCells) {
+        while (unit < written.size() && unit < wanted.size() && written[unit] == wanted[unit])
+            ++unit;
+        if (unit < wanted.size())
+            should = {wanted[unit]};
+    } else {
+        // The characters before `position` are the same in both texts, and so their units.
+        unit = std::lower_bound(answerOwners.begin(), answerOwners.end(), position)
+               - answerOwners.begin();
+        for (qsizetype i = unit; i < wanted.size() && modelOwners[i] == modelOwners[unit]; ++i)
+            should.append(wanted[i]);
+    }
+
+    int line = 1;
+    int cell = 1;
+    for (qsizetype i = 0; i < unit && i < written.size(); ++i) {
+        if (written[i] == Break) {
+            ++line;
+            cell = 1;
+        } else {
+            ++cell;
+        }
+    }
+    QString where = ordinalFeminine(cell) + QStringLiteral(" cella");
+    if (answer.contains('\n') || model.contains('\n'))
+        where = QStringLiteral("riga %1, ").arg(line) + where;
+
+    if (should.isEmpty())
+        return where + QStringLiteral(": è di troppo");
+    QString what;
+    if (should.first() == Break) {
+        what = QStringLiteral("dovrebbe andare a capo");
+    } else if (should.first() == NoCell) {
+        what = QStringLiteral("dovrebbe essere un segno senza cella");
+    } else {
+        QList<Cell> cells;
+        for (int unitCell : should)
+            cells.append(Cell(unitCell));
+        what = QStringLiteral("dovrebbe essere ") + spokenCells(cells);
+    }
+    const bool missing = unit >= written.size();
+    return where + (missing ? QStringLiteral(": manca, ") : QStringLiteral(": ")) + what;
+}
+
+MusicSigns MusicSigns::fromCourseText(const QByteArray &text)
+{
+    MusicSigns signs;
+    for (const QByteArray &raw : text.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        bool ok = false;
+        const uint byte = fields[0].toUInt(&ok, 16);
+        if (!ok || byte > 0xFF || fields.size() < 3) {
+            qWarning("Music sign table: line not read: %s", line.constData());
+            continue;
+        }
+        const QByteArray name = fields.mid(2).join(' ');
+        if (!signs.m_signs[byte])
+            ++signs.m_listed;
+        signs.m_signs[byte] = name == "-" ? QString() : QString::fromUtf8(name);
+    }
+    return signs;
+}
+
+QString MusicSigns::nameOf(char byte) const
+{
+    const std::optional<QString> &name = m_signs[quint8(byte)];
+    return name ? *name : QString();
+}
+
+const MusicSigns &courseMusicSigns()
+{
+    static MusicSigns signs;
+    static QString readFrom;
+    const QString path = contentFile(QStringLiteral("\\font\\segni_musicali.txt"));
+    if (readFrom.isNull() || path != readFrom) {
+        readFrom = path;
+        QFile file(path);
+        signs = file.open(QIODevice::ReadOnly) ? MusicSigns::fromCourseText(file.readAll())
+                                               : MusicSigns();
+    }
+    return signs;
+}
+
+QString spokenMusic(const QByteArray &text, const MusicSigns &signs)
+{
+    QString spoken;
+    QByteArray print;
+    const auto flushPrint = [&] {
+        const QString words = fromCp1252(print).simplified();
+        if (!words.isEmpty())
+            spoken += (spoken.isEmpty() ? QString() : QStringLiteral(" ")) + words;
+        print.clear();
+    };
+    for (char byte : text) {
+        if (!signs.isSign(byte)) {
+            print.append(byte);
+            continue;
+        }
+        flushPrint();
+        const QString name = signs.nameOf(byte);
+        if (!name.isEmpty())
+            spoken += (spoken.isEmpty() ? QString() : QStringLiteral(", ")) + name;
+    }
+    flushPrint();
+    return spoken;
+}

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# A learner with a screen reader hears braille as cells and music as the names of its signs:
+# a type-1 question, the braille answer box of type 0 as it is written, and a type-200
+# music question; the print behind the cells reaches the accessibility bus nowhere.
+# Arguments: the program, the source tree.
+set -euo pipefail
+source "$2/tests/e2e/lib.sh" "$@"
+
+cat > "$work/ESER_1.txt" <<'TABLE'
+[record]
+Lezione = 0
+Cat_eser = 2
+T_eser = 1
+eser_nr = 1
+Doma_rnd = false
+Tit_doma = Scrivi in nero la parola in braille:
+Doma_rch = ciao è
+Risp_rch = ciao è
+
+[record]
+Lezione = 0
+Cat_eser = 2
+T_eser = 0
+eser_nr = 2
+Doma_rnd = false
+Tit_doma = Scrivi in braille:
+Doma_rch = lupo
+Risp_rch = lupo
+TABLE
+cat > "$work/ESER_3.txt" <<'TABLE'
+[record]
+Lezione = 0
+Cat_eser = 2
+T_eser = 200
+eser_nr = 1
+Doma_rnd = false
+Tit_doma = Scrivi in braille le note:
+Doma_rch = C do4 M re4 þô mi4 R
+Risp_rch = ~de
+TABLE
+make_course "$source_dir/tests/e2e/types/html" "$work/ESER_1.txt" "$work/ESER_3.txt"
+cp "$source_dir/course/braille6.txt" "$course/"
+
+eval "$(dbus-launch --sh-syntax)"
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+helpers="$! $DBUS_SESSION_BUS_PID"
+trap '{ [ "${pid:-0}" -gt 0 ] && kill "$pid"; } 2>/dev/null || true; kill $helpers ${wm:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 1 40); do
+  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
+    variant:boolean:true > /dev/null 2>&1 && break
+  sleep 0.25
+done
+openbox > /dev/null 2>&1 &
+wm=$!
+sleep 1
+readable() { /usr/bin/python3 "$source_dir/tests/e2e/atspi_find.py" "$1" 20 || fail "'$1' not readable"; }
+# Nothing the program exposes holds the print word.
+unheard() {
+  local said
+  said=$(/usr/bin/python3 "$source_dir/tests/e2e/atspi_dump.py")
+  if grep -qi -- "$1" <<< "$said"; then
+    fail "'$1' exposed: $(grep -i -- "$1" <<< "$said" | head -n 3)"
+  fi
+}
+title="Esercizi sui nuovi simboli della lezione"
+
+start_at_first_page
+focus "$main"
+keys Tab Return
+focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
+keys Return
+window=$(wait_for_window "$title")
+focus "$window"
+# Type 1: the question "ciao è" in braille.
+readable "punti 1 4, punti 2 4, punto 1, punti 1 3 5, spazio, punti 2 3 4 6"
+readable "Scrivi in nero la parola in braille:"
+unheard "ciao"
+xdotool type --delay 60 "ciao è"
+keys alt+c
+wait_for_exercise_page "Scrivi in braille:"
+# Type 0: the braille box as it is written; "Aiuto" says the cell that is wrong.
+sleep 1
+xdotool type --delay 60 "lupa"
+readable "punti 1 2 3, punti 1 3 6, punti 1 2 3 4, punto 1"
+unheard "lupa"
+for _ in 1 2 3 4; do keys alt+c; done
+keys alt+a
+readable "quarta cella: dovrebbe essere punti 1 3 5"
+keys ctrl+a BackSpace
+xdotool type --delay 60 "lupo"
+keys alt+c
+window_gone "$title"
+close_end_message "$main"
+
+# Music: the signs by their names, the names of the notes as they are.
+focus "$main"
+keys Tab Tab Tab Return
+focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
+keys Return
+window=$(wait_for_window "$title")
+focus "$window"
+readable "croma do4, minima re4, semiminima puntata mi4, pausa di semiminima"
+keys alt+e
+window_gone "$title"
+leave_program "$main" 4
