@@ -52,5 +52,15 @@ NavigationCommand classifyNavigation(const QString &url, const QString &contentD
         command.kind = NavigationCommand::Find;
     else if (own.contains(QLatin1String("eser.htm")))
         command = readLessonLink(own);
+    // The learner's record comes after every word above, so that none of them changes.
+    else if (own.contains(QLatin1String("progressi.htm")))
+        command.kind = NavigationCommand::Progress;
+    else if (own.contains(QLatin1String("progressi.csv")))
+        command.kind = NavigationCommand::Export;
+    else if (const int p = own.indexOf(QLatin1String("ripasso.htm")); p >= 0) {
+        command.kind = NavigationCommand::Review;
+        const QChar digit = p > 0 ? own.at(p - 1) : QChar();
+        command.course = digit >= QLatin1Char('1') && digit <= QLatin1Char('3') ? digit.unicode() - '0' : 0;
+    }
     return command;
 }

@@ -13,10 +13,14 @@ struct NavigationCommand
         Exit,     // "esci"
         Find,     // "trova"
         Lesson,   // an exercise link "NNNeser.htm"
+        Progress, // the learner's progress page "progressi.htm"
+        Review,   // a review "Nripasso.htm" of course N
+        Export,   // the learner's record exported, "progressi.csv"
     };
     Kind kind = None;
     // For Lesson: the course (hundreds digit) and the lesson (last two digits less one);
-    // course is 0 when the three characters before "eser.htm" are not digits.
+    // course is 0 when the three characters before "eser.htm" are not digits. For Review:
+    // the course, 0 when the character before "ripasso.htm" is not 1, 2 or 3.
     int course = 0;
     int lesson = 0;
 

@@ -3,6 +3,7 @@
 #include "data/ProgramState.h"
 #include "app/Commands.h"
 #include "app/DamagedContent.h"
+#include "app/Progress.h"
 #include "app/Runner.h"
 #include "app/Splash.h"
 #include "data/dm_Unit1.h"
@@ -13,6 +14,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
@@ -154,8 +158,11 @@ void TMainForm::enableTimer()
 
 void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
 {
-    const NavigationCommand command =
-        classifyNavigation(url, QUrl::fromLocalFile(state().ContentDir).toString());
+    // The progress page lies in the learner's data folder: its links are read below it.
+    const QString pagesUrl = QUrl::fromLocalFile(progressFolder()).toString();
+    const NavigationCommand command = classifyNavigation(
+        url, url.startsWith(pagesUrl) ? pagesUrl
+                                      : QUrl::fromLocalFile(state().ContentDir).toString());
     switch (command.kind) {
     case NavigationCommand::None:
         return;
@@ -187,7 +194,65 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
             enableTimer();
         }
         return;
+    case NavigationCommand::Progress:
+    case NavigationCommand::Export:
+        cancel = true;
+        state().PendingAction = command.kind == NavigationCommand::Progress
+                                    ? PendingCommand::Progress
+                                    : PendingCommand::Export;
+        enableTimer();
+        return;
+    case NavigationCommand::Review:
+        cancel = true;
+        if (command.course != 0) {
+            state().PendingAction = PendingCommand::Review + command.course;
+            enableTimer();
+        }
+        return;
     }
+}
+
+QString TMainForm::progressFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+void TMainForm::ShowProgress()
+{
+    LearnerRecord *record = platform().record.get();
+    const QByteArray page = record ? progressPage(record->exercises(), record->runs())
+                                   : progressPage({}, {});
+    QDir().mkpath(progressFolder());
+    QString path = QDir(progressFolder()).filePath(QStringLiteral("registro.htm"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(page) != page.size()) {
+        platform().messages->showMessage(
+            QStringLiteral("Non è stato possibile scrivere la pagina dei progressi \"%1\": %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    file.close();
+    WB->navigate(path);
+}
+
+void TMainForm::ExportRecord()
+{
+    LearnerRecord *record = platform().record.get();
+    const QByteArray csv = record ? recordCsv(record->exercises(), record->runs())
+                                  : recordCsv({}, {});
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(folder);
+    const QString path =
+        QDir(folder).filePath(QStringLiteral("Sentiero dei Punti - progressi.csv"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size()) {
+        platform().messages->showMessage(
+            QStringLiteral("Non è stato possibile esportare il registro in \"%1\": %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    platform().messages->showMessage(QStringLiteral("Il registro è stato esportato in \"%1\".")
+                                         .arg(QDir::toNativeSeparators(path)));
 }
 
 void TMainForm::Timer1Timer()
@@ -198,6 +263,12 @@ void TMainForm::Timer1Timer()
     ProgramState &program = state();
     if (PendingCommand::isCourse(program.PendingAction))
         runGuarded([&program] { RunExercises(program.PendingAction, program.PendingLesson); });
+    if (PendingCommand::isReview(program.PendingAction))
+        runGuarded([&program] { RunReview(program.PendingAction - PendingCommand::Review); });
+    if (program.PendingAction == PendingCommand::Progress)
+        runGuarded([this] { ShowProgress(); });
+    if (program.PendingAction == PendingCommand::Export)
+        runGuarded([this] { ExportRecord(); });
     if (program.PendingAction == PendingCommand::FindBox) {
         ShowFindBox();
         return;

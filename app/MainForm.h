@@ -33,6 +33,12 @@ public:
     // The command interpreter, run before every navigation of WB.
     void WBBeforeNavigate2(const QString &url, bool &cancel);
     void Timer1Timer();
+    // The learner's progress page, made afresh from the record and shown in WB.
+    void ShowProgress();
+    // The whole record as a CSV file in the learner's documents folder.
+    void ExportRecord();
+    // Where the progress page is written: the learner's data folder.
+    static QString progressFolder();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -31,36 +31,41 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
     exposePagesToAssistiveTechnology();
     step("application");
 
-    TMainForm mainForm;
-    mainForm.CheckFirstPage();
-    step("main window");
-    if (watch.mainWindow)
-        watch.mainWindow(mainForm);
-    Tdm dataHolder;
-    dm = &dataHolder;
-
-    auto *splash = new TSplashForm;
-    splash->LoadClip(QStringLiteral("prova"));
-    step("splash");
-
-    WindowRegistry windows;
-    if (watch.windowsCreated)
-        watch.windowsCreated();
-    step("windows");
-
-    splash->show();
-    splash->repaint();
-    QCoreApplication::processEvents();
-    splash->PlayClip();
-    WaitForClip(splash);
-    step("clip played");
-
     int status = 1;
-    if (!mainForm.Terminated) {
-        if (watch.beforeEventLoop)
-            watch.beforeEventLoop();
-        showMaximizedOnScreen(&mainForm);
-        status = application.exec();
+    {
+        TMainForm mainForm;
+        mainForm.CheckFirstPage();
+        step("main window");
+        if (watch.mainWindow)
+            watch.mainWindow(mainForm);
+        Tdm dataHolder;
+        dm = &dataHolder;
+
+        auto *splash = new TSplashForm;
+        splash->LoadClip(QStringLiteral("prova"));
+        step("splash");
+
+        WindowRegistry windows;
+        if (watch.windowsCreated)
+            watch.windowsCreated();
+        step("windows");
+
+        splash->show();
+        splash->repaint();
+        QCoreApplication::processEvents();
+        splash->PlayClip();
+        WaitForClip(splash);
+        step("clip played");
+
+        if (!mainForm.Terminated) {
+            if (watch.beforeEventLoop)
+                watch.beforeEventLoop();
+            showMaximizedOnScreen(&mainForm);
+            status = application.exec();
+        }
     }
+    // The services go before the application: the record's database and the display's
+    // connection are closed while Qt still runs.
+    installPlatform({});
     return status;
 }

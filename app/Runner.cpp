@@ -1,6 +1,7 @@
 #include "app/Runner.h"
 
 #include "app/DamagedContent.h"
+#include "app/Progress.h"
 #include "app/Seleser_Unit1.h"
 #include "app/Windows.h"
 #include "data/ProgramState.h"
@@ -13,6 +14,8 @@
 
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 // eser_nr of the current record for a message; null when it cannot be read either.
@@ -22,6 +25,23 @@ QVariant exerciseNumber(const Table &table)
         return table.fieldByName(QStringLiteral("eser_nr"));
     } catch (const TableError &) {
         return {};
+    }
+}
+
+// Keeps how an exercise ended in the learner's record. A record that cannot be read leaves
+// nothing to review.
+void record(int course, const Table &table, const ExerciseOutcome &outcome)
+{
+    if (!platform().record)
+        return;
+    try {
+        platform().record->addExercise(exerciseEntry(course, table, outcome));
+    } catch (const TableError &) {
+        ExerciseEntry entry;
+        entry.at = QDateTime::currentDateTime();
+        entry.course = course;
+        entry.outcome = outcome;
+        platform().record->addExercise(entry);
     }
 }
 
@@ -106,6 +126,7 @@ void RunExercises(int course, int lesson)
             if (outcome.right())
                 ++program.CorrectCount;
             previous = previousWord(outcome);
+            record(course, table, outcome);
         }
         if (window && lastResult == ResultUnreadable)
             platform().messages->showMessage(
@@ -116,9 +137,84 @@ void RunExercises(int course, int lesson)
         table.next();
     } while (!table.eof());
 
+    RunEntry run;
+    run.at = QDateTime::currentDateTime();
+    run.course = course;
+    run.lesson = lesson;
+    run.category = category;
+    run.right = program.CorrectCount;
+    run.total = total;
+    if (category == Category::Test) {
+        // As the results window grades it.
+        run.right = std::min(program.CorrectCount, 10);
+        run.grade = QString::fromLatin1(gradeFor(run.right).word);
+    }
+    if (platform().record)
+        platform().record->addRun(run);
+
     if (category != Category::Test)
         platform().messages->showMessage(
             QStringLiteral("FINITO - Passa alla categoria esercizi successiva"));
     else
         execFrom(Fresult);
+}
+
+void RunReview(int course)
+{
+    const QList<ExerciseEntry> review =
+        platform().record ? reviewList(platform().record->exercises(), course) : QList<ExerciseEntry>();
+    if (review.isEmpty()) {
+        platform().messages->showMessage(
+            QStringLiteral("Non ci sono esercizi da ripassare per il corso di %1.")
+                .arg(courseName(course).toLower()));
+        return;
+    }
+    Table &table = dm->Table1;
+    table.close();
+    table.setTableName(contentFile(CourseTableFile(course)));
+    table.setFilter(QString());
+    table.setFiltered(false);
+    table.open();
+    const WindowRegistry *registry = WindowRegistry::instance();
+    const QList<TExerciseWindow *> windows =
+        registry ? registry->courseWindows(course) : QList<TExerciseWindow *>();
+    for (TExerciseWindow *window : windows) {
+        window->TableWindow = tblbraille;
+        window->TestMode = false;
+    }
+    table.checkBlobFile();
+
+    ProgramState &program = state();
+    int shown = 0, right = 0;
+    QString previous;
+    // Lesson by lesson, each exercise where the table holds it now.
+    for (int index = 0; index < review.size(); ++index) {
+        const ExerciseEntry &entry = review[index];
+        if (index == 0 || review[index - 1].lesson != entry.lesson) {
+            table.setFiltered(false);
+            table.setFilter(QStringLiteral("Lezione='%1'").arg(entry.lesson));
+            table.setFiltered(true);
+        } else {
+            table.first();
+        }
+        while (!table.eof() && !sameExercise(entry, course, table))
+            table.next();
+        TExerciseWindow *window =
+            table.eof() || !registry ? nullptr : registry->exerciseWindow(course, entry.type);
+        if (!window)
+            continue; // edited or removed since: nothing left to review
+        program.WrongAttempts = 0;
+        program.CurrentExerciseType = entry.type;
+        window->setWindowTitle(SeleserDlg->RadioButton(std::clamp(entry.category, 1, 4))->text());
+        window->SetRunPosition(++shown, review.size(), previous);
+        const int result = execFrom(window);
+        const ExerciseOutcome outcome = window->Outcome();
+        right += outcome.right() ? 1 : 0;
+        previous = previousWord(outcome);
+        record(course, table, outcome);
+        if (result == ResultLeave)
+            return;
+    }
+    platform().messages->showMessage(
+        QStringLiteral("Ripasso finito: %1 esercizi giusti su %2.").arg(right).arg(shown));
 }

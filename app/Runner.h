@@ -8,3 +8,8 @@ QString CourseTableFile(int course);
 // Runs the exercises of a lesson of a course: asks for the category and shows one exercise
 // window per record. Returns when the run is over.
 void RunExercises(int course, int lesson);
+
+// Runs the exercises of a course that wait for review (see reviewList), each in its window
+// as in a run of its category, in practice mode; ends with how many were right, or says
+// that there is nothing to review.
+void RunReview(int course);

@@ -22,7 +22,11 @@ constexpr qint32 Mathematics = 2;
 constexpr qint32 Music = 3;
 constexpr qint32 FindBox = 4;
 constexpr qint32 Quit = 5;
+constexpr qint32 Progress = 6; // the progress page
+constexpr qint32 Export = 7;   // the learner's record as CSV
+constexpr qint32 Review = 10;  // plus the course: a review of the course's exercises
 constexpr bool isCourse(qint32 action) { return action >= Alphabet && action <= Music; }
+constexpr bool isReview(qint32 action) { return isCourse(action - Review); }
 } // namespace PendingCommand
 
 // Help opens, and a test exercise ends, once the wrong checks of an exercise exceed this.

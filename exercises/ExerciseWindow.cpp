@@ -3,6 +3,7 @@
 #include "data/CourseFields.h"
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
+#include "exercises/DisplayLink.h"
 #include "exercises/ExerciseRules.h"
 #include "exercises/ReadingAids.h"
 #include "platform/Modal.h"
@@ -130,6 +131,7 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     DBEdit1 = {{source, QString::fromLatin1(Field::Tfont)}};
 
     maximizeOnScreen(this);
+    new DisplayLink(this);
     FormCreate();
 }
 

@@ -28,13 +28,15 @@ public:
     static bool isOn();
     static void setOn(bool on);
 
+    // Does what a chord did: also for the chords of a braille display's keyboard.
+    void apply(const SixKeyAction &action);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool keyEvent(const QKeyEvent *event);
     void toggle();
-    void apply(const SixKeyAction &action);
     // The box as the mode wants it: tint and accessible description.
     void showMode();
     // The mode added to the window's status line, when the window is shown with it on.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/BrailleDisplay.h"
 #include "platform/HtmlView.h"
+#include "platform/LearnerRecord.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Services.h"
 #include "platform/Sounds.h"
@@ -27,6 +29,9 @@ struct Platform
     std::unique_ptr<KeyboardState> keyboard;
     std::unique_ptr<MessageBoxes> messages;
     std::unique_ptr<RandomGenerator> random;
+    // None in tests that do not need one.
+    std::unique_ptr<BrailleDisplay> display;
+    std::unique_ptr<LearnerRecord> record;
     SoundService sounds;
 };
 

@@ -1,4 +1,6 @@
 #include "platform/Platform.h"
+
+#include "platform/RealBrailleDisplay.h"
 #include "platform/RealHtmlView.h"
 #include "platform/RealMediaPlayer.h"
 
@@ -7,6 +9,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <chrono>
@@ -151,5 +154,8 @@ Platform realPlatform()
     services.keyboard = std::make_unique<XkbKeyboardState>();
     services.messages = std::make_unique<DesktopMessageBoxes>();
     services.random = std::make_unique<ClockSeededRandom>();
+    services.display = std::make_unique<RealBrailleDisplay>();
+    services.record = openSqlLearnerRecord(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return services;
 }

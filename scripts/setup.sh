@@ -13,6 +13,7 @@ packages=(
   liblouis-bin liblouis-data
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
   liblouis-dev
+  libbrlapi-dev brltty
   libqt6sql6-sqlite
 )
 

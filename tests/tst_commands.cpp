@@ -42,6 +42,10 @@ void TestCommands::classify_data()
     QTest::newRow("trova") << Dir + "/html/trova.htm" << Dir << NavigationCommand::Find;
     QTest::newRow("esci before trova") << Dir + "/trova/esci.htm" << Dir << NavigationCommand::Exit;
     QTest::newRow("lesson") << Dir + "/html/112eser.htm" << Dir << NavigationCommand::Lesson;
+    QTest::newRow("progress page") << Dir + "/html/progressi.htm" << Dir << NavigationCommand::Progress;
+    QTest::newRow("export") << Dir + "/progressi.csv" << Dir << NavigationCommand::Export;
+    QTest::newRow("review") << Dir + "/html/2ripasso.htm" << Dir << NavigationCommand::Review;
+    QTest::newRow("older words first") << Dir + "/esci/progressi.htm" << Dir << NavigationCommand::Exit;
     QTest::newRow("Indietro capital is a page")
         << Dir + "/html/Indietro.htm" << Dir << NavigationCommand::None;
 
@@ -65,6 +69,9 @@ void TestCommands::classify()
     QFETCH(QString, contentDir);
     QFETCH(NavigationCommand::Kind, kind);
     QCOMPARE(classifyNavigation(url, contentDir).kind, kind);
+    // A review names its course by the digit before the word; any other character, none.
+    for (const auto &[link, course] : {std::pair{"/3ripasso.htm", 3}, {"/4ripasso.htm", 0}, {"/ripasso.htm", 0}})
+        QCOMPARE(classifyNavigation(Dir + link, Dir).course, course);
 }
 
 void TestCommands::lessonLink_data()

@@ -813,7 +813,9 @@ private slots:
                     problems << QStringLiteral("table6.html: %1 would open inside the exercises").arg(link);
                 if (link.startsWith(QStringLiteral("http:")) || link.startsWith(QStringLiteral("mailto:"))
                     || command == QStringLiteral("indietro.htm") || command == QStringLiteral("trova.htm")
-                    || command == QStringLiteral("esci.htm") || link.endsWith(QStringLiteral(".css")))
+                    || command == QStringLiteral("esci.htm") || command == QStringLiteral("progressi.htm")
+                    || QRegularExpression(QStringLiteral("^[123]ripasso\\.htm$")).match(command).hasMatch()
+                    || link.endsWith(QStringLiteral(".css")))
                     continue;
                 if (const auto m = lesson.match(link); m.hasMatch()) {
                     ++exerciseLinks;

@@ -77,6 +77,9 @@ private slots:
     void leavingEndsTheRunAtOnce();
     void typesOfAnotherCourseAreSkipped();
     void dialogAlwaysStartsWithCategoryTwo();
+    void recordKeepsEachOutcome_data();
+    void recordKeepsEachOutcome();
+    void reviewRunsWhatWasMissed();
 
 private:
     void useTable(const MemoryTable &table);
@@ -109,7 +112,33 @@ static ModalDriver::Step answer(const QString &text, const QString &caption = QS
             QCOMPARE(window->windowTitle(), caption);
         if (!status.isEmpty())
             QCOMPARE(window->Status->text(), status);
-        window->RichEdit3->setPlainText(text);
+        QTest::keyClicks(window->RichEdit3, text);
+        window->Button2->click();
+    };
+}
+
+// A learner's way through one exercise window whose answer is "giusto", by a word:
+// "right", "wrong" then right,
+// "help" (four wrong checks, "Risposta", then the check), "fail" (four wrong checks in a
+// test), "skip", "leave".
+static ModalDriver::Step act(const QString &how)
+{
+    return [how](QWidget *modal) {
+        auto *window = qobject_cast<TFhtmlex00 *>(modal);
+        QVERIFY(window);
+        if (how == "skip" || how == "leave")
+            return (how == "skip" ? window->Button13 : window->Button1)->click();
+        const int wrong = how == "wrong" ? 1 : how == "right" ? 0 : 4;
+        QTest::keyClicks(window->RichEdit3, "x");
+        for (int i = 0; i < wrong; ++i)
+            window->Button2->click();
+        if (how == "fail")
+            return;
+        QTest::keyClick(window->RichEdit3, Qt::Key_Backspace);
+        if (how == "help")
+            window->Button12->click();
+        else
+            QTest::keyClicks(window->RichEdit3, "giusto");
         window->Button2->click();
     };
 }
@@ -279,7 +308,7 @@ void TestRunner::verificationTestEndsWithResults()
              QVERIFY(window);
              QVERIFY(window->TestMode);
              QVERIFY(!window->Button13->isEnabled());
-             window->RichEdit3->setPlainText("sbagliato");
+             QTest::keyClicks(window->RichEdit3, "sbagliato");
              for (int i = 0; i < 3; ++i)
                  window->Button2->click();
              QCOMPARE(window->Status->text(), "Risposta sbagliata: 3 tentativi errati.");
@@ -329,6 +358,74 @@ void TestRunner::dialogAlwaysStartsWithCategoryTwo()
     QCOMPARE(SeleserDlg->ChosenCategory, 2); // OK without touching the choice
     QCOMPARE(dm->Table1.filter(), "Lezione='0' and Cat_eser='2'");
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "SeleserDlg", "Fhtmlex00"}));
+}
+
+void TestRunner::recordKeepsEachOutcome_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QStringList>("ways");
+    QTest::addColumn<QStringList>("outcomes");
+    QTest::addColumn<QString>("grade"); // of the run that ended; "-" when it did not end
+    QTest::newRow("practice") << 2 << QStringList{"right", "wrong", "help", "skip"}
+                              << QStringList{"right_first", "right_after_wrong",
+                                             "right_with_help", "skipped"}
+                              << "";
+    QTest::newRow("test") << 4 << QStringList{"right", "fail", "right", "right"}
+                          << QStringList{"right_first", "failed_test", "right_first",
+                                         "right_first"}
+                          << "INSUFFICIENTE";
+    QTest::newRow("left") << 3 << QStringList{"wrong", "leave", "right", "right"}
+                          << QStringList{"right_after_wrong", "left"} << "-";
+}
+
+void TestRunner::recordKeepsEachOutcome()
+{
+    QFETCH(int, category);
+    QFETCH(QStringList, ways);
+    QFETCH(QStringList, outcomes);
+    QFETCH(QString, grade);
+    MemoryTable table;
+    for (int i = 0; i < 4; ++i)
+        table.add(record(0, category, 0, "giusto"));
+    useTable(table);
+    QList<ModalDriver::Step> steps{choose(category)};
+    for (const QString &way : ways)
+        steps << act(way);
+    steps << press("Button1"); // the results window, when a test ends
+    ModalDriver driver(steps);
+    RunExercises(1, 0);
+    QStringList kept;
+    for (const ExerciseEntry &entry : m_platform->record->exerciseList) {
+        kept << entry.outcome.code();
+        QCOMPARE(entry.course, 1);
+        QCOMPARE(entry.category, category);
+    }
+    QCOMPARE(kept, outcomes);
+    QCOMPARE(m_platform->record->exerciseList.value(0).identity.size(), 16);
+    QCOMPARE(m_platform->record->runList.size(), grade == "-" ? 0 : 1);
+    if (grade != "-")
+        QCOMPARE(m_platform->record->runList[0].grade, grade);
+}
+
+void TestRunner::reviewRunsWhatWasMissed()
+{
+    useTable(MemoryTable()
+                 .add(record(1, 2, 0, "giusto"))
+                 .add(record(0, 2, 0, "giusto"))
+                 .add(record(0, 2, 0, "giusto ")));
+    {
+        ModalDriver run({choose(2), act("wrong"), choose(2), act("right"), act("skip")});
+        RunExercises(1, 1);
+        RunExercises(1, 0);
+    }
+    // Lesson 0 before lesson 1; the one right at the first check is not reviewed.
+    ModalDriver review({act("right"), act("right"), act("right")});
+    RunReview(1);
+    QCOMPARE(review.seen.size(), 2);
+    RunReview(1);
+    QCOMPARE(m_platform->messages->shown.mid(2),
+             QStringList({"Ripasso finito: 2 esercizi giusti su 2.",
+                          "Non ci sono esercizi da ripassare per il corso di alfabeto."}));
 }
 
 QTEST_MAIN(TestRunner)

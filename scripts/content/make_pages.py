@@ -129,14 +129,17 @@ def page(title, body, nav):
 """ % (html.escape(title), body.strip(), nav)
 
 
-def nav(*links, jump=""):
+def nav(*links, jump="", after=()):
     """The navigation bar: the page's own links, then the commands. `jump`
     is added to every address (the code table page, which the exercises also
-    show, passes "#jump" so that its window refuses them there)."""
+    show, passes "#jump" so that its window refuses them there). `after`
+    are links that follow the commands (the learner's progress and review), so
+    that the commands keep their places in the Tab order."""
     items = ['<a href="%s">%s</a>' % link for link in links]
     items += ['<a href="indietro.htm%s">Torna alla pagina precedente</a>' % jump,
               '<a href="trova.htm%s">Cerca una parola nella pagina</a>' % jump,
               '<a href="esci.htm%s">Esci dal programma</a>' % jump]
+    items += ['<a href="%s">%s</a>' % link for link in after]
     return ('<nav class="nav" aria-label="Navigazione">\n%s\n</nav>'
             % "\n".join(items))
 
@@ -226,7 +229,8 @@ celle delle lettere.</p>
 pagina ci sono i comandi per tornare indietro, cercare una parola nella
 pagina e uscire dal programma.</p>
 """
-    return page("Sentiero dei Punti", body, nav())
+    return page("Sentiero dei Punti", body,
+                nav(after=[("progressi.htm", "I tuoi progressi")]))
 
 
 # --------------------------------------------------------------- alphabet --
@@ -243,7 +247,9 @@ scrittura: le lettere, gli accenti, le maiuscole e la punteggiatura.</p>
 </ol>
 """
     return page("Alfabeto - Sentiero dei Punti", body,
-                nav(("fr1.htm", "Pagina iniziale del corso")))
+                nav(("fr1.htm", "Pagina iniziale del corso"),
+                    after=[("1ripasso.htm", "Ripassa gli esercizi dell'alfabeto da rifare"),
+                           ("progressi.htm", "I tuoi progressi")]))
 
 
 def alf1():
@@ -419,7 +425,9 @@ le quattro operazioni, come si usa nella scuola italiana.</p>
 </ol>
 """
     return page("Matematica - Sentiero dei Punti", body,
-                nav(("fr1.htm", "Pagina iniziale del corso")))
+                nav(("fr1.htm", "Pagina iniziale del corso"),
+                    after=[("2ripasso.htm", "Ripassa gli esercizi di matematica da rifare"),
+                           ("progressi.htm", "I tuoi progressi")]))
 
 
 def math_example(print_text, braille):
@@ -586,7 +594,9 @@ note, le loro durate e le pause.</p>
 </ol>
 """
     return page("Musica - Sentiero dei Punti", body,
-                nav(("fr1.htm", "Pagina iniziale del corso")))
+                nav(("fr1.htm", "Pagina iniziale del corso"),
+                    after=[("3ripasso.htm", "Ripassa gli esercizi di musica da rifare"),
+                           ("progressi.htm", "I tuoi progressi")]))
 
 
 def mus1():

@@ -95,11 +95,13 @@ FakePlatform::FakePlatform()
     keyboard = new FakeKeyboard;
     messages = new FakeMessageBoxes;
     random = new FakeRandom;
+    record = new MemoryRecord;
     services.fonts.reset(fonts);
     services.shell.reset(shell);
     services.keyboard.reset(keyboard);
     services.messages.reset(messages);
     services.random.reset(random);
+    services.record.reset(record);
     services.createHtmlView = [this](QWidget *parent, ViewEngine) {
         auto *view = new FakeHtmlView(parent);
         views << view;

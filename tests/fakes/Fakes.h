@@ -115,6 +115,19 @@ public:
     std::mt19937 engine{12345};
 };
 
+// The learner's record in memory.
+class MemoryRecord : public LearnerRecord
+{
+public:
+    void addExercise(const ExerciseEntry &entry) override { exerciseList << entry; }
+    void addRun(const RunEntry &entry) override { runList << entry; }
+    QList<ExerciseEntry> exercises() override { return exerciseList; }
+    QList<RunEntry> runs() override { return runList; }
+    bool isKept() override { return true; }
+    QList<ExerciseEntry> exerciseList;
+    QList<RunEntry> runList;
+};
+
 // Installs fakes for every platform service and gives the test access to them.
 struct FakePlatform
 {
@@ -126,6 +139,7 @@ struct FakePlatform
     FakeKeyboard *keyboard;
     FakeMessageBoxes *messages;
     FakeRandom *random;
+    MemoryRecord *record;
     QList<FakeHtmlView *> views;      // every view made, in order
     QList<FakeMediaPlayer *> players; // every player made, in order (they may be gone)
     QStringList playerJournal;        // what every player was asked, in order

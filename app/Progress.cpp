@@ -1,0 +1,234 @@
+#include "app/Progress.h"
+
+#include "data/CourseFields.h"
+#include "platform/Table.h"
+#include "reference/Result.h"
+
+#include <QCryptographicHash>
+#include <QMap>
+#include <QSet>
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+// What tells one exercise from another: its place in the course and its content.
+auto exerciseKey(const ExerciseEntry &entry)
+{
+    return std::make_tuple(entry.course, entry.lesson, entry.category, entry.type, entry.number,
+                           entry.identity);
+}
+
+int fieldOr(const Table &table, const char *field, int fallback)
+{
+    const QVariant value = table.fieldByName(QString::fromLatin1(field));
+    return value.isValid() ? value.toInt() : fallback;
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString day(const QDateTime &at)
+{
+    return at.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString gradeText(const RunEntry &run)
+{
+    return QStringLiteral("%1, %2/10 (%3)").arg(run.grade).arg(run.right).arg(day(run.at));
+}
+
+const char *const categoryNames[] = {"ripasso", "nuovi simboli", "consolidamento", "test"};
+
+QString csvField(QString text)
+{
+    if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"'))
+        || text.contains(QLatin1Char('\n')))
+        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\""))
+               + QLatin1Char('"');
+    return text;
+}
+
+} // namespace
+
+QString courseName(int course)
+{
+    switch (course) {
+    case 1:
+        return QStringLiteral("Alfabeto");
+    case 2:
+        return QStringLiteral("Matematica");
+    case 3:
+        return QStringLiteral("Musica");
+    }
+    return QString();
+}
+
+QString recordIdentity(const Table &table)
+{
+    QCryptographicHash digest(QCryptographicHash::Sha1);
+    for (int position = 0; position < int(std::size(CourseColumns)); ++position) {
+        if (table.fieldIndex(QString::fromLatin1(CourseColumns[position].name)) < 0)
+            continue;
+        const QByteArray bytes = table.blobAt(table.fieldIndex(
+            QString::fromLatin1(CourseColumns[position].name)));
+        digest.addData(QByteArray::number(bytes.size()) + ':');
+        digest.addData(bytes);
+    }
+    return QString::fromLatin1(digest.result().toHex().left(16));
+}
+
+ExerciseEntry exerciseEntry(int course, const Table &table, const ExerciseOutcome &outcome)
+{
+    ExerciseEntry entry;
+    entry.at = QDateTime::currentDateTime();
+    entry.course = course;
+    entry.lesson = fieldOr(table, Field::Lezione, 0);
+    entry.category = fieldOr(table, Field::Cat_eser, 0);
+    entry.number = fieldOr(table, Field::eser_nr, 0);
+    entry.type = fieldOr(table, Field::T_eser, -1);
+    entry.identity = recordIdentity(table);
+    entry.outcome = outcome;
+    return entry;
+}
+
+bool sameExercise(const ExerciseEntry &entry, int course, const Table &table)
+{
+    ExerciseEntry now = exerciseEntry(course, table, {});
+    return exerciseKey(now) == exerciseKey(entry);
+}
+
+QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int course)
+{
+    QList<ExerciseEntry> latest; // one per exercise, in the order first shown
+    for (const ExerciseEntry &entry : exercises) {
+        if (entry.course != course)
+            continue;
+        auto same = std::find_if(latest.begin(), latest.end(), [&](const ExerciseEntry &seen) {
+            return exerciseKey(seen) == exerciseKey(entry);
+        });
+        if (same == latest.end())
+            latest << entry;
+        else
+            *same = entry;
+    }
+    QList<ExerciseEntry> review;
+    for (const ExerciseEntry &entry : latest) {
+        if (entry.outcome.kind != ExerciseOutcome::RightFirst
+            && entry.outcome.kind != ExerciseOutcome::Unreadable)
+            review << entry;
+    }
+    std::stable_sort(review.begin(), review.end(),
+                     [](const ExerciseEntry &a, const ExerciseEntry &b) { return a.lesson < b.lesson; });
+    return review;
+}
+
+QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs)
+{
+    QString page = QStringLiteral(
+        "<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\">"
+        "<title>I tuoi progressi</title><style>"
+        "body { font-family: Verdana, Arial, sans-serif; font-size: 16px; margin: 2em; }"
+        "table { border-collapse: collapse; margin-bottom: 1em; }"
+        "th, td { border: 1px solid #666; padding: 0.3em 0.8em; text-align: left; }"
+        "caption { text-align: left; font-weight: bold; }"
+        "</style></head><body>\n<h1>I tuoi progressi</h1>\n"
+        "<p><a href=\"indietro.htm\">Torna indietro</a></p>\n");
+    for (int course = 1; course <= 3; ++course) {
+        page += QStringLiteral("<h2>%1</h2>\n").arg(courseName(course));
+        QSet<int> lessonSet;
+        for (const ExerciseEntry &entry : exercises)
+            if (entry.course == course)
+                lessonSet << entry.lesson;
+        for (const RunEntry &run : runs)
+            if (run.course == course)
+                lessonSet << run.lesson;
+        QList<int> lessons(lessonSet.begin(), lessonSet.end());
+        std::sort(lessons.begin(), lessons.end());
+        if (lessons.isEmpty()) {
+            page += QStringLiteral("<p>Nessun esercizio ancora svolto.</p>\n");
+            continue;
+        }
+        const QList<ExerciseEntry> review = reviewList(exercises, course);
+        page += QStringLiteral(
+                    "<table><caption>%1: lezioni</caption><thead><tr>"
+                    "<th scope=\"col\">Lezione</th><th scope=\"col\">Categorie svolte</th>"
+                    "<th scope=\"col\">Ultimo test</th><th scope=\"col\">Miglior test</th>"
+                    "<th scope=\"col\">Da ripassare</th></tr></thead><tbody>\n")
+                    .arg(courseName(course));
+        for (int lesson : lessons) {
+            QMap<int, QDateTime> done; // category -> when last ended
+            const RunEntry *last = nullptr;
+            const RunEntry *best = nullptr;
+            for (const RunEntry &run : runs) {
+                if (run.course != course || run.lesson != lesson)
+                    continue;
+                done[run.category] = run.at;
+                if (run.category == 4) {
+                    last = &run;
+                    if (!best || run.right >= best->right)
+                        best = &run;
+                }
+            }
+            QStringList categories;
+            for (auto it = done.cbegin(); it != done.cend(); ++it) {
+                const QString name = it.key() >= 1 && it.key() <= 4
+                                         ? QString::fromLatin1(categoryNames[it.key() - 1])
+                                         : QString::number(it.key());
+                categories << QStringLiteral("%1 (%2)").arg(name, day(it.value()));
+            }
+            const auto waiting = std::count_if(review.begin(), review.end(),
+                                               [lesson](const ExerciseEntry &entry) {
+                                                   return entry.lesson == lesson;
+                                               });
+            page += QStringLiteral("<tr><th scope=\"row\">Lezione %1</th><td>%2</td><td>%3</td>"
+                                   "<td>%4</td><td>%5</td></tr>\n")
+                        .arg(lesson + 1)
+                        .arg(categories.isEmpty() ? QStringLiteral("nessuna")
+                                                  : escaped(categories.join(QStringLiteral(", "))))
+                        .arg(last ? escaped(gradeText(*last)) : QStringLiteral("nessuno"))
+                        .arg(best ? escaped(gradeText(*best)) : QStringLiteral("nessuno"))
+                        .arg(waiting);
+        }
+        page += QStringLiteral("</tbody></table>\n");
+        if (!review.isEmpty())
+            page += QStringLiteral("<p><a href=\"%1ripasso.htm\">Ripassa gli esercizi da "
+                                   "ripassare di %2 (%3)</a></p>\n")
+                        .arg(course)
+                        .arg(courseName(course).toLower())
+                        .arg(review.size());
+    }
+    page += QStringLiteral(
+        "<h2>Per l'insegnante</h2>\n<p><a href=\"progressi.csv\">Esporta tutto il registro in "
+        "un file CSV</a> (nella cartella dei documenti).</p>\n"
+        "<p><a href=\"indietro.htm\">Torna indietro</a></p>\n</body></html>\n");
+    return page.toUtf8();
+}
+
+QByteArray recordCsv(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs)
+{
+    QStringList lines{QStringLiteral(
+        "voce;data;corso;lezione;categoria;eser_nr;t_eser;identita;esito;errori;giusti;"
+        "totale;voto")};
+    for (const ExerciseEntry &entry : exercises) {
+        lines << QStringList{QStringLiteral("esercizio"), entry.at.toString(Qt::ISODate),
+                             courseName(entry.course), QString::number(entry.lesson + 1),
+                             QString::number(entry.category), QString::number(entry.number),
+                             QString::number(entry.type), entry.identity, entry.outcome.code(),
+                             QString::number(entry.outcome.wrongChecks), QString(), QString(),
+                             QString()}
+                     .join(QLatin1Char(';'));
+    }
+    for (const RunEntry &run : runs) {
+        lines << QStringList{QStringLiteral("categoria finita"), run.at.toString(Qt::ISODate),
+                             courseName(run.course), QString::number(run.lesson + 1),
+                             QString::number(run.category), QString(), QString(), QString(),
+                             QString(), QString(), QString::number(run.right),
+                             QString::number(run.total), csvField(run.grade)}
+                     .join(QLatin1Char(';'));
+    }
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}

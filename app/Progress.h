@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/LearnerRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class Table;
+
+// A digest of every field of the table's current record, so that the record tells an
+// exercise edited since it was answered from the one that was there before.
+QString recordIdentity(const Table &table);
+
+// The exercise of the table's current record, ended as `outcome` says, now.
+ExerciseEntry exerciseEntry(int course, const Table &table, const ExerciseOutcome &outcome);
+
+// Whether a record of the table is the exercise of an entry, as it stands now.
+bool sameExercise(const ExerciseEntry &entry, int course, const Table &table);
+
+// The exercises of a course to review: those whose latest showing did not end right at the
+// first check (a record that could not be read is not reviewed), in lesson order and, within
+// a lesson, in the order they were first shown.
+QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int course);
+
+// The progress page, HTML in UTF-8: for each course and lesson, the categories done and
+// when, the last and the best test grade, the exercises that wait for review; links to the
+// reviews, to the export and back.
+QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs);
+
+// The whole record as CSV (UTF-8, ";" between fields, as Italian spreadsheets expect).
+QByteArray recordCsv(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs);
+
+// The course's name as the lesson pages give it: "Alfabeto", "Matematica", "Musica".
+QString courseName(int course);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Outcome.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+// One exercise shown in a run, as the learner's record keeps it.
+struct ExerciseEntry
+{
+    QDateTime at;
+    int course = 0;   // 1 alphabet, 2 mathematics, 3 music
+    int lesson = 0;   // Lezione of the record
+    int category = 0; // Cat_eser of the record
+    int number = 0;   // eser_nr
+    int type = 0;     // T_eser
+    // A digest of the record's fields: an exercise edited since is another exercise.
+    QString identity;
+    ExerciseOutcome outcome;
+};
+
+// A run that reached its end: how many of its exercises were right; for a verification test
+// also the grade that the results window gave.
+struct RunEntry
+{
+    QDateTime at;
+    int course = 0;
+    int lesson = 0;
+    int category = 0;
+    int right = 0; // for a test, as graded: at most 10
+    int total = 0;
+    QString grade; // the results window's word, for a test; empty otherwise
+};
+
+// The learner's record: every exercise shown and every run ended, kept across sessions for
+// the one learner of the desktop account. Writing never stops a run: a record that cannot
+// be kept says so once and then records nothing.
+class LearnerRecord
+{
+public:
+    virtual ~LearnerRecord() = default;
+    // Each entry is kept at once, in a transaction of its own.
+    virtual void addExercise(const ExerciseEntry &entry) = 0;
+    virtual void addRun(const RunEntry &entry) = 0;
+    // Everything kept, oldest first.
+    virtual QList<ExerciseEntry> exercises() = 0;
+    virtual QList<RunEntry> runs() = 0;
+    // Whether entries are being kept (false once the record could not be opened).
+    virtual bool isKept() = 0;
+};
+
+// The record in a SQLite database "progressi.sqlite" in `folder`, made when first needed. A
+// database that cannot be read is set aside under another name, with a message, and a new
+// one begun; a folder that cannot be written gives one message and nothing is recorded.
+std::unique_ptr<LearnerRecord> openSqlLearnerRecord(const QString &folder);
