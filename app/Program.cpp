@@ -6,9 +6,11 @@
 #include "data/dm_Unit1.h"
 #include "platform/Accessibility.h"
 #include "platform/ErrorReport.h"
+#include "platform/FocusStyle.h"
 #include "platform/Platform.h"
 #include "platform/RealHtmlView.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
@@ -27,6 +29,7 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
     QGuiApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("it.sentierodeipunti.sentiero")));
     application.setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(createFocusMarkingStyle());
     installPlatform(realPlatform());
     exposePagesToAssistiveTechnology();
     step("application");

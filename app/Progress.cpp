@@ -67,6 +67,19 @@ QString courseName(int course)
     return QString();
 }
 
+QString ofCourse(int course)
+{
+    switch (course) {
+    case 1:
+        return QStringLiteral("dell'alfabeto");
+    case 2:
+        return QStringLiteral("di matematica");
+    case 3:
+        return QStringLiteral("di musica");
+    }
+    return QString();
+}
+
 QString recordIdentity(const Table &table)
 {
     QCryptographicHash digest(QCryptographicHash::Sha1);
@@ -195,10 +208,10 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
         }
         page += QStringLiteral("</tbody></table>\n");
         if (!review.isEmpty())
-            page += QStringLiteral("<p><a href=\"%1ripasso.htm\">Ripassa gli esercizi da "
-                                   "ripassare di %2 (%3)</a></p>\n")
+            page += QStringLiteral("<p><a href=\"%1ripasso.htm\">Ripassa gli esercizi %2 da "
+                                   "rifare (%3)</a></p>\n")
                         .arg(course)
-                        .arg(courseName(course).toLower())
+                        .arg(ofCourse(course))
                         .arg(review.size());
     }
     page += QStringLiteral(

@@ -33,3 +33,5 @@ QByteArray recordCsv(const QList<ExerciseEntry> &exercises, const QList<RunEntry
 
 // The course's name as the lesson pages give it: "Alfabeto", "Matematica", "Musica".
 QString courseName(int course);
+// "dell'alfabeto", "di matematica", "di musica".
+QString ofCourse(int course);

@@ -165,8 +165,7 @@ void RunReview(int course)
         platform().record ? reviewList(platform().record->exercises(), course) : QList<ExerciseEntry>();
     if (review.isEmpty()) {
         platform().messages->showMessage(
-            QStringLiteral("Non ci sono esercizi da ripassare per il corso di %1.")
-                .arg(courseName(course).toLower()));
+            QStringLiteral("Non ci sono esercizi %1 da rifare.").arg(ofCourse(course)));
         return;
     }
     Table &table = dm->Table1;

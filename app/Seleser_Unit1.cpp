@@ -1,6 +1,7 @@
 #include "app/Seleser_Unit1.h"
 
 #include "data/CourseLook.h"
+#include "data/ProgramState.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
 
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+
+#include <algorithm>
 
 TSeleserDlg *SeleserDlg = nullptr;
 
@@ -56,9 +59,14 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
         button->setObjectName(QString::fromLatin1(stripes[i].name));
         button->setGeometry(0, stripes[i].top, 492, 41);
         button->setFont(font);
-        // White text and a white ring on the category's colour, readable on all four.
+        // White text and a white ring on the category's colour, readable on all four. The
+        // chosen stripe is framed in white, in yellow while it has the focus, and its ring
+        // is filled.
         button->setStyleSheet(
-            QStringLiteral("QRadioButton { background-color: %1; color: white; padding-left: 8px; }"
+            QStringLiteral("QRadioButton { background-color: %1; color: white; padding-left: 8px;"
+                           " border: 4px solid %1; }"
+                           "QRadioButton:checked { border: 4px solid white; }"
+                           "QRadioButton:checked:focus { border: 4px solid #ffd700; }"
                            "QRadioButton::indicator { width: 12px; height: 12px;"
                            " border: 2px solid white; border-radius: 8px; }"
                            "QRadioButton::indicator:checked { background-color: white; }")
@@ -73,6 +81,10 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
         previous = button;
         *buttons[i] = button;
     }
+    // Up and Down choose the category from the buttons too; the chosen stripe takes the
+    // focus, and Enter runs it.
+    OKBtn->installEventFilter(this);
+    CancelBtn->installEventFilter(this);
     // The stripes overlap by two pixels; the lower ones are drawn on top.
     RadioButton1->lower();
     OKBtn->raise();
@@ -121,6 +133,18 @@ void TSeleserDlg::RadioButtonClick(int category)
 
 bool TSeleserDlg::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((watched == OKBtn || watched == CancelBtn) && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const int step = key->key() == Qt::Key_Up ? -1 : 1;
+            QRadioButton *chosen = RadioButton(
+                std::clamp(ChosenCategory + step, int(Category::First), int(Category::Last)));
+            chosen->setChecked(true);
+            chosen->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
     auto *button = qobject_cast<QRadioButton *>(watched);
     if (!button)
         return QDialog::eventFilter(watched, event);

@@ -6,10 +6,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QTimer>
 
 namespace {
+
+const QString SkipHint = QStringLiteral("Premi Spazio per saltare il filmato");
+constexpr int HintHeight = 24;
 
 // The frame around the clip: raised outer bevel, 8 pixels of border, lowered inner bevel.
 class BevelPanel : public QFrame
@@ -51,12 +55,14 @@ TSplashForm::TSplashForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Fra
     setObjectName(QStringLiteral("SplashForm"));
     setWindowTitle(QStringLiteral("Sentiero dei Punti"));
     setAccessibleName(QStringLiteral("Sentiero dei Punti"));
-    setFixedSize(408, 280);
+    setAccessibleDescription(SkipHint);
+    // Under the clip, inside the frame, a line says how to skip it.
+    setFixedSize(408, 280 + HintHeight);
     setFocusPolicy(Qt::StrongFocus);
 
     Panel2 = new BevelPanel(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(0, 0, 408, 280);
+    Panel2->setGeometry(0, 0, 408, 280 + HintHeight);
     Panel2->setAutoFillBackground(true);
     QPalette colours = Panel2->palette();
     colours.setColor(QPalette::Window, QColor(4, 72, 149));
@@ -66,6 +72,12 @@ TSplashForm::TSplashForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Fra
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(12, 12, 384, 256);
     Panel1->setFocusPolicy(Qt::NoFocus);
+
+    Hint = new QLabel(SkipHint, Panel2);
+    Hint->setObjectName(QStringLiteral("Hint"));
+    Hint->setGeometry(12, 12 + 256, 384, HintHeight);
+    Hint->setAlignment(Qt::AlignCenter);
+    Hint->setStyleSheet(QStringLiteral("QLabel { color: white; font-size: 15px; font-weight: bold; }"));
 
     mp = platform().createMediaPlayer(this);
     mp->setObjectName(QStringLiteral("mp"));

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class MediaPlayer;
+class QLabel;
 
 // The small borderless window in which the opening and closing clips play.
 class TSplashForm : public QWidget
@@ -23,6 +24,7 @@ public:
 
     QFrame *Panel2 = nullptr;
     QWidget *Panel1 = nullptr;
+    QLabel *Hint = nullptr; // says that Space skips the clip
     MediaPlayer *mp = nullptr;
 
 protected:

@@ -5,6 +5,7 @@
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseRules.h"
+#include "platform/LearnerRecord.h"
 #include "platform/RichText.h"
 #include "platform/Table.h"
 
@@ -30,6 +31,7 @@ private slots:
     void pageType201();
     void tableOnDisk_data();
     void tableOnDisk();
+    void learnerRecordWrite();
 
 private:
     QString buildTable(int records);
@@ -255,6 +257,23 @@ void BenchCore::tableOnDisk()
         }
     }
     QCOMPARE(walked, records / 40);
+}
+
+// What the runner adds to the learner's record between a check and the next page: one
+// exercise, in its own transaction.
+void BenchCore::learnerRecordWrite()
+{
+    QTemporaryDir dir;
+    auto record = openSqlLearnerRecord(dir.path());
+    ExerciseEntry entry;
+    entry.course = 1;
+    entry.identity = QStringLiteral("0123456789abcdef");
+    QVERIFY(record->isKept());
+    QBENCHMARK {
+        entry.at = QDateTime::currentDateTime();
+        ++entry.number;
+        record->addExercise(entry);
+    }
 }
 
 QTEST_GUILESS_MAIN(BenchCore)

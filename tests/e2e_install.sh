@@ -10,6 +10,7 @@ build="$(dirname "$program")"
 id=it.sentierodeipunti.sentiero
 prefix="$work/prefix"
 installed="$prefix/share/sentiero-dei-punti/course"
+pages="$installed/html"
 mounted=""
 
 release_course() {
@@ -33,14 +34,6 @@ trap cleanup EXIT
 
 # The position of a page's first link whose address begins with `target`: the Tab presses
 # that reach it from the top of the page.
-link_tabs() {
-  local n
-  n=$(grep -oi '<a [^>]*href *= *"[^"]*"' "$installed/html/$1" | grep -n -m1 -i -- "href *= *\"$2" \
-      | cut -d: -f1 || true)
-  [ -n "$n" ] || fail "no link to $2 in $1"
-  echo "$n"
-}
-follow() { local i; for i in $(seq 1 "$1"); do keys Tab; done; keys Return; }
 
 # Install, and the files a desktop finds.
 timeout 60 cmake --install "$build" --prefix "$prefix" > "$work/install.txt" 2>&1 \

@@ -425,7 +425,7 @@ void TestRunner::reviewRunsWhatWasMissed()
     RunReview(1);
     QCOMPARE(m_platform->messages->shown.mid(2),
              QStringList({"Ripasso finito: 2 esercizi giusti su 2.",
-                          "Non ci sono esercizi da ripassare per il corso di alfabeto."}));
+                          "Non ci sono esercizi dell'alfabeto da rifare."}));
 }
 
 QTEST_MAIN(TestRunner)

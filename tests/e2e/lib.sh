@@ -15,6 +15,8 @@ fail() { echo "FAIL: $*"; [ -f "$work/log.txt" ] && tail -n 20 "$work/log.txt"; 
 port=$((10000 + RANDOM % 20000))
 export QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port"
 export QTWEBENGINE_DISABLE_SANDBOX=1
+# The learner's record and exports go to the scratch folder, never to the real user's.
+export XDG_DATA_HOME="$work/data" XDG_DOCUMENTS_DIR="$work/documents"
 pid=0
 
 # The URL of the page the main window shows, from the browser's own debugging list.
@@ -119,6 +121,17 @@ wait_for_end() {
   wait "$pid" || status=$?
   pid=0
 }
+
+# How many Tab presses from a page's start reach its first link to `target`, read from the
+# page file in `pages` (the course's html folder unless a script sets another).
+link_tabs() {
+  local n
+  n=$(grep -oi '<a [^>]*href *= *"[^"]*"' "${pages:-$course/html}/$1" | grep -n -m1 -i -- "href *= *\"$2" \
+      | cut -d: -f1 || true)
+  [ -n "$n" ] || fail "no link to $2 in $1"
+  echo "$n"
+}
+follow() { local i; for i in $(seq 1 "$1"); do keys Tab; done; keys Return; }
 
 # Leaves with the "esci" link reached by `tabs` Tab presses; the process must end with 0.
 leave_program() {
