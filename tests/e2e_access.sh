@@ -67,4 +67,4 @@ results=$(wait_for_window "Risultati")
 [ "$(xdotool getactivewindow)" = "$results" ] || fail "the results window is not the active window"
 keys Return
 window_gone "Risultati"
-leave_program "$main" 4
+leave_program "$main" "$(link_tabs fr1.htm esci.htm)"

@@ -75,4 +75,4 @@ shows "123|136|1234|135|78| |"
 keys alt+c
 window_gone "$title"
 close_end_message "$main"
-leave_program "$main" 4
+leave_program "$main" "$(link_tabs fr1.htm esci.htm)"

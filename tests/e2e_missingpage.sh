@@ -43,7 +43,7 @@ wait_for_title "Prima pagina" "/html/fr1.htm"
 pages | grep -q "fr2.htm" && fail "still on the missing page: $(pages)"
 sleep 1
 
-leave_program "$main" 4
+leave_program "$main" "$(link_tabs fr1.htm esci.htm)"
 
 # Without its first page the course cannot be used: the program says so and ends.
 rm "$course/html/fr1.htm"

@@ -38,4 +38,4 @@ close_end_message "$main"
 wait_for_page "/html/fr1.htm"
 
 # Leaving: the closing clip plays, then the process ends with status 0.
-leave_program "$main" 4
+leave_program "$main" "$(link_tabs fr1.htm esci.htm)"

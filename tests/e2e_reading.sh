@@ -103,4 +103,4 @@ focus "$window"
 readable "croma do4, minima re4, semiminima puntata mi4, pausa di semiminima"
 keys alt+e
 window_gone "$title"
-leave_program "$main" 4
+leave_program "$main" "$(link_tabs fr1.htm esci.htm)"

@@ -55,7 +55,7 @@ chords jl fdsk fsk fsj f _ dsjl _ fdsjk fsl dj dsk
 keys alt+c
 window_gone "$title"
 close_end_message "$main"
-leave_program "$main" 4
+leave_program "$main" "$(link_tabs fr1.htm esci.htm)"
 
 # The program has ended: nothing is left for the exit trap to stop.
 pid=0

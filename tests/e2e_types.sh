@@ -47,4 +47,4 @@ exercise "Tipo duecento<"; answer "dfg"
 exercise "Tipo duecentouno"; choose 2 245 15 265 515; keys alt+c
 close_end_message "$main"
 
-leave_program "$main" 4
+leave_program "$main" "$(link_tabs fr1.htm esci.htm)"

@@ -2,5 +2,5 @@
 # A learner's walk through lesson 2 of the demo course's musica course: the verification
 # test answered right to the results page, help after four wrong checks, "esci".
 # Arguments: the program, the source tree.
-course_number=3 lesson=1 course_tabs=3 lesson_tabs=2 exit_tabs=9
+course_number=3 lesson=1 index_page=musica.htm lesson_page=mus2.htm
 source "$2/tests/e2e/walk.sh" "$@"

@@ -1,9 +1,8 @@
 # Learner walk-through of one lesson of the demo course (course/), shared by the
 # e2e_walk_*.sh scripts. The caller sets, before sourcing this file with the program and
 # the source tree as arguments:
-#   course_number (1 to 3), lesson (Lezione), course_tabs (Tab presses from the front page
-#   to the course's index), lesson_tabs (from the index to the lesson), exit_tabs (from the
-#   lesson page to its "esci" link).
+#   course_number (1 to 3), lesson (Lezione), index_page (the course's index page) and
+#   lesson_page (the lesson's page); the links are found in the page files.
 # The walk-through runs the verification test with every answer right (typed, or the
 # choice clicked), checks the results page (OTTIMO, 10/10), then runs the review exercises
 # with four wrong checks on the first one to see help come on, and leaves with "esci".
@@ -26,12 +25,10 @@ source "$source_dir/tests/e2e/learner.sh"
 
 start_at_first_page
 focus "$main"
-for _ in $(seq 1 "$course_tabs"); do keys Tab; done
-keys Return
-sleep 1
-for _ in $(seq 1 "$lesson_tabs"); do keys Tab; done
-keys Return
-sleep 1
+follow "$(link_tabs fr1.htm "$index_page")"
+wait_for_page "$index_page"
+follow "$(link_tabs "$index_page" "$lesson_page")"
+wait_for_page "$lesson_page"
 
 # The verification test, every answer right.
 start_run 4
@@ -79,5 +76,5 @@ keys alt+e            # leave the run
 window_gone "Esercizi di ripasso dei simboli precedenti"
 sleep 1
 
-leave_program "$main" "$exit_tabs"
+leave_program "$main" "$(link_tabs "$lesson_page" esci.htm)"
 echo "walk-through of course $course_number, lesson $lesson: ok"
