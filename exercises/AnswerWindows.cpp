@@ -10,6 +10,7 @@
 #include "platform/Cp1252.h"
 #include "platform/HtmlView.h"
 #include "platform/Platform.h"
+#include "platform/Zoom.h"
 #include "randomdata/RandomLists.h"
 
 #include <QCoreApplication>
@@ -107,6 +108,19 @@ void TTextAnswerWindow::WriteByDots(QTextEdit *box)
     readBoxAsCells(box);
 }
 
+void TTextAnswerWindow::FollowZoom(QTextEdit *box, int height)
+{
+    const QFont font = box->font();
+    zoom().follow(box, [box, font, height](double factor) {
+        QFont zoomed = font;
+        zoomed.setPixelSize(qRound(font.pixelSize() * factor));
+        box->setFont(zoomed);
+        // A box of one height keeps room for its lines; it never shrinks below its height.
+        if (height > 0)
+            box->setFixedHeight(qRound(height * std::max(1.0, factor)));
+    });
+}
+
 const CellTable *TTextAnswerWindow::DotCells() const
 {
     return m_sixKeys && SixKeyEntry::isOn() ? &courseCells() : nullptr;
@@ -174,6 +188,7 @@ TTypedAnswerWindow::TTypedAnswerWindow(const QString &name, const QString &viewN
                                                          : Qt::ScrollBarAlwaysOff);
     RichEdit3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit3->setFixedHeight(100);
+    FollowZoom(RichEdit3, 100);
     AddAboveBar(RichEdit3);
     ChainTabOrder(RichEdit3);
     if (look.braille6)
@@ -221,6 +236,7 @@ TWorkBoxWindow::TWorkBoxWindow(const QString &name, const QString &viewName, QWi
     RichEdit2->setFont(braille);
     RichEdit2->setLineWrapMode(QTextEdit::WidgetWidth);
     RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FollowZoom(RichEdit2, 0);
     AddAboveBar(RichEdit2, 1);
     ChainTabOrder(RichEdit2);
     WriteByDots(RichEdit2);

@@ -39,6 +39,9 @@ protected:
     static void SetBoxText(QTextEdit *box, const QByteArray &text);
     // Lets the learner write a braille box by dots, with six keys (F2 turns it on and off).
     void WriteByDots(QTextEdit *box);
+    // The box's font, and its height when it has a fixed one (0: none), grow with the
+    // program's zoom; its font is set before.
+    static void FollowZoom(QTextEdit *box, int height);
 
     bool AnswerIsRight() override;
     QWidget *FocusWidget() const override;

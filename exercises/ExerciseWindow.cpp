@@ -20,7 +20,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 void HiddenRichEdit::LoadFromStream(const QByteArray &stream)
 {
@@ -121,6 +124,8 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     Status->setObjectName(QStringLiteral("Status"));
     Status->setGeometry(StatusLeft, 0, 4000, BarHeight);
     Status->setTextFormat(Qt::PlainText);
+    Status->setWordWrap(true);
+    ShowStatus(QString());
 
     DataSource *source = dm ? &dm->DataSource1 : nullptr;
     DBRichEdit1 = {{source, QString::fromLatin1(Field::Tit_doma)}};
@@ -183,6 +188,7 @@ void TExerciseWindow::FormCreate()
 void TExerciseWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    KeepBarOnScreen();
     if (!event->spontaneous())
         FormShow();
 }
@@ -194,8 +200,16 @@ void TExerciseWindow::SetRunPosition(int number, int total, const QString &previ
         m_runPosition += QStringLiteral("Esercizio %1 di %2.").arg(number).arg(total);
 }
 
-void TExerciseWindow::ShowStatus(const QString &text)
+void TExerciseWindow::ShowStatus(const QString &text, StatusTone tone)
 {
+    // Large and bold, so that it is read at a glance; a check's result white on green or
+    // red, for a learner who does not hear the sound.
+    const char *ground = tone == StatusTone::Right   ? "background-color: #006400; color: white;"
+                         : tone == StatusTone::Wrong ? "background-color: #b00000; color: white;"
+                                                     : "";
+    Status->setStyleSheet(QStringLiteral("QLabel { font-size: 17px; font-weight: bold;"
+                                         " padding: 0px 8px; %1 }")
+                              .arg(QLatin1String(ground)));
     Status->setText(text);
     QAccessibleEvent changed(Status, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
@@ -330,7 +344,7 @@ void TExerciseWindow::Button2Click()
     qint32 &wrong = state().WrongAttempts;
     if (AnswerIsRight()) {
         PlaySound(QStringLiteral("\\sound\\good5.wav"));
-        ShowStatus(QStringLiteral("Risposta giusta."));
+        ShowStatus(QStringLiteral("Risposta giusta."), StatusTone::Right);
         Finish(ResultAnswered, wrong == 0 ? ExerciseOutcome::RightFirst
                                : m_helped ? ExerciseOutcome::RightWithHelp
                                           : ExerciseOutcome::RightAfterWrong);
@@ -348,7 +362,7 @@ void TExerciseWindow::Button2Click()
             status += Button3 ? QStringLiteral(" Ora puoi usare Aiuto, Risposta e Tabelle.")
                               : QStringLiteral(" Ora puoi usare Risposta e Tabelle.");
         }
-        ShowStatus(status);
+        ShowStatus(status, StatusTone::Wrong);
         if (wrong > HelpThreshold && TestMode)
             Finish(ResultAnswered, ExerciseOutcome::FailedTest);
     }
@@ -397,6 +411,31 @@ void TExerciseWindow::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         FormResize();
+}
+
+void TExerciseWindow::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    KeepBarOnScreen();
+}
+
+void TExerciseWindow::KeepBarOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen || !isVisible() || isMinimized())
+        return;
+    const int below = geometry().bottom() - screen->availableGeometry().bottom();
+    const int raise = std::clamp(below, 0, std::max(height() / 2, 0));
+    if (m_layout->contentsMargins().bottom() != raise)
+        m_layout->setContentsMargins(0, 0, 0, raise);
+}
+
+void TExerciseWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    KeepBarOnScreen();
+    // The status line takes the bar right of the buttons, on two lines when it must.
+    Status->setGeometry(StatusLeft, 2, std::max(width() - StatusLeft - 4, 200), BarHeight - 4);
 }
 
 void TExerciseWindow::FormResize()

@@ -174,8 +174,15 @@ protected:
     // A title line as it goes into the page; unchanged by default.
     virtual QByteArray RewriteTitleLine(const QByteArray &line) const { return line; }
 
+    // How a text of the status line is shown: what a check gave stands out in colour.
+    enum class StatusTone
+    {
+        Plain,
+        Right,
+        Wrong,
+    };
     // Shows a text in the status line and has a screen reader announce it.
-    void ShowStatus(const QString &text);
+    void ShowStatus(const QString &text, StatusTone tone = StatusTone::Plain);
 
     // Cat_eser of the current record, read afresh at each use.
     static int Category();
@@ -197,8 +204,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    // Whatever size the window manager gives the window, the button bar stays whole on the
+    // screen: a window that reaches below the screen's free area has its bar raised by as
+    // much.
+    void KeepBarOnScreen();
     void FormCreate();
     void FormShow();
     void FormResize();

@@ -45,10 +45,26 @@ void SixKeyEntry::toggle()
                     : QStringLiteral("Scrittura a sei tasti disattivata."));
 }
 
+QLabel *SixKeyEntry::statusLine() const
+{
+    return m_window->findChild<QLabel *>(QStringLiteral("Status"));
+}
+
+void SixKeyEntry::forgetRefusal()
+{
+    if (!m_refusalShown)
+        return;
+    m_refusalShown = false;
+    QLabel *line = statusLine();
+    // A word that came after the refusal (a check, the mode turned off) stays.
+    if (line && line->text() == m_refusal)
+        line->setText(m_beforeRefusal);
+}
+
 void SixKeyEntry::remindMode()
 {
     const QString note = QStringLiteral("Scrittura a sei tasti attiva.");
-    const auto *line = m_window->findChild<QLabel *>(QStringLiteral("Status"));
+    const auto *line = statusLine();
     const QString shown = line ? line->text() : QString();
     m_status(shown.isEmpty() ? note : shown + QLatin1Char(' ') + note);
 }
@@ -69,6 +85,7 @@ bool SixKeyEntry::eventFilter(QObject *watched, QEvent *event)
         // The window: each showing starts with no key held, on the course's table.
         if (event->type() == QEvent::Show && !event->spontaneous()) {
             m_reader.reset();
+            m_refusalShown = false;
             m_reader.setTable(&courseCells());
             showMode();
             // After what the window itself puts in its status line as it is shown.
@@ -111,10 +128,12 @@ void SixKeyEntry::apply(const SixKeyAction &action)
     case SixKeyAction::Nothing:
         break;
     case SixKeyAction::Write:
+        forgetRefusal();
         m_box->insertPlainText(fromCp1252(QByteArray(1, action.character)));
         m_box->ensureCursorVisible();
         break;
     case SixKeyAction::Erase: {
+        forgetRefusal();
         QTextCursor cursor = m_box->textCursor();
         cursor.deletePreviousChar();
         m_box->setTextCursor(cursor);
@@ -122,14 +141,20 @@ void SixKeyEntry::apply(const SixKeyAction &action)
     }
     case SixKeyAction::Refuse: {
         QApplication::beep();
+        if (!m_refusalShown || !statusLine() || statusLine()->text() != m_refusal) {
+            const QLabel *line = statusLine();
+            m_beforeRefusal = line ? line->text() : QString();
+            m_refusalShown = true;
+        }
         const QByteArray dots = dotsText(action.cell);
         QByteArray spaced;
         for (char dot : dots)
             spaced.append(spaced.isEmpty() ? "" : "-").append(dot);
-        m_status((dots.size() == 1 ? QStringLiteral("Nessun carattere per il punto %1")
-                                   : QStringLiteral("Nessun carattere per i punti %1"))
-                     .arg(QString::fromLatin1(spaced))
-                 + QStringLiteral(": cella non scritta."));
+        m_refusal = (dots.size() == 1 ? QStringLiteral("Nessun carattere per il punto %1")
+                                      : QStringLiteral("Nessun carattere per i punti %1"))
+                        .arg(QString::fromLatin1(spaced))
+                    + QStringLiteral(": cella non scritta.");
+        m_status(m_refusal);
         break;
     }
     }

@@ -41,10 +41,19 @@ private:
     void showMode();
     // The mode added to the window's status line, when the window is shown with it on.
     void remindMode();
+    // The window's status line; none in a window without one.
+    class QLabel *statusLine() const;
+    // Takes a refused cell's word away from the status line.
+    void forgetRefusal();
 
     QTextEdit *m_box;
     QWidget *m_window;
     StatusLine m_status;
     ChordReader m_reader;
     QPalette m_palette;
+    // What the status line said before a refused cell; it comes back, without being
+    // announced again, once a cell is written or erased.
+    QString m_beforeRefusal;
+    QString m_refusal; // the word shown, while no other text has taken its place
+    bool m_refusalShown = false;
 };

@@ -9,7 +9,8 @@ class HtmlView : public QWidget
 {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    // The view follows the program's zoom (platform/Zoom.h) from the start.
+    explicit HtmlView(QWidget *parent = nullptr);
 
     // Shows the local file at a file-system path.
     virtual void navigate(const QString &path) = 0;
@@ -20,6 +21,8 @@ public:
     virtual void showFindBox() = 0;
     // The URL of the current document, as text.
     virtual QString currentUrl() const = 0;
+    // The zoom at which the view shows its pages: the program's zoom.
+    double zoomFactor() const { return m_zoom; }
 
     // Called before every navigation, main frame and sub-frames, with the URL as text.
     // Setting cancel to true stops the navigation.
@@ -37,4 +40,11 @@ signals:
     void backEnabledChanged(bool enabled);
     // A document finished loading.
     void downloadComplete();
+
+protected:
+    // Called after zoomFactor() has changed; the view shows its pages at the new zoom.
+    virtual void zoomChanged() {}
+
+private:
+    double m_zoom = 1.0;
 };

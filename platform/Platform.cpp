@@ -30,8 +30,18 @@ QString currentDirectory()
 
 void maximizeOnScreen(QWidget *window)
 {
-    if (QScreen *screen = window->screen())
-        window->setGeometry(screen->availableGeometry());
+    if (QScreen *screen = window->screen()) {
+        // The window's frame fits the screen too: a window manager that gives the window
+        // back its own size (the maximise button pressed again) leaves nothing below it.
+        QRect area = screen->availableGeometry();
+        if (window->isVisible()) {
+            const QRect frame = window->frameGeometry();
+            const QRect client = window->geometry();
+            area.adjust(client.left() - frame.left(), client.top() - frame.top(),
+                        client.right() - frame.right(), client.bottom() - frame.bottom());
+        }
+        window->setGeometry(area);
+    }
     window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 

@@ -5,11 +5,13 @@
 #include "platform/MissingPage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QQuickWindow>
@@ -70,6 +72,33 @@ private:
     bool m_showingMissingPage = false;
 };
 
+// A frame drawn over the edges of the page, seen through everywhere else.
+class FocusRing : public QWidget
+{
+public:
+    explicit FocusRing(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("FocusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    static constexpr int Width = 4;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QColor colour = palette().color(QPalette::Active, QPalette::Highlight);
+        const QRect r = rect();
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), Width), colour);
+        painter.fillRect(QRect(r.left(), r.bottom() - Width + 1, r.width(), Width), colour);
+        painter.fillRect(QRect(r.left(), r.top(), Width, r.height()), colour);
+        painter.fillRect(QRect(r.right() - Width + 1, r.top(), Width, r.height()), colour);
+    }
+};
+
 } // namespace
 
 void prepareWebEngine()
@@ -116,6 +145,9 @@ RealHtmlView::RealHtmlView(QWidget *parent) : HtmlView(parent)
     m_findBar->hide();
 
     connect(m_findText, &QLineEdit::returnPressed, this, [this] { find(false); });
+    // Enter in the find box finds the next match, also in a dialog, whose default button
+    // would otherwise take it.
+    m_findText->installEventFilter(this);
     connect(m_findText, &QLineEdit::textChanged, this, [this] { find(false); });
     connect(nextButton, &QPushButton::clicked, this, [this] { find(false); });
     connect(previous, &QPushButton::clicked, this, [this] { find(true); });
@@ -123,6 +155,40 @@ RealHtmlView::RealHtmlView(QWidget *parent) : HtmlView(parent)
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_findBar);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &RealHtmlView::hideFindBar);
+
+    m_focusRing = new FocusRing(this);
+    connect(qApp, &QApplication::focusChanged, this, &RealHtmlView::markFocus);
+}
+
+bool RealHtmlView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_findText && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            find(false);
+            return true;
+        }
+    }
+    if (watched == m_view && event->type() == QEvent::Resize)
+        markFocus();
+    return HtmlView::eventFilter(watched, event);
+}
+
+void RealHtmlView::markFocus()
+{
+    const QWidget *focus = QApplication::focusWidget();
+    const bool focused = m_view && focus && (focus == m_view || m_view->isAncestorOf(focus));
+    if (focused) {
+        m_focusRing->setGeometry(m_view->geometry());
+        m_focusRing->raise();
+    }
+    m_focusRing->setVisible(focused);
+}
+
+void RealHtmlView::zoomChanged()
+{
+    if (m_view)
+        m_view->setZoomFactor(zoomFactor());
 }
 
 namespace {
@@ -191,6 +257,8 @@ void RealHtmlView::attach(QWebEngineView *view)
     view->setAccessibleName(accessibleName().isEmpty() ? tr("Pagina") : accessibleName());
     static_cast<QVBoxLayout *>(layout())->insertWidget(0, view, 1);
     view->show();
+    view->installEventFilter(this);
+    view->setZoomFactor(zoomFactor());
     setFocusProxy(view);
     QAction *back = view->pageAction(QWebEnginePage::Back);
     m_connections = {
@@ -199,14 +267,21 @@ void RealHtmlView::attach(QWebEngineView *view)
                 [this](bool ok) {
                     // A cancelled navigation also ends in loadFinished(false): that is no
                     // page load.
-                    if (ok)
-                        emit downloadComplete();
+                    if (!ok)
+                        return;
+                    // The engine may give a new document its own zoom: the program's stays.
+                    if (m_view && m_view->zoomFactor() != zoomFactor())
+                        m_view->setZoomFactor(zoomFactor());
+                    emit downloadComplete();
                 }),
     };
 }
 
 void RealHtmlView::release()
 {
+    if (m_view)
+        m_view->removeEventFilter(this);
+    m_focusRing->hide();
     for (const QMetaObject::Connection &connection : std::as_const(m_connections))
         disconnect(connection);
     m_connections.clear();

@@ -34,6 +34,10 @@ public:
     void showFindBox() override;
     QString currentUrl() const override;
 
+protected:
+    void zoomChanged() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QWebEngineView *view();
     void attach(QWebEngineView *view);
@@ -42,6 +46,8 @@ private:
     void release();
     void find(bool backward);
     void hideFindBar();
+    // The ring around the page while it has the keyboard focus.
+    void markFocus();
 
     QWebEngineView *m_view = nullptr;
     bool m_sharesEngine = false;
@@ -49,6 +55,7 @@ private:
     QList<QMetaObject::Connection> m_connections;
     QWidget *m_findBar = nullptr;
     QLineEdit *m_findText = nullptr;
+    QWidget *m_focusRing = nullptr;
 };
 
 // Chromium's settings for the program; called before the application object is made.

@@ -1,0 +1,38 @@
+#include "platform/FocusStyle.h"
+
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
+
+namespace {
+
+class FocusMarkingStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus))
+            return;
+        painter->save();
+        QPen pen(option->palette.color(QPalette::Active, QPalette::Highlight).darker(130));
+        pen.setWidth(Width);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        const int inset = Width / 2 + 1;
+        painter->drawRect(option->rect.adjusted(inset, inset, -inset, -inset));
+        painter->restore();
+    }
+
+private:
+    static constexpr int Width = 3;
+};
+
+} // namespace
+
+QStyle *createFocusMarkingStyle()
+{
+    return new FocusMarkingStyle;
+}

@@ -1,0 +1,11 @@
+#include "platform/HtmlView.h"
+
+#include "platform/Zoom.h"
+
+HtmlView::HtmlView(QWidget *parent) : QWidget(parent)
+{
+    zoom().follow(this, [this](double factor) {
+        m_zoom = factor;
+        zoomChanged();
+    });
+}
