@@ -212,6 +212,20 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
     }
 }
 
+// Writes a file of the learner's (its folder made when missing); says why it could not.
+static bool writeLearnerFile(const QString &path, const QByteArray &bytes, const QString &doing)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
+        && file.flush())
+        return true;
+    platform().messages->showMessage(QStringLiteral("Non è stato possibile %1 in \"%2\": %3")
+                                         .arg(doing, QDir::toNativeSeparators(path),
+                                              file.errorString()));
+    return false;
+}
+
 QString TMainForm::progressFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -222,17 +236,9 @@ void TMainForm::ShowProgress()
     LearnerRecord *record = platform().record.get();
     const QByteArray page = record ? progressPage(record->exercises(), record->runs())
                                    : progressPage({}, {});
-    QDir().mkpath(progressFolder());
-    QString path = QDir(progressFolder()).filePath(QStringLiteral("registro.htm"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(page) != page.size()) {
-        platform().messages->showMessage(
-            QStringLiteral("Non è stato possibile scrivere la pagina dei progressi \"%1\": %2")
-                .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return;
-    }
-    file.close();
-    WB->navigate(path);
+    const QString path = QDir(progressFolder()).filePath(QStringLiteral("registro.htm"));
+    if (writeLearnerFile(path, page, QStringLiteral("scrivere la pagina dei progressi")))
+        WB->navigate(path);
 }
 
 void TMainForm::ExportRecord()
@@ -240,17 +246,11 @@ void TMainForm::ExportRecord()
     LearnerRecord *record = platform().record.get();
     const QByteArray csv = record ? recordCsv(record->exercises(), record->runs())
                                   : recordCsv({}, {});
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QDir().mkpath(folder);
     const QString path =
-        QDir(folder).filePath(QStringLiteral("Sentiero dei Punti - progressi.csv"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size()) {
-        platform().messages->showMessage(
-            QStringLiteral("Non è stato possibile esportare il registro in \"%1\": %2")
-                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("Sentiero dei Punti - progressi.csv"));
+    if (!writeLearnerFile(path, csv, QStringLiteral("esportare il registro")))
         return;
-    }
     platform().messages->showMessage(QStringLiteral("Il registro è stato esportato in \"%1\".")
                                          .arg(QDir::toNativeSeparators(path)));
 }

@@ -56,28 +56,14 @@ QString csvField(QString text)
 
 QString courseName(int course)
 {
-    switch (course) {
-    case 1:
-        return QStringLiteral("Alfabeto");
-    case 2:
-        return QStringLiteral("Matematica");
-    case 3:
-        return QStringLiteral("Musica");
-    }
-    return QString();
+    const CourseInfo *info = courseInfo(course);
+    return info ? QString::fromUtf8(info->name) : QString();
 }
 
 QString ofCourse(int course)
 {
-    switch (course) {
-    case 1:
-        return QStringLiteral("dell'alfabeto");
-    case 2:
-        return QStringLiteral("di matematica");
-    case 3:
-        return QStringLiteral("di musica");
-    }
-    return QString();
+    const CourseInfo *info = courseInfo(course);
+    return info ? QString::fromUtf8(info->ofCourse) : QString();
 }
 
 QString recordIdentity(const Table &table)

@@ -4,6 +4,7 @@
 #include "app/Progress.h"
 #include "app/Seleser_Unit1.h"
 #include "app/Windows.h"
+#include "data/CourseFields.h"
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ExerciseWindow.h"
@@ -45,6 +46,26 @@ void record(int course, const Table &table, const ExerciseOutcome &outcome)
     }
 }
 
+// The course's table opened, with `filter` when one is given; its exercise windows in
+// practice mode, with the code table.
+QList<TExerciseWindow *> openCourse(int course, const QString &filter)
+{
+    Table &table = dm->Table1;
+    table.close();
+    table.setTableName(contentFile(CourseTableFile(course)));
+    table.setFilter(filter);
+    table.open();
+    table.setFiltered(!filter.isEmpty());
+    const WindowRegistry *registry = WindowRegistry::instance();
+    const QList<TExerciseWindow *> windows =
+        registry ? registry->courseWindows(course) : QList<TExerciseWindow *>();
+    for (TExerciseWindow *window : windows) {
+        window->TableWindow = tblbraille;
+        window->TestMode = false;
+    }
+    return windows;
+}
+
 // A word on how the previous exercise ended, for the status line of the next.
 QString previousWord(const ExerciseOutcome &outcome)
 {
@@ -59,37 +80,21 @@ QString previousWord(const ExerciseOutcome &outcome)
 
 QString CourseTableFile(int course)
 {
-    switch (course) {
-    case 1:
-        return QStringLiteral("\\Ex\\ESER_1.DB");
-    case 2:
-        return QStringLiteral("\\Ex\\ESER_2.DB");
-    case 3:
-        return QStringLiteral("\\Ex\\ESER_3.DB");
-    }
-    return QString();
+    const CourseInfo *info = courseInfo(course);
+    return info ? QString::fromLatin1(info->tableFile) : QString();
 }
 
 void RunExercises(int course, int lesson)
 {
+    const QList<TExerciseWindow *> windows =
+        openCourse(course, QStringLiteral("Lezione='%1'").arg(lesson));
     Table &table = dm->Table1;
-    table.close();
-    table.setTableName(contentFile(CourseTableFile(course)));
-    table.setFilter(QStringLiteral("Lezione='%1'").arg(lesson));
-    table.open();
-    table.setFiltered(true);
     ProgramState &program = state();
     program.CorrectCount = 0;
 
     if (execFrom(SeleserDlg) != ModalOk)
         return;
     const WindowRegistry *registry = WindowRegistry::instance();
-    const QList<TExerciseWindow *> windows =
-        registry ? registry->courseWindows(course) : QList<TExerciseWindow *>();
-    for (TExerciseWindow *window : windows) {
-        window->TableWindow = tblbraille;
-        window->TestMode = false;
-    }
     const int category = SeleserDlg->ChosenCategory;
     table.setFiltered(false);
     table.setFilter(table.filter() + QStringLiteral(" and Cat_eser='%1'").arg(category));
@@ -168,19 +173,9 @@ void RunReview(int course)
             QStringLiteral("Non ci sono esercizi %1 da rifare.").arg(ofCourse(course)));
         return;
     }
+    openCourse(course, QString());
     Table &table = dm->Table1;
-    table.close();
-    table.setTableName(contentFile(CourseTableFile(course)));
-    table.setFilter(QString());
-    table.setFiltered(false);
-    table.open();
     const WindowRegistry *registry = WindowRegistry::instance();
-    const QList<TExerciseWindow *> windows =
-        registry ? registry->courseWindows(course) : QList<TExerciseWindow *>();
-    for (TExerciseWindow *window : windows) {
-        window->TableWindow = tblbraille;
-        window->TestMode = false;
-    }
     table.checkBlobFile();
 
     ProgramState &program = state();

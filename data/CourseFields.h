@@ -69,3 +69,21 @@ constexpr int courseColumnPosition(std::string_view name)
     }
     return -1;
 }
+
+// The three courses of a content folder, by their digit.
+struct CourseInfo
+{
+    const char *tableFile; // under ContentDir
+    const char *name;      // as the lesson pages give it
+    const char *ofCourse;  // "dell'alfabeto": the course after a noun
+};
+inline constexpr CourseInfo Courses[] = {
+    {"\\Ex\\ESER_1.DB", "Alfabeto", "dell'alfabeto"},
+    {"\\Ex\\ESER_2.DB", "Matematica", "di matematica"},
+    {"\\Ex\\ESER_3.DB", "Musica", "di musica"},
+};
+// A course by its digit, 1 to 3; null for any other.
+constexpr const CourseInfo *courseInfo(int course)
+{
+    return course >= 1 && course <= int(std::size(Courses)) ? &Courses[course - 1] : nullptr;
+}

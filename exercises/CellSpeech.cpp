@@ -154,22 +154,13 @@ QString cellHelp(const QByteArray &answer, const QByteArray &model, int position
 MusicSigns MusicSigns::fromCourseText(const QByteArray &text)
 {
     MusicSigns signs;
-    for (const QByteArray &raw : text.split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        bool ok = false;
-        const uint byte = fields[0].toUInt(&ok, 16);
-        if (!ok || byte > 0xFF || fields.size() < 3) {
-            qWarning("Music sign table: line not read: %s", line.constData());
-            continue;
-        }
-        const QByteArray name = fields.mid(2).join(' ');
-        if (!signs.m_signs[byte])
-            ++signs.m_listed;
-        signs.m_signs[byte] = name == "-" ? QString() : QString::fromUtf8(name);
-    }
+    readByteTable(text, 3, "Music sign table",
+                  [&signs](quint8 byte, const QList<QByteArray> &fields) {
+                      const QByteArray name = fields.mid(2).join(' ');
+                      if (!signs.m_signs[byte])
+                          ++signs.m_listed;
+                      signs.m_signs[byte] = name == "-" ? QString() : QString::fromUtf8(name);
+                  });
     return signs;
 }
 

@@ -54,20 +54,28 @@ void CellTable::add(quint8 byte, const QList<Cell> &cells)
         m_character[cells[0]] = byte;
 }
 
+void readByteTable(const QByteArray &text, int fields, const char *what,
+                   const std::function<void(quint8 byte, const QList<QByteArray> &fields)> &line)
+{
+    for (const QByteArray &raw : text.split('\n')) {
+        const QByteArray trimmed = raw.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith('#'))
+            continue;
+        const QList<QByteArray> parts = trimmed.simplified().split(' ');
+        bool ok = false;
+        const uint byte = parts[0].toUInt(&ok, 16);
+        if (!ok || byte > 0xFF || parts.size() < fields) {
+            qWarning("%s: line not read: %s", what, trimmed.constData());
+            continue;
+        }
+        line(quint8(byte), parts);
+    }
+}
+
 CellTable CellTable::fromCourseText(const QByteArray &text)
 {
     CellTable table;
-    for (const QByteArray &raw : text.split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        bool ok = false;
-        const uint byte = fields[0].toUInt(&ok, 16);
-        if (!ok || byte > 0xFF || fields.size() < 2) {
-            qWarning("Cell table: line not read: %s", line.constData());
-            continue;
-        }
+    readByteTable(text, 2, "Cell table", [&table](quint8 byte, const QList<QByteArray> &fields) {
         QList<Cell> cells;
         for (const QByteArray &dots : fields[1].split('-')) {
             const std::optional<Cell> cell = cellOfDots(dots);
@@ -78,9 +86,9 @@ CellTable CellTable::fromCourseText(const QByteArray &text)
             cells.append(*cell);
         }
         if (cells.isEmpty())
-            qWarning("Cell table: cells not read: %s", line.constData());
-        table.add(quint8(byte), cells);
-    }
+            qWarning("Cell table: cells not read: %s", fields.join(' ').constData());
+        table.add(byte, cells);
+    });
     if (table.isEmpty())
         return table;
     const QList<Cell> full = {Cell(0x3F)};

@@ -5,7 +5,15 @@
 #include <QList>
 
 #include <array>
+#include <functional>
 #include <optional>
+
+// Reads a course's table of characters: one line a byte ("byte field …", the byte in
+// hexadecimal), "#" comment lines. `line` is called with each byte and the line's fields
+// (the byte's own first); a line with fewer than `fields` fields, or no byte, is reported
+// with `what` and left out.
+void readByteTable(const QByteArray &text, int fields, const char *what,
+                   const std::function<void(quint8 byte, const QList<QByteArray> &fields)> &line);
 
 // A six-dot braille cell: bit 0 is dot 1, ..., bit 5 is dot 6; 0 is the empty cell.
 using Cell = quint8;

@@ -46,34 +46,20 @@ public:
 
     void addExercise(const ExerciseEntry &entry) override
     {
-        if (!ready())
-            return;
-        QSqlQuery query(db());
-        query.prepare(QStringLiteral(
-            "INSERT INTO exercises (at, course, lesson, category, eser_nr, t_eser, identity, "
-            "outcome, wrong_checks) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        for (const QVariant &value :
-             {QVariant(entry.at.toString(Qt::ISODateWithMs)), QVariant(entry.course),
-              QVariant(entry.lesson), QVariant(entry.category), QVariant(entry.number),
-              QVariant(entry.type), QVariant(notNull(entry.identity)), QVariant(entry.outcome.code()),
-              QVariant(entry.outcome.wrongChecks)})
-            query.addBindValue(value);
-        execute(query);
+        insert(QStringLiteral("INSERT INTO exercises (at, course, lesson, category, eser_nr, "
+                              "t_eser, identity, outcome, wrong_checks) "
+                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+               {entry.at.toString(Qt::ISODateWithMs), entry.course, entry.lesson, entry.category,
+                entry.number, entry.type, notNull(entry.identity), entry.outcome.code(),
+                entry.outcome.wrongChecks});
     }
 
     void addRun(const RunEntry &entry) override
     {
-        if (!ready())
-            return;
-        QSqlQuery query(db());
-        query.prepare(QStringLiteral("INSERT INTO runs (at, course, lesson, category, "
-                                     "right_count, total, grade) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-        for (const QVariant &value :
-             {QVariant(entry.at.toString(Qt::ISODateWithMs)), QVariant(entry.course),
-              QVariant(entry.lesson), QVariant(entry.category), QVariant(entry.right),
-              QVariant(entry.total), QVariant(notNull(entry.grade))})
-            query.addBindValue(value);
-        execute(query);
+        insert(QStringLiteral("INSERT INTO runs (at, course, lesson, category, right_count, "
+                              "total, grade) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+               {entry.at.toString(Qt::ISODateWithMs), entry.course, entry.lesson, entry.category,
+                entry.right, entry.total, notNull(entry.grade)});
     }
 
     QList<ExerciseEntry> exercises() override
@@ -145,10 +131,16 @@ private:
         return m_state == State::Open;
     }
 
-    // A statement that fails after the record was opened (a full disk, a file removed) loses
-    // that entry only; the learner is told once.
-    void execute(QSqlQuery &query)
+    // One entry, in a transaction of its own. A statement that fails after the record was
+    // opened (a full disk, a file removed) loses that entry only; the learner is told once.
+    void insert(const QString &statement, const QVariantList &values)
     {
+        if (!ready())
+            return;
+        QSqlQuery query(db());
+        query.prepare(statement);
+        for (const QVariant &value : values)
+            query.addBindValue(value);
         if (query.exec() || m_writeFailureShown)
             return;
         m_writeFailureShown = true;

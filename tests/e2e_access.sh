@@ -8,21 +8,7 @@ source "$2/tests/e2e/lib.sh" "$@"
 make_course "$source_dir/tests/e2e/course/html" "$source_dir/tests/e2e/course/ESER_1.txt"
 cp "$source_dir/course/html/table6.html" "$course/html/"
 
-# A session bus with the accessibility bus on it, as a desktop with a screen reader has.
-eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-helpers="$! $DBUS_SESSION_BUS_PID"
-trap '{ [ "${pid:-0}" -gt 0 ] && kill "$pid"; } 2>/dev/null || true; kill $helpers ${wm:-} 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 1 40); do
-  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
-    variant:boolean:true > /dev/null 2>&1 && break
-  sleep 0.25
-done
-openbox > /dev/null 2>&1 &
-wm=$!
-sleep 1
-readable() { /usr/bin/python3 "$source_dir/tests/e2e/atspi_find.py" "$1" 20 || fail "'$1' not readable"; }
+start_accessibility IsEnabled
 title="Esercizi sui nuovi simboli della lezione"
 
 start_at_first_page

@@ -41,20 +41,7 @@ TABLE
 make_course "$source_dir/tests/e2e/types/html" "$work/ESER_1.txt" "$work/ESER_3.txt"
 cp "$source_dir/course/braille6.txt" "$course/"
 
-eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-helpers="$! $DBUS_SESSION_BUS_PID"
-trap '{ [ "${pid:-0}" -gt 0 ] && kill "$pid"; } 2>/dev/null || true; kill $helpers ${wm:-} 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 1 40); do
-  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
-    variant:boolean:true > /dev/null 2>&1 && break
-  sleep 0.25
-done
-openbox > /dev/null 2>&1 &
-wm=$!
-sleep 1
-readable() { /usr/bin/python3 "$source_dir/tests/e2e/atspi_find.py" "$1" 20 || fail "'$1' not readable"; }
+start_accessibility ScreenReaderEnabled
 # Nothing the program exposes holds the print word.
 unheard() {
   local said

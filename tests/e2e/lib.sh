@@ -122,6 +122,26 @@ wait_for_end() {
   pid=0
 }
 
+# A session bus with the accessibility bus on it, as a desktop with an assistive technology
+# has, `1` (IsEnabled, or ScreenReaderEnabled for a screen reader) set on it, and a window
+# manager. Defines readable TEXT: fails unless the program exposes TEXT within 20 s.
+start_accessibility() {
+  eval "$(dbus-launch --sh-syntax)"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  helpers="$! $DBUS_SESSION_BUS_PID"
+  trap '{ [ "${pid:-0}" -gt 0 ] && kill "$pid"; } 2>/dev/null || true; kill $helpers ${wm:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+  for _ in $(seq 1 40); do
+    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
+      org.freedesktop.DBus.Properties.Set string:org.a11y.Status "string:$1" \
+      variant:boolean:true > /dev/null 2>&1 && break
+    sleep 0.25
+  done
+  openbox > /dev/null 2>&1 &
+  wm=$!
+  sleep 1
+}
+readable() { /usr/bin/python3 "$source_dir/tests/e2e/atspi_find.py" "$1" 20 || fail "'$1' not readable"; }
+
 # How many Tab presses from a page's start reach its first link to `target`, read from the
 # page file in `pages` (the course's html folder unless a script sets another).
 link_tabs() {
