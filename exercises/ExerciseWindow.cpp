@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -409,8 +410,11 @@ void TExerciseWindow::keyPressEvent(QKeyEvent *event)
 void TExerciseWindow::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         FormResize();
+        // The window manager answers later: look again once it has.
+        QTimer::singleShot(300, this, &TExerciseWindow::KeepBarOnScreen);
+    }
 }
 
 void TExerciseWindow::moveEvent(QMoveEvent *event)
@@ -424,7 +428,12 @@ void TExerciseWindow::KeepBarOnScreen()
     const QScreen *screen = this->screen();
     if (!screen || !isVisible() || isMinimized())
         return;
-    const int below = geometry().bottom() - screen->availableGeometry().bottom();
+    // Below the screen, or taller than the screen leaves the window inside its frame: a window
+    // manager may keep a size the window asked for before its frame was known.
+    const QRect area = screen->availableGeometry();
+    const int frameHeight = frameGeometry().height() - geometry().height();
+    const int below = std::max(geometry().bottom() - area.bottom(),
+                               height() - (area.height() - frameHeight));
     const int raise = std::clamp(below, 0, std::max(height() / 2, 0));
     if (m_layout->contentsMargins().bottom() != raise)
         m_layout->setContentsMargins(0, 0, 0, raise);
