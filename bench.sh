@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks and runs them all: the pure parts (bench_core) and what a learner
 # feels on the real windows under Xvfb (bench_ui), each beside its baseline measured in the
 # same run. Prints one table. Usage: ./bench.sh [RUNS]  (5 runs of each program by default)

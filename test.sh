@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test headless (Xvfb for the end-to-end
 # tests, the offscreen platform for the rest). Exits non-zero when anything fails.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DamagedContent.h"
 
 QString unreadableExerciseMessage(const QString &table, int lesson, int category,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Seleser_Unit1.h"
 
 #include "data/CourseLook.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the pure work done on every exercise: the answer normaliser, the title and music
 // rewrites, the rich-text reader, a whole page composed and saved, and a course table on disk
 // opened, filtered and walked. Not a test: ./bench.sh runs it (or build-bench/benchmarks/

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/htmlex00.h"
 
 #include "data/dm_Unit1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/htmlex12.h"
 
 TFhtmlex12 *Fhtmlex12 = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filter expressions over a small table in memory.
 //
 // Input: the first byte chooses what the rest is. Even: a whole filter expression (UTF-8),

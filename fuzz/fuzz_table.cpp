@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Paradox reader and the cursor over arbitrary bytes.
 //
 // Input: a 4-byte little-endian length n, then n bytes of .DB, then the .MB. With the top

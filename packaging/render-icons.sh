@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG icons in the hicolor sizes from the SVG. Run after changing the SVG, and
 # commit the PNGs: the build does not need a renderer.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Whether an assistive technology (a screen reader, a magnifier) is listening: the desktop's

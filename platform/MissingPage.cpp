@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/MissingPage.h"
 
 QString missingPageHtml(const QString &path, const QString &links)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Table.h"
 
 #include "platform/Cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "randomdata/RandomLists.h"
 
 TFormex00dc *Formex00dc = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "randomdata/ex00datcas_Unit1.h"
 
 TFormex00dc::TFormex00dc(QWidget *parent)

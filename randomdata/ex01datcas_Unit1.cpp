@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "randomdata/ex01datcas_Unit1.h"
 
 TFormex01dc::TFormex01dc(QWidget *parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "randomdata/ex10datcas_Unit1.h"
 
 TFormex10dc::TFormex10dc(QWidget *parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "randomdata/ex11datcas_Unit1.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/table_Unit1.h"
 
 #include "data/ProgramState.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds the program, the course builder and the tests in build/.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"

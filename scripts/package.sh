@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the program and the demo course: build/sentiero-dei-punti_*.deb.
 # Install it with `apt install ./build/sentiero-dei-punti_<version>_<arch>.deb`.
 # SENTIERO_MAINTAINER="Name <address>" names the package's maintainer (Maintainer field and

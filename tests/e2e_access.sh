@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A learner with a screen reader and a window manager: the pages, the question and the
 # status of each check are readable through the accessibility bus; the code table opens in
 # front of the exercise and its own Alt+E closes it alone; the grade is readable.

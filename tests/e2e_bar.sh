@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Under a window manager, the exercise window's button bar lies whole on the screen after a
 # change of exercise type and after the maximise button is pressed, once and again.
 # Arguments: the program, the source tree.

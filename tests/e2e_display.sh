@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A learner with a braille display, simulated by brltty's virtual driver and a display that
 # this test serves on a socket: the braille question of a type-1 exercise reaches the
 # display as cells; in a type-0 exercise the answer box is shown with its cursor and follows

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a scratch prefix and checks it as a desktop application: the
 # desktop entry and the metainfo validate; the installed program, started from the installed
 # course folder made read-only, opens an exercise whose page goes to the per-user folder and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A lesson page missing from the course: its link shows the program's own Italian page,
 # whose "indietro" link leads back to the page of the link. Arguments: the program, the
 # source tree. Then the first page missing at start-up.

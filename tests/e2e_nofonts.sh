@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started from a folder without the course's fonts, the program says so and ends.
 set -euo pipefail
 source "$2/tests/e2e/lib.sh" "$@"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program under X like a learner: lesson links, going back, a run of
 # exercises answered wrong then right, and leaving. Arguments: the program, the source tree.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The learner's record across two sessions: a verification test with one exercise failed,
 # the program left and started again; the progress page shows the test's grade and one
 # exercise to review; the review runs it, answered right, and then nothing is left.

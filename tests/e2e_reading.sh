@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A learner with a screen reader hears braille as cells and music as the names of its signs:
 # a type-1 question, the braille answer box of type 0 as it is written, and a type-200
 # music question; the print behind the cells reaches the accessibility bus nowhere.

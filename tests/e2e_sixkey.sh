@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A type-0 exercise answered right in six-key mode through the real program: F2, then each
 # cell written as a chord of F D S J K L sent by xdotool (keys down, then up). Arguments: the
 # program, the source tree. With SIXKEY_SCREENSHOT set, the screen is saved there before the

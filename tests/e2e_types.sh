@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One exercise of each of the nine types answered through the real windows, as a learner
 # would: typing in the answer or work box, clicking a choice. Arguments: the program, the
 # source tree.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A learner's walk through lesson 2 of the demo course's musica course: the verification
 # test answered right to the results page, help after four wrong checks, "esci".
 # Arguments: the program, the source tree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged course content: a test of three exercises, built by sentiero-course and then
 // damaged, run from its lesson link as a learner would; and content folders whose names
 // do not fit a file URL as they stand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Braille and music as a learner who cannot see the screen hears them.
 #include "exercises/CellSpeech.h"
 #include "exercises/ExerciseRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page composer of Tdm: the page header, each appending operation, whole pages as the
 // exercise windows build them, where the page file goes, and the answer normaliser.
 

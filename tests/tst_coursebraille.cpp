@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo course's braille, held to the Codice Braille Italiano (Biblioteca Italiana per i
 // Ciechi "Regina Margherita", Monza): the course's cell table for every character it uses,
 // and every exercise whose answer is a transcription, a computation or a choice that can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sentiero-course: the source format and its errors, read back through the table reader.
 
 #include "platform/Paradox.h"

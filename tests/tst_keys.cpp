@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys a new learner reaches for: the zoom keys in every page view and answer box, the
 // arrows of the category dialog from its buttons, and Enter in the code table's find box.
 

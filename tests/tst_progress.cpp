@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's record on disk: what survives a damaged file, an unwritable folder and a
 // program killed in the middle of a run.
 #include "fakes/Fakes.h"

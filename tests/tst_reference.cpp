@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window (graded page of a verification test) and the braille code table window.
 
 #include "data/ProgramState.h"

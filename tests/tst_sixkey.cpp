@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Six-key entry: chords read from key presses and releases and the cell tables, without a
 // window; then the exercise windows driven by keys as a learner would (F2, chords, the Alt
 // shortcuts, whose button clicks a moment later), on the demo course's cell table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Paradox reader and the table cursor, over tables written by sentiero-course.
 
 #include "platform/Paradox.h"

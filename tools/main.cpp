@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sentiero-course SOURCE.txt OUTPUT.DB: writes the exercise table OUTPUT.DB and its blob
 // file OUTPUT.MB from a course source text (docs/course-format.md). Only pxlib's writer is
 // used: its reader is not safe on real blob files.

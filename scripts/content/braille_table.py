@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Character-to-cell table of the Sentiero dei Punti braille fonts.
 
 The table itself is the course's file course/braille6.txt (one character a

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Check the fonts of course/font/: each loads, has the right family name
 (name IDs 1 and 4, and 16 if present), maps every printable Windows-1252
 character, and (for the plain six-dot font) draws as many dots as the table

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Re-make everything in course/ from the generators of scripts/content/ and the
 # exercise sources of course-src/:
 #   1. fonts          course/font/*.ttf            make_fonts.py (+ check_fonts.py)

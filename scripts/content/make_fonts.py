@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Make the eight TrueType fonts of course/font/ from DejaVu Sans.
 
 The braille cells are drawn here (round dots, rings for the empty

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Make the pictures, sounds and clips of the course folder.
 #   img/Image202.jpg, img/colorbar.gif, img/img035.gif ... img038.gif  (ImageMagick)
 #   sound/good5.wav, sound/bad5.wav                                    (sox)

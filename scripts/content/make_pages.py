@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Write the lesson pages of course/html/ in Windows-1252.
 
 Pages: fr1.htm (the front page: the three courses), an index and three

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw the pictures of the mathematics exercises (ImageMagick's convert).
 
 course-src/pictures/pictures.txt names each picture and says what it shows

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints where the button bar of the program's shown window titled TITLE ends on the
 screen: the lowest bottom edge of its showing push buttons, in screen pixels.
 

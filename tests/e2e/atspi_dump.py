@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints every text the running program gives the accessibility bus: the name, description
 and text of each object of its windows and of the pages inside its browser views, one a line.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Waits until a text shows in the accessibility tree of the running program.
 
 Usage: atspi_find.py TEXT [SECONDS]. Exits 0 when an object of the program whose name or

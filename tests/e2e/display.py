@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A braille display for brltty's virtual driver (brltty -b vr -d client:SOCKET).
 
 Usage: display.py SOCKET LOG INPUT. Listens on the Unix socket SOCKET, tells the driver it has

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A learner in exercise windows, shared by the end-to-end scripts that run exercises of the
 # demo course: sourced after lib.sh, with `course` the course folder and `source_file` the
 # course source whose answers the learner knows.

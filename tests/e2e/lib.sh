@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts: make a course folder, start the real program on it and
 # drive it with xdotool. Sourced with the script's arguments: the program, the source tree.
 program="$1"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Learner walk-through of one lesson of the demo course (course/), shared by the
 # e2e_walk_*.sh scripts. The caller sets, before sourcing this file with the program and
 # the source tree as arguments:

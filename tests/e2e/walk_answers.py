@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints, for the end-to-end walk-throughs, the exercises of one lesson and category of a
 course source (docs/course-format.md), in table order, one a line, tab-separated:
     type   marker   answer
