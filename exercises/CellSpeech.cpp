@@ -173,16 +173,7 @@ QString MusicSigns::nameOf(char byte) const
 
 const MusicSigns &courseMusicSigns()
 {
-    static MusicSigns signs;
-    static QString readFrom;
-    const QString path = contentFile(QStringLiteral("\\font\\segni_musicali.txt"));
-    if (readFrom.isNull() || path != readFrom) {
-        readFrom = path;
-        QFile file(path);
-        signs = file.open(QIODevice::ReadOnly) ? MusicSigns::fromCourseText(file.readAll())
-                                               : MusicSigns();
-    }
-    return signs;
+    return readCourseFile("\\font\\segni_musicali.txt", &MusicSigns::fromCourseText);
 }
 
 QString spokenMusic(const QByteArray &text, const MusicSigns &signs)

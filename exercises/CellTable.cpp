@@ -147,18 +147,10 @@ CellTable CellTable::fromLiblouis()
 
 const CellTable &courseCells()
 {
-    static CellTable table;
-    static QString readFrom;
-    const QString path = contentFile(QStringLiteral("\\braille6.txt"));
-    if (readFrom.isNull() || path != readFrom) {
-        readFrom = path;
-        QFile file(path);
-        table = file.open(QIODevice::ReadOnly) ? CellTable::fromCourseText(file.readAll())
-                                               : CellTable();
-        if (table.isEmpty())
-            table = CellTable::fromLiblouis();
-    }
-    return table;
+    return readCourseFile("\\braille6.txt", [](const QByteArray &text) {
+        const CellTable table = CellTable::fromCourseText(text);
+        return table.isEmpty() ? CellTable::fromLiblouis() : table;
+    });
 }
 
 namespace {

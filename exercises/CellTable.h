@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/ProgramState.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFile>
 #include <QList>
 
 #include <array>
@@ -15,6 +18,21 @@
 // with `what` and left out.
 void readByteTable(const QByteArray &text, int fields, const char *what,
                    const std::function<void(quint8 byte, const QList<QByteArray> &fields)> &line);
+
+// What `read` makes of a file of the course's folder (a backslash path under ContentDir; an
+// empty text when it cannot be read), kept until ContentDir changes. One cache a call site.
+template <class Read> const auto &readCourseFile(const char *relative, Read read)
+{
+    static decltype(read(QByteArray())) made;
+    static QString readFrom;
+    const QString path = contentFile(QString::fromLatin1(relative));
+    if (readFrom.isNull() || path != readFrom) {
+        readFrom = path;
+        QFile file(path);
+        made = read(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    return made;
+}
 
 // A six-dot braille cell: bit 0 is dot 1, ..., bit 5 is dot 6; 0 is the empty cell.
 using Cell = quint8;
