@@ -103,6 +103,29 @@ void RealBrailleDisplay::release()
     m_holding = false;
 }
 
+int RealBrailleDisplay::dotsOfCharacter(quint64 symbol)
+{
+    // brltty hands a chord of the braille keyboard over as the character its own computer
+    // braille table gives those dots; the same table, asked back, gives the dots pressed,
+    // which then go through the course's table like a chord of six-key entry.
+    quint32 character = 0;
+    if ((symbol & BRLAPI_KEY_SYM_UNICODE) != 0)
+        character = quint32(symbol & ~BRLAPI_KEY_SYM_UNICODE);
+    else if (symbol < 0x100)
+        character = quint32(symbol);
+    else
+        return -1;
+    brlapi_param_computerBrailleRowCells_t row;
+    if (brlapi__getParameter(m_handle, BRLAPI_PARAM_COMPUTER_BRAILLE_ROW_CELLS, character >> 8,
+                             BRLAPI_PARAMF_GLOBAL, &row, sizeof row)
+        < 0)
+        return -1;
+    const quint8 index = quint8(character & 0xFF);
+    if (!(row.defined[index / 8] & (1 << (index % 8))))
+        return -1;
+    return row.cells[index] & 0x3F; // six dots: dots 7 and 8 are not the learner's
+}
+
 void RealBrailleDisplay::readKeys()
 {
     brlapi_keyCode_t code;
@@ -128,6 +151,8 @@ void RealBrailleDisplay::readKeys()
                 KeyPressed(Key::Enter);
             else if (symbol == ' ' && DotsTyped)
                 DotsTyped(0);
+            else if (const int dots = dotsOfCharacter(symbol); dots >= 0 && DotsTyped)
+                DotsTyped(quint8(dots));
         }
     }
     if (connectionBroken)

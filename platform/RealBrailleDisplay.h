@@ -24,6 +24,8 @@ private:
     bool connectToDaemon();
     void disconnect();
     void readKeys();
+    // The six dots that brltty's own table gives a character it handed over; -1 for none.
+    int dotsOfCharacter(quint64 symbol);
 
     brlapi_handle_t *m_handle = nullptr;
     QSocketNotifier *m_keys = nullptr;
