@@ -8,28 +8,7 @@ set -euo pipefail
 source "$2/tests/e2e/lib.sh" "$@"
 command -v brltty > /dev/null || fail "brltty is not installed (scripts/setup.sh installs it)"
 
-cat > "$work/ESER_1.txt" <<'TABLE'
-[record]
-Lezione = 0
-Cat_eser = 2
-T_eser = 1
-eser_nr = 1
-Doma_rnd = false
-Tit_doma = Scrivi in nero la parola in braille:
-Doma_rch = ciao
-Risp_rch = ciao
-
-[record]
-Lezione = 0
-Cat_eser = 2
-T_eser = 0
-eser_nr = 2
-Doma_rnd = false
-Tit_doma = Scrivi in braille:
-Doma_rch = lupo
-Risp_rch = lupo
-TABLE
-make_course "$source_dir/tests/e2e/types/html" "$work/ESER_1.txt"
+make_course "$source_dir/tests/e2e/types/html" "$source_dir/tests/e2e/braille/ESER_1.txt"
 cp "$source_dir/course/braille6.txt" "$course/"
 
 # The display, then brltty with its virtual driver, its API on a socket of this test only.
@@ -65,8 +44,8 @@ focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
 keys Return
 window=$(wait_for_window "$title")
 focus "$window"
-shows "14|24|1|135| |"                      # "ciao" in braille: the question
-xdotool type --delay 60 "ciao"
+shows "14|24|1|135| |2346|"                 # "ciao è" in braille: the question
+xdotool type --delay 60 "ciao è"
 keys alt+c
 wait_for_exercise_page "Scrivi in braille:"
 sleep 1

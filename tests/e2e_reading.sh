@@ -7,27 +7,6 @@
 set -euo pipefail
 source "$2/tests/e2e/lib.sh" "$@"
 
-cat > "$work/ESER_1.txt" <<'TABLE'
-[record]
-Lezione = 0
-Cat_eser = 2
-T_eser = 1
-eser_nr = 1
-Doma_rnd = false
-Tit_doma = Scrivi in nero la parola in braille:
-Doma_rch = ciao è
-Risp_rch = ciao è
-
-[record]
-Lezione = 0
-Cat_eser = 2
-T_eser = 0
-eser_nr = 2
-Doma_rnd = false
-Tit_doma = Scrivi in braille:
-Doma_rch = lupo
-Risp_rch = lupo
-TABLE
 cat > "$work/ESER_3.txt" <<'TABLE'
 [record]
 Lezione = 0
@@ -39,7 +18,7 @@ Tit_doma = Scrivi in braille le note:
 Doma_rch = C do4 M re4 þô mi4 R
 Risp_rch = ~de
 TABLE
-make_course "$source_dir/tests/e2e/types/html" "$work/ESER_1.txt" "$work/ESER_3.txt"
+make_course "$source_dir/tests/e2e/types/html" "$source_dir/tests/e2e/braille/ESER_1.txt" "$work/ESER_3.txt"
 cp "$source_dir/course/braille6.txt" "$course/"
 
 start_accessibility ScreenReaderEnabled
