@@ -26,10 +26,7 @@ wait_for_title() {
   fail "no page '$1' at $2; pages: $(pages)"
 }
 
-start_program
-wait_for_page "/html/fr1.htm"
-main=$(wait_for_window "Sentiero dei Punti")
-sleep 1
+start_at_first_page
 focus "$main"
 
 # The link to the missing page: the program's page, under the missing page's address.

@@ -16,8 +16,9 @@ fail() { echo "FAIL: $*"; [ -f "$work/log.txt" ] && tail -n 20 "$work/log.txt"; 
 port=$((10000 + RANDOM % 20000))
 export QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port"
 export QTWEBENGINE_DISABLE_SANDBOX=1
-# The learner's record and exports go to the scratch folder, never to the real user's.
-export XDG_DATA_HOME="$work/data" XDG_DOCUMENTS_DIR="$work/documents"
+# The learner's record and exports go to the scratch folder, never to the real user's; so do
+# the desktop settings that turning the accessibility bus on writes (dconf keeps them).
+export XDG_DATA_HOME="$work/data" XDG_DOCUMENTS_DIR="$work/documents" XDG_CONFIG_HOME="$work/config"
 pid=0
 
 # The URL of the page the main window shows, from the browser's own debugging list.
@@ -94,10 +95,23 @@ start_program() {
 }
 
 # Starts the program and waits for its first lesson page; `main` is its window.
+# The lesson reader once it shows: the first page loads behind the splash, which has the same
+# title but is far narrower.
+wait_for_main_window() {
+  for _ in $(seq 1 120); do
+    local id WIDTH HEIGHT X Y SCREEN WINDOW
+    for id in $(xdotool search --onlyvisible --name "^Sentiero dei Punti\$" 2>/dev/null); do
+      eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+      [ "${WIDTH:-0}" -gt 600 ] && { echo "$id"; return 0; }
+    done
+    sleep 0.25
+  done
+  fail "lesson reader not shown"
+}
 start_at_first_page() {
   start_program
   wait_for_page "/html/fr1.htm"
-  main=$(wait_for_window "Sentiero dei Punti")
+  main=$(wait_for_main_window)
   sleep 1
 }
 
