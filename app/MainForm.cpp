@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainForm.h"
 
-#include "data/ProgramState.h"
 #include "app/Commands.h"
 #include "app/DamagedContent.h"
 #include "app/Progress.h"
 #include "app/Runner.h"
 #include "app/Splash.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "platform/ErrorReport.h"
 #include "platform/MissingPage.h"
@@ -17,11 +17,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <utility>
 
 const QStringList TMainForm::FontFiles = {
     QStringLiteral("\\font\\zevsim.ttf"),     QStringLiteral("\\font\\zevbrl6_all.ttf"),
@@ -113,9 +115,18 @@ void TMainForm::showEvent(QShowEvent *event)
         FormShow();
 }
 
-void TMainForm::FormShow()
+void TMainForm::StartFirstPage()
 {
     WB->navigate(contentFile(QStringLiteral("\\html\\fr1.htm")));
+    m_firstPageStarted = true;
+}
+
+void TMainForm::FormShow()
+{
+    if (std::exchange(m_firstPageStarted, false))
+        FocusDocument();
+    else
+        WB->navigate(contentFile(QStringLiteral("\\html\\fr1.htm")));
 }
 
 void TMainForm::changeEvent(QEvent *event)
@@ -162,8 +173,8 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
     // The progress page lies in the learner's data folder: its links are read below it.
     const QString pagesUrl = QUrl::fromLocalFile(progressFolder()).toString();
     const NavigationCommand command = classifyNavigation(
-        url, url.startsWith(pagesUrl) ? pagesUrl
-                                      : QUrl::fromLocalFile(state().ContentDir).toString());
+        url,
+        url.startsWith(pagesUrl) ? pagesUrl : QUrl::fromLocalFile(state().ContentDir).toString());
     switch (command.kind) {
     case NavigationCommand::None:
         return;
@@ -221,9 +232,9 @@ static bool writeLearnerFile(const QString &path, const QByteArray &bytes, const
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
         && file.flush())
         return true;
-    platform().messages->showMessage(QStringLiteral("Non è stato possibile %1 in \"%2\": %3")
-                                         .arg(doing, QDir::toNativeSeparators(path),
-                                              file.errorString()));
+    platform().messages->showMessage(
+        QStringLiteral("Non è stato possibile %1 in \"%2\": %3")
+            .arg(doing, QDir::toNativeSeparators(path), file.errorString()));
     return false;
 }
 
@@ -235,8 +246,8 @@ QString TMainForm::progressFolder()
 void TMainForm::ShowProgress()
 {
     LearnerRecord *record = platform().record.get();
-    const QByteArray page = record ? progressPage(record->exercises(), record->runs())
-                                   : progressPage({}, {});
+    const QByteArray page =
+        record ? progressPage(record->exercises(), record->runs()) : progressPage({}, {});
     const QString path = QDir(progressFolder()).filePath(QStringLiteral("registro.htm"));
     if (writeLearnerFile(path, page, QStringLiteral("scrivere la pagina dei progressi")))
         WB->navigate(path);
@@ -245,11 +256,10 @@ void TMainForm::ShowProgress()
 void TMainForm::ExportRecord()
 {
     LearnerRecord *record = platform().record.get();
-    const QByteArray csv = record ? recordCsv(record->exercises(), record->runs())
-                                  : recordCsv({}, {});
-    const QString path =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("Sentiero dei Punti - progressi.csv"));
+    const QByteArray csv =
+        record ? recordCsv(record->exercises(), record->runs()) : recordCsv({}, {});
+    const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                             .filePath(QStringLiteral("Sentiero dei Punti - progressi.csv"));
     if (!writeLearnerFile(path, csv, QStringLiteral("esportare il registro")))
         return;
     platform().messages->showMessage(QStringLiteral("Il registro è stato esportato in \"%1\".")

@@ -28,6 +28,10 @@ public:
     // At start-up, after the fonts: without the first lesson page the course cannot be
     // used, so a missing one is said and the program ends, like missing fonts.
     void CheckFirstPage();
+    // Begins loading the first lesson page while the window is still hidden (behind the
+    // splash clip, while the other windows are made), so that it is there when the window
+    // first shows. That first showing then only hands the page the keyboard focus.
+    void StartFirstPage();
 
     void FocusDocument();
     void ShowFindBox();
@@ -56,4 +60,5 @@ private:
     void enableTimer();
 
     bool m_closed = false;
+    bool m_firstPageStarted = false;
 };

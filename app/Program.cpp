@@ -42,6 +42,8 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
         step("main window");
         if (watch.mainWindow)
             watch.mainWindow(mainForm);
+        if (!mainForm.Terminated)
+            mainForm.StartFirstPage();
         Tdm dataHolder;
         dm = &dataHolder;
 

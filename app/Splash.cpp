@@ -11,6 +11,10 @@
 #include <QPainter>
 #include <QTimer>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 const QString SkipHint = QStringLiteral("Premi Spazio per saltare il filmato");
@@ -78,7 +82,8 @@ TSplashForm::TSplashForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Fra
     Hint->setObjectName(QStringLiteral("Hint"));
     Hint->setGeometry(12, 12 + 256, 384, HintHeight);
     Hint->setAlignment(Qt::AlignCenter);
-    Hint->setStyleSheet(QStringLiteral("QLabel { color: white; font-size: 15px; font-weight: bold; }"));
+    Hint->setStyleSheet(
+        QStringLiteral("QLabel { color: white; font-size: 15px; font-weight: bold; }"));
 
     mp = platform().createMediaPlayer(this);
     mp->setObjectName(QStringLiteral("mp"));
@@ -169,4 +174,9 @@ void WaitForClip(TSplashForm *splash)
     splash->mp->stop();
     splash->hide();
     delete splash;
+#ifdef __GLIBC__
+    // The clip's decoders and frames are gone: their memory goes back to the system rather
+    // than staying with the program for as long as it runs (some MB).
+    malloc_trim(0);
+#endif
 }

@@ -41,8 +41,7 @@ void RealMediaPlayer::ensurePlayer()
     m_player = new QMediaPlayer(this);
     m_audio = new QAudioOutput(this);
     m_player->setAudioOutput(m_audio);
-    if (m_video)
-        m_player->setVideoOutput(m_video);
+    showVideoOn(m_display);
     connect(m_player, &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState state) {
                 if (state == QMediaPlayer::PlayingState) {
@@ -84,6 +83,15 @@ void RealMediaPlayer::setDisplay(QWidget *display)
             m_player->setVideoOutput(nullptr);
         delete m_video;
     }
+    m_display = display;
+    if (m_player)
+        showVideoOn(display);
+}
+
+// The video widget starts the media framework: it is made with the player, for a display
+// that gets a clip to play.
+void RealMediaPlayer::showVideoOn(QWidget *display)
+{
     if (!display)
         return;
     m_video = new QVideoWidget(display);
@@ -93,8 +101,7 @@ void RealMediaPlayer::setDisplay(QWidget *display)
         layout->setContentsMargins(0, 0, 0, 0);
     }
     display->layout()->addWidget(m_video);
-    if (m_player)
-        m_player->setVideoOutput(m_video);
+    m_player->setVideoOutput(m_video);
 }
 
 void RealMediaPlayer::open()

@@ -31,12 +31,14 @@ public:
 
 private:
     void ensurePlayer();
+    void showVideoOn(QWidget *display);
     void finishCommand();
     void failed();
 
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audio = nullptr;
     QPointer<QVideoWidget> m_video;
+    QPointer<QWidget> m_display;
     QString m_fileName;
     QUrl m_source; // what the pipeline plays, given to it at the next play
     bool m_opened = false;
