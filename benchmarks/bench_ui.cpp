@@ -13,8 +13,8 @@
 // as a learner would, the verification test of the first lesson of each course, answering
 // each exercise right.
 #include "app/MainForm.h"
-#include "app/Seleser_Unit1.h"
 #include "app/Program.h"
+#include "app/Seleser_Unit1.h"
 #include "app/Windows.h"
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QDataStream>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -118,6 +119,37 @@ double pssOfTreeKb(qint64 root)
     return total;
 }
 
+void mark(const char *step)
+{
+    if (qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
+        std::fprintf(stderr, "bench_ui: %s at %.1f ms\n", step, msSince(processStart()));
+}
+
+// Where a page load's time went, when tracing: the page's own timing (from the renderer,
+// milliseconds since the epoch) against the moment the wait began, `waited` ms ago.
+void traceLoad(QWebEngineView *view, double waited, const char *what)
+{
+    if (!view || !qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
+        return;
+    const double began = double(QDateTime::currentMSecsSinceEpoch()) - waited;
+    view->page()->runJavaScript(
+        QStringLiteral("(function () { const t = performance.timing; return [t.navigationStart, "
+                       "t.fetchStart, t.responseStart, t.responseEnd, t.domLoading, "
+                       "t.domContentLoadedEventEnd, t.loadEventEnd]; })()"),
+        [began, waited, what](const QVariant &result) {
+            const QVariantList t = result.toList();
+            if (t.size() == 7)
+                std::fprintf(stderr,
+                             "bench_ui: %s: navigation starts +%.0f, fetch +%.0f, response "
+                             "+%.0f, file read +%.0f, document +%.0f, DOM ready +%.0f, load "
+                             "event +%.0f, signal +%.0f ms\n",
+                             what, t[0].toDouble() - began, t[1].toDouble() - began,
+                             t[2].toDouble() - began, t[3].toDouble() - began,
+                             t[4].toDouble() - began, t[5].toDouble() - began,
+                             t[6].toDouble() - began, waited);
+        });
+}
+
 // ---- the bare view ------------------------------------------------------------------------
 
 int runBare(int argc, char **argv)
@@ -130,7 +162,9 @@ int runBare(int argc, char **argv)
     // The program's engine settings, so that the baseline is the same engine doing less.
     prepareWebEngine();
     QApplication application(argc, argv);
+    mark("application");
     QWebEngineView view;
+    mark("view");
     int loads = 0;
     qint64 navigationStart = 0;
     const auto navigate = [&] {
@@ -142,6 +176,7 @@ int runBare(int argc, char **argv)
             return;
         ++loads;
         if (loads == 1) {
+            mark("first page loaded");
             emitFigure("start_ms", msSince(processStart()));
             // Memory is read after the same settling time as the program's.
             QTimer::singleShot(3000, [&] {
@@ -151,12 +186,14 @@ int runBare(int argc, char **argv)
             return;
         }
         emitFigure("nav_ms", msSince(navigationStart));
+        traceLoad(&view, msSince(navigationStart), "bare page");
         if (loads <= navigations)
             QTimer::singleShot(50, navigate);
         else
             QCoreApplication::quit();
     });
     showMaximizedOnScreen(&view);
+    mark("shown");
     view.setUrl(first);
     QTimer::singleShot(120000, [] { QCoreApplication::exit(3); });
     return application.exec();
@@ -171,15 +208,14 @@ class Learner : public QObject
 public:
     Learner(TMainForm &main, bool startOnly) : m_main(main), m_startOnly(startOnly)
     {
+        // The program loads its first page while its window is still hidden: the page is
+        // there for the learner once it has loaded and the window shows, whichever is later.
         connect(m_main.WB, &HtmlView::downloadComplete, this, [this] {
-            if (m_state == State::WaitStart) {
-                emitFigure("start_ms", msSince(processStart()));
-                if (m_startOnly)
-                    std::_Exit(0); // only the start-up is asked for: no shutdown to wait for
-                enter(State::SettleStart);
-                m_until = nowNs() + 3000LL * 1000000;
-            }
+            m_firstPageLoaded = true;
+            mark("first page loaded");
+            started();
         });
+        m_main.installEventFilter(this);
     }
 
     // The windows exist once the start-up has created them.
@@ -192,8 +228,7 @@ public:
             connect(window->html1, &HtmlView::downloadComplete, this,
                     [this, window] { pageLoaded(window); });
         }
-        connect(Fresult->html1, &HtmlView::downloadComplete, this,
-                [this] { pageLoaded(nullptr); });
+        connect(Fresult->html1, &HtmlView::downloadComplete, this, [this] { pageLoaded(nullptr); });
         m_tick.setInterval(5);
         connect(&m_tick, &QTimer::timeout, this, &Learner::step);
         m_tick.start();
@@ -202,6 +237,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watched == &m_main) {
+            if (event->type() == QEvent::Show) {
+                mark("main window shown");
+                QTimer::singleShot(0, this, &Learner::started); // once the window is on screen
+            }
+            return false;
+        }
         if (event->type() == QEvent::Show && qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
             std::fprintf(stderr, "bench_ui: %s shown after %.1f ms\n",
                          qPrintable(watched->objectName()), msSince(m_since));
@@ -234,11 +276,26 @@ private:
             std::fprintf(stderr, "bench_ui: state %d\n", int(state));
     }
 
+    void started()
+    {
+        if (m_state != State::WaitStart || !m_firstPageLoaded || !m_main.isVisible())
+            return;
+        emitFigure("start_ms", msSince(processStart()));
+        if (m_startOnly)
+            std::_Exit(0); // only the start-up is asked for: no shutdown to wait for
+        enter(State::SettleStart);
+        m_until = nowNs() + 3000LL * 1000000;
+    }
+
     void pageLoaded(TExerciseWindow *window)
     {
         if (m_waiting == Waiting::Nothing)
             return;
         const double ms = msSince(m_since);
+        traceLoad((window ? window->html1 : Fresult->html1)->findChild<QWebEngineView *>(), ms,
+                  !window                           ? "results"
+                  : m_waiting == Waiting::FirstPage ? "first"
+                                                    : "next");
         if (!window)
             emitFigure("results_ms", ms);
         else if (m_waiting == Waiting::FirstPage)
@@ -276,8 +333,8 @@ private:
             // The link of the first lesson (Lezione 0) of the course, followed in the page.
             bool cancel = false;
             const QString link =
-                QUrl::fromLocalFile(state().ContentDir + QStringLiteral("/html/") + QString::number(m_course)
-                                    + QStringLiteral("01eser.htm"))
+                QUrl::fromLocalFile(state().ContentDir + QStringLiteral("/html/")
+                                    + QString::number(m_course) + QStringLiteral("01eser.htm"))
                     .toString();
             m_main.WBBeforeNavigate2(link, cancel);
             enter(State::WaitCategory);
@@ -288,7 +345,8 @@ private:
                 if (qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
                     for (QWidget *w : QApplication::topLevelWidgets())
                         if (w->isVisible())
-                            std::fprintf(stderr, "bench_ui: shown %s\n", qPrintable(w->objectName() + " " + w->windowTitle()));
+                            std::fprintf(stderr, "bench_ui: shown %s\n",
+                                         qPrintable(w->objectName() + " " + w->windowTitle()));
                 return;
             }
             SeleserDlg->RadioButton4->setChecked(true);
@@ -301,7 +359,8 @@ private:
             inRun();
             return;
         case State::AfterRun:
-            if (state().PendingAction != PendingCommand::None || shownExercise() || Fresult->isVisible())
+            if (state().PendingAction != PendingCommand::None || shownExercise()
+                || Fresult->isVisible())
                 return;
             if (++m_course <= 3) {
                 enter(State::StartRun);
@@ -315,7 +374,13 @@ private:
                 return;
             emitFigure("pss_all_kb", pssOfTreeKb(QCoreApplication::applicationPid()));
             if (qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
-                QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("awk '/^[0-9a-f]+-/{name=$6\" \"$2} /^Pss:/{print $2, name}' /proc/%1/smaps | sort -rn | head -12 >&2").arg(QCoreApplication::applicationPid())});
+                QProcess::execute(
+                    QStringLiteral("sh"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral(
+                         "awk '/^[0-9a-f]+-/{name=$6\" \"$2} /^Pss:/{s[name]+=$2} END {for (n in "
+                         "s) print s[n], n}' /proc/%1/smaps | sort -rn | head -40 >&2")
+                         .arg(QCoreApplication::applicationPid())});
             enter(State::Done);
             m_tick.stop();
             m_main.close();
@@ -333,7 +398,8 @@ private:
         }
         TExerciseWindow *window = shownExercise();
         if (!window) {
-            if (m_waiting == Waiting::Nothing && !Fresult->isVisible() && state().PendingAction == PendingCommand::None)
+            if (m_waiting == Waiting::Nothing && !Fresult->isVisible()
+                && state().PendingAction == PendingCommand::None)
                 enter(State::AfterRun); // no records, or a message ended the run
             return;
         }
@@ -370,14 +436,9 @@ private:
     TExerciseWindow *m_ready = nullptr;
     TExerciseWindow *m_checked = nullptr;
     bool m_resultsReady = false;
+    bool m_firstPageLoaded = false;
     int m_course = 1;
 };
-
-void mark(const char *step)
-{
-    if (qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
-        std::fprintf(stderr, "bench_ui: %s at %.1f ms\n", step, msSince(processStart()));
-}
 
 // The program's own entry sequence, with a learner watching.
 int runProgram(int argc, char **argv)
@@ -559,8 +620,8 @@ QMap<QString, double> runCore(const QString &program)
     QMap<QString, double> results;
     QProcess core;
     // Half a second of each figure at least, so that the largest table is not one cold walk.
-    core.start(program, {QStringLiteral("-csv"), QStringLiteral("-minimumtotal"),
-                         QStringLiteral("500")});
+    core.start(program,
+               {QStringLiteral("-csv"), QStringLiteral("-minimumtotal"), QStringLiteral("500")});
     if (!core.waitForFinished(600000))
         return results;
     for (const QByteArray &line : core.readAllStandardOutput().split('\n')) {
@@ -645,7 +706,7 @@ int runReport(int argc, char **argv)
         double value;
         double baseline; // < 0: none
         QString unit;
-        double target;   // the limit of the ratio, or of the value when there is no baseline
+        double target; // the limit of the ratio, or of the value when there is no baseline
         bool ratioTarget;
         double allowance = 0; // taken off the value before the ratio: a clip's own length
     };
@@ -674,8 +735,7 @@ int runReport(int argc, char **argv)
          true},
         {QStringLiteral("PSS 3 s after start-up"),
          median(program.value(QStringLiteral("pss_start_kb"))) / 1024,
-         median(bare.value(QStringLiteral("pss_start_kb"))) / 1024, QStringLiteral("MB"), -1,
-         true},
+         median(bare.value(QStringLiteral("pss_start_kb"))) / 1024, QStringLiteral("MB"), -1, true},
         {QStringLiteral("PSS after all nine types shown"),
          median(program.value(QStringLiteral("pss_all_kb"))) / 1024,
          median(bare.value(QStringLiteral("pss_start_kb"))) / 1024, QStringLiteral("MB"), 1.2,
@@ -717,8 +777,8 @@ int runReport(int argc, char **argv)
     for (const Row &row : rows) {
         const int decimals = row.unit == QLatin1String("us") ? 2 : 1;
         const bool hasBaseline = row.baseline >= 0;
-        const double ratio =
-            ratioOf(row.value < 0 ? -1 : row.value - row.allowance, hasBaseline ? row.baseline : -1);
+        const double ratio = ratioOf(row.value < 0 ? -1 : row.value - row.allowance,
+                                     hasBaseline ? row.baseline : -1);
         if (row.value < 0 || (hasBaseline && row.baseline <= 0))
             allHold = false;
         QString target = QStringLiteral("-");
@@ -739,9 +799,9 @@ int runReport(int argc, char **argv)
     out << "\nbaselines: a bare QWebEngineView loading html/fr1.htm from process start, and "
            "navigating between two local lesson pages (median of "
         << bare.value(QStringLiteral("nav_ms")).size() << ")\n";
-    out << "medians of " << runs << " runs each; exercise pages: "
-        << program.value(QStringLiteral("first_ms")).size() << " first, "
-        << program.value(QStringLiteral("next_ms")).size() << " next, "
+    out << "medians of " << runs
+        << " runs each; exercise pages: " << program.value(QStringLiteral("first_ms")).size()
+        << " first, " << program.value(QStringLiteral("next_ms")).size() << " next, "
         << program.value(QStringLiteral("results_ms")).size() << " results\n";
     out << "load average before: " << loadBefore << ", after: " << loadAfter << ", "
         << QThread::idealThreadCount() << " cores\n";
