@@ -8,6 +8,7 @@
 #include "platform/Accessibility.h"
 #include "platform/ErrorReport.h"
 #include "platform/FocusStyle.h"
+#include "platform/HtmlView.h"
 #include "platform/Platform.h"
 #include "platform/RealHtmlView.h"
 
@@ -15,6 +16,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+
+#include <optional>
 
 int RunProgram(int argc, char *argv[], const StartWatch &watch)
 {
@@ -51,15 +54,28 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
         splash->LoadClip(QStringLiteral("prova"));
         step("splash");
 
-        WindowRegistry windows;
-        if (watch.windowsCreated)
-            watch.windowsCreated();
-        step("windows");
+        // The other windows are made, in their order, once the first page has loaded: made
+        // sooner, they hold up the browser's work on that page, which shares this thread.
+        // No command can come before, since commands come from the links of a page.
+        std::optional<WindowRegistry> windows;
+        QObject::connect(
+            mainForm.WB, &HtmlView::downloadComplete, &mainForm,
+            [&] {
+                windows.emplace();
+                if (watch.windowsCreated)
+                    watch.windowsCreated();
+                step("windows");
+            },
+            Qt::SingleShotConnection);
 
-        splash->show();
-        splash->repaint();
-        QCoreApplication::processEvents();
-        splash->PlayClip();
+        // Without a clip to play (none in the course, or one that cannot be opened) there is
+        // nothing to show.
+        if (!splash->clipFinished()) {
+            splash->show();
+            splash->repaint();
+            QCoreApplication::processEvents();
+            splash->PlayClip();
+        }
         WaitForClip(splash);
         step("clip played");
 

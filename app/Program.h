@@ -16,6 +16,7 @@ struct StartWatch
 };
 
 // The program from start to end: the application, the platform services, the main window
-// with its fonts, the data holder, the opening clip, every other window, the lesson reader's
-// event loop, and the windows destroyed in reverse. Returns the process's exit status.
+// with its fonts and first page, the data holder, the opening clip, every other window (once
+// the first page has loaded), the lesson reader's event loop, and the windows destroyed in
+// reverse. Returns the process's exit status.
 int RunProgram(int argc, char *argv[], const StartWatch &watch = {});

@@ -2,6 +2,7 @@
 #include "platform/Accessibility.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QVariant>
@@ -27,7 +28,14 @@ bool assistiveTechnologyActive()
 {
     if (qEnvironmentVariableIntValue("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") > 0)
         return true;
-    if (!QDBusConnection::sessionBus().isConnected())
+    const QDBusConnection session = QDBusConnection::sessionBus();
+    if (!session.isConnected())
+        return false;
+    // No assistive technology listens without the accessibility bus; asking its launcher
+    // would start it, some milliseconds of every start-up for nothing.
+    const QDBusReply<bool> running =
+        session.interface()->isServiceRegistered(QStringLiteral("org.a11y.Bus"));
+    if (!running.isValid() || !running.value())
         return false;
     return busProperty("ScreenReaderEnabled") || busProperty("IsEnabled");
 }

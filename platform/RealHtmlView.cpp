@@ -108,8 +108,14 @@ void prepareWebEngine()
     // The pages are still text and pictures: with GL compositing every window that shows a
     // page again builds a GL surface first, a tenth of a second or more with Mesa's
     // software GL, and it holds tens of MB of surfaces besides.
-    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !qEnvironmentVariableIsSet("QSG_RHI_BACKEND"))
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !qEnvironmentVariableIsSet("QSG_RHI_BACKEND")) {
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        // Nothing else draws with GL either: the clips' frames are painted by the processor
+        // too. Without GL on X the program loads no software GL (some tens of MB) and builds
+        // no GL context and shaders for the opening clip (about a tenth of a second).
+        if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+            qputenv("QT_XCB_GL_INTEGRATION", "none");
+    }
     // Every page of the program is a local file: one renderer process serves all views.
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
             qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --process-per-site");
@@ -336,7 +342,7 @@ void RealHtmlView::focusDocument()
         return;
     m_view->setFocus();
     m_view->page()->runJavaScript(QStringLiteral(
-        "if (document.body) { document.body.tabIndex = -1; document.body.focus(); }"));
+        "if (document.body) { document.body.tabIndex = -1; document.body.focus({preventScroll: true}); }"));
 }
 
 void RealHtmlView::showFindBox()
