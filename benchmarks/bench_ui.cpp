@@ -232,11 +232,17 @@ public:
         m_tick.setInterval(5);
         connect(&m_tick, &QTimer::timeout, this, &Learner::step);
         m_tick.start();
+        if (qEnvironmentVariableIsSet("SENTIERO_BENCH_EVENTS"))
+            qApp->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (m_waiting != Waiting::Nothing && qEnvironmentVariableIsSet("SENTIERO_BENCH_EVENTS"))
+            m_events.append({nowNs(), int(event->type()),
+                             QByteArray(watched->metaObject()->className()) + ' '
+                                 + watched->objectName().toLatin1()});
         if (watched == &m_main) {
             if (event->type() == QEvent::Show) {
                 mark("main window shown");
@@ -292,6 +298,16 @@ private:
         if (m_waiting == Waiting::Nothing)
             return;
         const double ms = msSince(m_since);
+        // Each event delivered while the page was awaited, with the time until the next one:
+        // where the main thread was busy.
+        for (qsizetype i = 0; i + 1 < m_events.size(); ++i) {
+            const double busy = double(m_events[i + 1].at - m_events[i].at) / 1e6;
+            if (busy > 1.0)
+                std::fprintf(stderr, "bench_ui:   +%.1f ms: event %d to %s, %.1f ms to the next\n",
+                             double(m_events[i].at - m_since) / 1e6, m_events[i].type,
+                             m_events[i].receiver.constData(), busy);
+        }
+        m_events.clear();
         traceLoad((window ? window->html1 : Fresult->html1)->findChild<QWebEngineView *>(), ms,
                   !window                           ? "results"
                   : m_waiting == Waiting::FirstPage ? "first"
@@ -438,6 +454,13 @@ private:
     bool m_resultsReady = false;
     bool m_firstPageLoaded = false;
     int m_course = 1;
+    struct Event
+    {
+        qint64 at;
+        int type;
+        QByteArray receiver;
+    };
+    QList<Event> m_events;
 };
 
 // The program's own entry sequence, with a learner watching.
