@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <optional>
 
@@ -56,17 +57,20 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
 
         // The other windows are made, in their order, once the first page has loaded: made
         // sooner, they hold up the browser's work on that page, which shares this thread.
-        // No command can come before, since commands come from the links of a page.
+        // No command can come before, since commands come from the links of a page. A first
+        // page that never loads (one that cannot be read) has them made a second after the
+        // window shows.
         std::optional<WindowRegistry> windows;
-        QObject::connect(
-            mainForm.WB, &HtmlView::downloadComplete, &mainForm,
-            [&] {
-                windows.emplace();
-                if (watch.windowsCreated)
-                    watch.windowsCreated();
-                step("windows");
-            },
-            Qt::SingleShotConnection);
+        const auto makeWindows = [&] {
+            if (windows)
+                return;
+            windows.emplace();
+            if (watch.windowsCreated)
+                watch.windowsCreated();
+            step("windows");
+        };
+        QObject::connect(mainForm.WB, &HtmlView::downloadComplete, &mainForm, makeWindows,
+                         Qt::SingleShotConnection);
 
         // Without a clip to play (none in the course, or one that cannot be opened) there is
         // nothing to show.
@@ -83,6 +87,7 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
             if (watch.beforeEventLoop)
                 watch.beforeEventLoop();
             showMaximizedOnScreen(&mainForm);
+            QTimer::singleShot(1000, &mainForm, makeWindows);
             status = application.exec();
         }
     }
