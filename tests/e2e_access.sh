@@ -15,12 +15,7 @@ title="Esercizi sui nuovi simboli della lezione"
 start_at_first_page
 readable "Pagina due"                       # the lesson page's text
 
-focus "$main"
-keys Tab Tab Tab Return
-focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
-keys Return
-exercise=$(wait_for_window "$title")
-focus "$exercise"
+open_exercises 3
 readable "casa"                             # the question on the exercise page
 readable "Esercizio 1 di 1."
 xdotool type --delay 60 "cosa"

@@ -38,12 +38,7 @@ shows() {
 title="Esercizi sui nuovi simboli della lezione"
 
 start_at_first_page
-focus "$main"
-keys Tab Return
-focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
-keys Return
-window=$(wait_for_window "$title")
-focus "$window"
+open_exercises 1
 shows "14|24|1|135| |2346|"                 # "ciao è" in braille: the question
 xdotool type --delay 60 "ciao è"
 keys alt+c

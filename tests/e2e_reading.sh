@@ -33,12 +33,7 @@ unheard() {
 title="Esercizi sui nuovi simboli della lezione"
 
 start_at_first_page
-focus "$main"
-keys Tab Return
-focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
-keys Return
-window=$(wait_for_window "$title")
-focus "$window"
+open_exercises 1
 # Type 1: the question "ciao è" in braille.
 readable "punti 1 4, punti 2 4, punto 1, punti 1 3 5, spazio, punti 2 3 4 6"
 readable "Scrivi in nero la parola in braille:"
@@ -61,12 +56,7 @@ window_gone "$title"
 close_end_message "$main"
 
 # Music: the signs by their names, the names of the notes as they are.
-focus "$main"
-keys Tab Tab Tab Return
-focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
-keys Return
-window=$(wait_for_window "$title")
-focus "$window"
+open_exercises 3
 readable "croma do4, minima re4, semiminima puntata mi4, pausa di semiminima"
 keys alt+e
 window_gone "$title"

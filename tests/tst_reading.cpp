@@ -33,7 +33,6 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -41,11 +40,13 @@ namespace {
 
 const QString Course = QStringLiteral(SENTIERO_SOURCE_DIR "/course");
 
-using Factory = std::function<TExerciseWindow *()>;
-
-template <class Window> std::pair<int, Factory> windowOf()
+// One window of each type, made up front: the windows follow the table while they live, as in
+// the program.
+template <class... Windows> std::map<int, std::unique_ptr<TExerciseWindow>> windowsOfTypes()
 {
-    return {Window::Type, [] { return new Window; }};
+    std::map<int, std::unique_ptr<TExerciseWindow>> windows;
+    (windows.emplace(Windows::Type, std::make_unique<Windows>()), ...);
+    return windows;
 }
 
 // Runs the composer drew in the braille or music fonts: by class or by FONT FACE.
@@ -108,7 +109,6 @@ class TestReading : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void noRecordIsExposedAsPrint_data();
     void noRecordIsExposedAsPrint();
 
@@ -118,12 +118,6 @@ private:
 
     std::unique_ptr<TestProgram> m_program;
 };
-
-void TestReading::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(pagesExposedToAssistiveTechnology());
-}
 
 void TestReading::noRecordIsExposedAsPrint_data()
 {
@@ -142,24 +136,18 @@ QStringList TestReading::pagesOf(const QString &table)
     QFile::copy(Course + QStringLiteral("/braille6.txt"), dir + QStringLiteral("/braille6.txt"));
     QFile::copy(Course + QStringLiteral("/font/segni_musicali.txt"),
                 dir + QStringLiteral("/font/segni_musicali.txt"));
-    const QMap<int, Factory> windows{windowOf<TFhtmlex00>(), windowOf<TFhtmlex01>(),
-                                     windowOf<TFhtmlex02>(), windowOf<TFhtmlex10>(),
-                                     windowOf<TFhtmlex11>(), windowOf<TFhtmlex12>(),
-                                     windowOf<TFhtmlex13>(), windowOf<TFhtmlex14>(),
-                                     windowOf<TFhtmlex20>(), windowOf<TFhtmlex21>()};
     dm->Table1.setTableName(Course + QStringLiteral("/Ex/") + table + QStringLiteral(".DB"));
     dm->Table1.open();
-    // The windows follow the table while they live, as in the program.
-    std::map<int, std::unique_ptr<TExerciseWindow>> made;
-    for (auto it = windows.begin(); it != windows.end(); ++it)
-        made[it.key()].reset(it.value()());
+    const auto made = windowsOfTypes<TFhtmlex00, TFhtmlex01, TFhtmlex02, TFhtmlex10, TFhtmlex11,
+                                     TFhtmlex12, TFhtmlex13, TFhtmlex14, TFhtmlex20, TFhtmlex21>();
     QStringList pages;
     for (; !dm->Table1.eof(); dm->Table1.next()) {
         const int type = dm->Table1.fieldByName(QStringLiteral("t_eser")).toInt();
         state().CurrentExerciseType = type;
-        TExerciseWindow *window = made.count(type) ? made[type].get() : nullptr;
-        if (!window)
+        const auto found = made.find(type);
+        if (found == made.end())
             continue;
+        TExerciseWindow *window = found->second.get();
         // A record of random questions shows one of its list each time: every one in turn,
         // until the list starts again.
         QString first;
@@ -255,6 +243,7 @@ int main(int argc, char **argv)
 {
     // As with a screen reader on the desktop's accessibility bus.
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    QStandardPaths::setTestModeEnabled(true);
     prepareWebEngine();
     exposePagesToAssistiveTechnology();
     QApplication application(argc, argv);

@@ -167,6 +167,16 @@ link_tabs() {
   echo "$n"
 }
 follow() { local i; for i in $(seq 1 "$1"); do keys Tab; done; keys Return; }
+# From the main window: follows the exercise link `tabs` Tabs away, takes the first category
+# with OK and focuses the exercise window titled $title, kept in $window.
+open_exercises() {
+  focus "$main"
+  follow "$1"
+  focus "$(wait_for_window "SELEZIONE TIPO DI ESERCIZIO")"
+  keys Return
+  window=$(wait_for_window "$title")
+  focus "$window"
+}
 
 # Leaves with the "esci" link reached by `tabs` Tab presses; the process must end with 0.
 leave_program() {
