@@ -14,6 +14,7 @@
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
 
+#include <QPointer>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -67,6 +68,34 @@ QList<TExerciseWindow *> openCourse(int course, const QString &filter)
     return windows;
 }
 
+// The exercise window in front during a run. It stays shown while the run's exercises are
+// of its type, so that each next page loads in place; it hides when a window of another
+// type takes over, before a message, and when the run ends.
+class FrontExercise
+{
+public:
+    FrontExercise() = default;
+    FrontExercise(const FrontExercise &) = delete;
+    FrontExercise &operator=(const FrontExercise &) = delete;
+    ~FrontExercise() { end(); }
+
+    int run(TExerciseWindow *window)
+    {
+        const QPointer<TExerciseWindow> leaving = m_window;
+        m_window = window;
+        return window->RunExercise(leaving);
+    }
+    void end()
+    {
+        if (m_window)
+            m_window->EndExercises();
+        m_window = nullptr;
+    }
+
+private:
+    QPointer<TExerciseWindow> m_window;
+};
+
 // A word on how the previous exercise ended, for the status line of the next.
 QString previousWord(const ExerciseOutcome &outcome)
 {
@@ -116,6 +145,7 @@ void RunExercises(int course, int lesson)
     int lastResult = ModalOk;
     const int total = table.matchingCount();
     QString previous; // how the last exercise shown ended, for the status line
+    FrontExercise front;
     do {
         program.WrongAttempts = 0;
         // A record without a type selects no window, like a type of another course.
@@ -127,21 +157,24 @@ void RunExercises(int course, int lesson)
         if (window) {
             window->setWindowTitle(title);
             window->SetRunPosition(table.matchingPosition(), total, previous);
-            lastResult = execFrom(window);
+            lastResult = front.run(window);
             const ExerciseOutcome outcome = window->Outcome();
             if (outcome.right())
                 ++program.CorrectCount;
             previous = previousWord(outcome);
             record(course, table, outcome);
         }
-        if (window && lastResult == ResultUnreadable)
+        if (window && lastResult == ResultUnreadable) {
+            front.end();
             platform().messages->showMessage(
                 unreadableExerciseMessage(table.tableName(), lesson, category,
                                           exerciseNumber(table), window->UnreadableRecord()));
+        }
         if (lastResult == ResultLeave)
             return;
         table.next();
     } while (!table.eof());
+    front.end();
 
     RunEntry run;
     run.at = QDateTime::currentDateTime();
@@ -182,6 +215,7 @@ void RunReview(int course)
     ProgramState &program = state();
     int shown = 0, right = 0;
     QString previous;
+    FrontExercise front;
     // Lesson by lesson, each exercise where the table holds it now.
     for (int index = 0; index < review.size(); ++index) {
         const ExerciseEntry &entry = review[index];
@@ -202,7 +236,7 @@ void RunReview(int course)
         program.CurrentExerciseType = entry.type;
         window->setWindowTitle(SeleserDlg->RadioButton(std::clamp(entry.category, 1, 4))->text());
         window->SetRunPosition(++shown, review.size(), previous);
-        const int result = execFrom(window);
+        const int result = front.run(window);
         const ExerciseOutcome outcome = window->Outcome();
         right += outcome.right() ? 1 : 0;
         previous = previousWord(outcome);
@@ -210,6 +244,7 @@ void RunReview(int course)
         if (result == ResultLeave)
             return;
     }
+    front.end();
     platform().messages->showMessage(
         QStringLiteral("Ripasso finito: %1 esercizi giusti su %2.").arg(right).arg(shown));
 }

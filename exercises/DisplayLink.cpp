@@ -37,6 +37,9 @@ QByteArray cellsOf(const QByteArray &text)
 DisplayLink::DisplayLink(TExerciseWindow *window) : QObject(window), m_window(window)
 {
     window->installEventFilter(this);
+    // The next exercise of a run loaded in a window that stayed active.
+    connect(window, &TExerciseWindow::exerciseShown, this,
+            [this] { QTimer::singleShot(0, this, &DisplayLink::take); });
 }
 
 QTextEdit *DisplayLink::brailleBox() const

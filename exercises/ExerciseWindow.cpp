@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
@@ -191,7 +192,7 @@ void TExerciseWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     KeepBarOnScreen();
-    if (!event->spontaneous())
+    if (!event->spontaneous() && !m_prepared)
         FormShow();
 }
 
@@ -242,6 +243,44 @@ void TExerciseWindow::FormShow()
         Button13->setEnabled(false);
     Button14->setEnabled(false);
     ShowStatus(m_runPosition);
+    emit exerciseShown();
+}
+
+int TExerciseWindow::RunExercise(TExerciseWindow *leaving)
+{
+    FormShow();
+    if (leaving && leaving != this)
+        leaving->EndExercises();
+    if (!isVisible()) {
+        m_session.emplace(this);
+        setAttribute(Qt::WA_ShowModal, true);
+        m_prepared = true;
+        show();
+        m_prepared = false;
+    }
+    QEventLoop loop;
+    m_loop = &loop;
+    setResult(0);
+    loop.exec(QEventLoop::DialogExec);
+    m_loop = nullptr;
+    return result();
+}
+
+void TExerciseWindow::EndExercises()
+{
+    hide();
+    setAttribute(Qt::WA_ShowModal, false);
+    m_session.reset();
+}
+
+void TExerciseWindow::done(int result)
+{
+    if (!m_loop) {
+        QDialog::done(result);
+        return;
+    }
+    setResult(result);
+    m_loop->exit();
 }
 
 void TExerciseWindow::ReloadHidden()

@@ -6,12 +6,15 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 #include "exercises/ExerciseRules.h"
 #include "platform/Modal.h"
 #include "platform/Outcome.h"
 
 class DataSource;
 class HtmlView;
+class QEventLoop;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -128,6 +131,21 @@ public:
     // How the exercise last shown ended; read by the runner once the window has closed.
     ExerciseOutcome Outcome() const { return m_outcome; }
 
+    // Shows the current exercise modally and waits until it ends, as exec() does, but the
+    // window stays shown afterwards: when the run's next exercise is of this window too, it
+    // loads in place, with no hiding and showing in between. EndExercises() hides the window.
+    // The page starts loading first; then `leaving`, the window of the run's previous
+    // exercise when it is another, ends its exercises, and this window shows.
+    int RunExercise(TExerciseWindow *leaving = nullptr);
+    void EndExercises();
+    // Inside RunExercise() the exercise ends and the window stays shown; else QDialog's.
+    void done(int result) override;
+
+signals:
+    // A new exercise is in the window: at each showing, and at each exercise loaded in place.
+    void exerciseShown();
+
+public:
     // Loads the current record: the random lists when the type has a random-data dialog and
     // the record is in random mode (Doma_rnd, a failed read counting as false), else plain.
     // Also installed as the table's after-scroll and after-cancel handler.
@@ -228,6 +246,9 @@ private:
     void Finish(int result, ExerciseOutcome::Kind outcome);
 
     QVBoxLayout *m_layout = nullptr;
+    std::optional<ModalSession> m_session; // while RunExercise() keeps the window shown
+    QEventLoop *m_loop = nullptr;          // the running RunExercise()'s
+    bool m_prepared = false;               // the showing's exercise is loaded already
     QString m_runPosition;
     QString m_unreadable;
     ExerciseOutcome m_outcome;

@@ -3,20 +3,19 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
-int execFrom(QDialog *dialog, QWidget *opener)
+ModalSession::ModalSession(QDialog *dialog, QWidget *opener)
+    : m_dialog(dialog), m_owner(opener ? opener->window() : QApplication::activeWindow()),
+      m_focus(QApplication::focusWidget())
 {
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    QPointer<QWidget> owner = opener ? opener->window() : QApplication::activeWindow();
-    if (owner == dialog)
-        owner = nullptr;
-    if (owner && owner->isVisible()) {
+    if (m_owner == dialog)
+        m_owner = nullptr;
+    if (m_owner && m_owner->isVisible()) {
         dialog->winId();
         if (QWindow *window = dialog->windowHandle())
-            window->setTransientParent(owner->windowHandle());
+            window->setTransientParent(m_owner->windowHandle());
     }
     // Once shown: without a window manager nobody else gives a new window the focus.
     QTimer::singleShot(0, dialog, [dialog] {
@@ -25,12 +24,22 @@ int execFrom(QDialog *dialog, QWidget *opener)
             dialog->activateWindow();
         }
     });
-    const int result = dialog->exec();
-    if (QWindow *window = dialog->windowHandle())
-        window->setTransientParent(nullptr);
-    if (owner && owner->isVisible())
-        owner->activateWindow();
-    if (focus && focus->isVisible())
-        focus->setFocus();
-    return result;
+}
+
+ModalSession::~ModalSession()
+{
+    if (m_dialog) {
+        if (QWindow *window = m_dialog->windowHandle())
+            window->setTransientParent(nullptr);
+    }
+    if (m_owner && m_owner->isVisible())
+        m_owner->activateWindow();
+    if (m_focus && m_focus->isVisible())
+        m_focus->setFocus();
+}
+
+int execFrom(QDialog *dialog, QWidget *opener)
+{
+    const ModalSession session(dialog, opener);
+    return dialog->exec();
 }

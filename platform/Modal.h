@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
+
 // The modal results the program's windows close with.
 enum ModalResult
 {
@@ -12,8 +14,23 @@ enum ModalResult
 class QDialog;
 class QWidget;
 
-// Shows a dialog modally in front of the window that opens it (the active window when
-// `opener` is null): transient for that window, raised and active, so that the keyboard
-// focus, its Alt shortcuts and Esc act on the dialog alone. Afterwards the focus goes back to
-// the widget that had it. Returns the dialog's result.
+// A dialog in front of the window that opens it (the active window when `opener` is null),
+// for as long as the session lasts: transient for that window, raised and active once shown,
+// so that the keyboard focus, its Alt shortcuts and Esc act on the dialog alone. When the
+// session ends the opener is active again and the focus goes back to the widget that had it.
+class ModalSession
+{
+public:
+    explicit ModalSession(QDialog *dialog, QWidget *opener = nullptr);
+    ~ModalSession();
+    ModalSession(const ModalSession &) = delete;
+    ModalSession &operator=(const ModalSession &) = delete;
+
+private:
+    QPointer<QDialog> m_dialog;
+    QPointer<QWidget> m_owner;
+    QPointer<QWidget> m_focus;
+};
+
+// Shows a dialog modally in a session of its own (see ModalSession) and returns its result.
 int execFrom(QDialog *dialog, QWidget *opener = nullptr);

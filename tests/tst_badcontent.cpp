@@ -117,6 +117,9 @@ private:
                 QRegularExpression(QStringLiteral("domanda (\\d+)"))
                     .match(QString::fromLatin1(readAll(dm->PageFile())));
             shown << (question.hasMatch() ? question.captured(1).toInt() : 0);
+            // The next exercise comes in this window, which stays shown.
+            connect(window, &TExerciseWindow::exerciseShown, this, &Learner::newExercise,
+                    Qt::UniqueConnection);
             QTest::keyClicks(window->RichEdit3, QStringLiteral("giusto"));
             window->Button2->click();
         } else if (modal->objectName() == QLatin1String("Fresult")) {
@@ -128,6 +131,8 @@ private:
         // Acting closes the window; the same window coming up again is a new showing.
         m_acted = modal->isVisible() ? modal : nullptr;
     }
+
+    void newExercise() { m_acted = nullptr; }
 
     QTimer m_poll;
     QPointer<QWidget> m_acted;

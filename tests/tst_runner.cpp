@@ -47,6 +47,10 @@ private:
             return;
         m_acted = modal;
         m_actedVisible = true;
+        // The run's next exercise of the same type comes in the window that stays shown.
+        if (auto *window = qobject_cast<TExerciseWindow *>(modal))
+            connect(window, &TExerciseWindow::exerciseShown, this, &ModalDriver::newExercise,
+                    Qt::UniqueConnection);
         seen << modal->objectName();
         if (!m_steps.isEmpty())
             m_steps.takeFirst()(modal);
@@ -55,10 +59,23 @@ private:
         m_actedVisible = m_acted && m_acted->isVisible();
     }
 
+    void newExercise() { m_actedVisible = false; }
+
     QList<Step> m_steps;
     QTimer m_timer;
     QPointer<QWidget> m_acted;
     bool m_actedVisible = false;
+};
+
+// Counts the times a window hides.
+struct HideCounter : QObject
+{
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Hide ? 1 : 0;
+        return false;
+    }
 };
 
 class TestRunner : public QObject
@@ -284,8 +301,13 @@ void TestRunner::practiceRunEndsWithTheMessage()
                  .add(record(0, 2, 0, "due")));
     const QString caption = "Esercizi sui nuovi simboli della lezione";
     ModalDriver driver({choose(2), answer("uno", caption), press("Button13")});
+    HideCounter hides;
+    Fhtmlex00->installEventFilter(&hides);
     RunExercises(1, 0);
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "Fhtmlex00"}));
+    // The second exercise loaded in the window that stayed shown; it hid when the run ended.
+    QCOMPARE(hides.count, 1);
+    QVERIFY(!Fhtmlex00->isVisible());
     QCOMPARE(m_platform->messages->shown,
              QStringList{"FINITO - Passa alla categoria esercizi successiva"});
     QCOMPARE(state().CorrectCount, 1);
