@@ -290,6 +290,8 @@ void TMainForm::Timer1Timer()
     }
     program.PendingAction = PendingCommand::None;
     FocusDocument();
+    // The command's windows have closed, and with them the frames and pages they drew.
+    returnFreedMemory();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -11,10 +11,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 
 const QString SkipHint = QStringLiteral("Premi Spazio per saltare il filmato");
@@ -174,9 +170,7 @@ void WaitForClip(TSplashForm *splash)
     splash->mp->stop();
     splash->hide();
     delete splash;
-#ifdef __GLIBC__
     // The clip's decoders and frames are gone: their memory goes back to the system rather
     // than staying with the program for as long as it runs (some MB).
-    malloc_trim(0);
-#endif
+    returnFreedMemory();
 }

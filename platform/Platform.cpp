@@ -6,6 +6,10 @@
 #include <QScreen>
 #include <QWidget>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 Platform &services()
 {
@@ -56,4 +60,11 @@ void centreOnScreen(QWidget *window)
 {
     if (QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->geometry().center() - window->rect().center());
+}
+
+void returnFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }

@@ -54,3 +54,7 @@ void maximizeOnScreen(QWidget *window);
 void showMaximizedOnScreen(QWidget *window);
 // Places a window in the middle of the primary screen.
 void centreOnScreen(QWidget *window);
+
+// Gives the memory the program has freed back to the system (where the C library keeps it
+// otherwise), once windows that used much of it have closed.
+void returnFreedMemory();
