@@ -5,6 +5,8 @@
 
 #include <QAudioOutput>
 #include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -39,8 +41,7 @@ void RealMediaPlayer::ensurePlayer()
     if (m_player)
         return;
     m_player = new QMediaPlayer(this);
-    m_audio = new QAudioOutput(this);
-    m_player->setAudioOutput(m_audio);
+    attachSound();
     showVideoOn(m_display);
     connect(m_player, &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState state) {
@@ -131,6 +132,12 @@ void RealMediaPlayer::play()
     // program for a third of a second. It plays once it is ready: played while it is still
     // being built, a short clip can stall and end only by the stall watch.
     m_playWhenLoaded = false;
+    attachSound();
+    if (!m_audio && !m_display) {
+        // A sound with nothing to sound on: it has ended.
+        finishCommand();
+        return;
+    }
     if (m_player->source() != m_source)
         m_player->setSource(m_source);
     if (m_player->mediaStatus() == QMediaPlayer::LoadingMedia) {
@@ -146,6 +153,18 @@ void RealMediaPlayer::play()
     m_lastPosition = -1;
     m_stalledChecks = 0;
     m_stallWatch.start();
+}
+
+void RealMediaPlayer::attachSound()
+{
+    // Without a sound device (no sound server answering) the media framework would look for
+    // one, in vain, at every file played, and some pipelines would then stall: the file plays
+    // silent instead, its pictures at their pace. A device that comes later is used from the
+    // next file on.
+    if (m_audio || QMediaDevices::audioOutputs().isEmpty())
+        return;
+    m_audio = new QAudioOutput(this);
+    m_player->setAudioOutput(m_audio);
 }
 
 void RealMediaPlayer::stop()

@@ -31,6 +31,8 @@ public:
 
 private:
     void ensurePlayer();
+    // Gives the player the sound output once the system has a sound device.
+    void attachSound();
     void showVideoOn(QWidget *display);
     void finishCommand();
     void failed();

@@ -2,7 +2,9 @@
 #include "platform/RealMediaPlayer.h"
 #include "platform/Services.h"
 
+#include <QAudioDevice>
 #include <QFile>
+#include <QMediaDevices>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,7 +66,9 @@ void TestMediaPlayer::soundPlaysToItsEnd()
         player.open();
         player.Notify = true;
         player.play();
-        QCOMPARE(player.mode(), MediaPlayer::Mode::Playing);
+        // On a machine without a sound device the sound has ended at once.
+        if (!QMediaDevices::audioOutputs().isEmpty())
+            QCOMPARE(player.mode(), MediaPlayer::Mode::Playing);
         QTRY_COMPARE_WITH_TIMEOUT(notified.size(), time, 15000);
         QCOMPARE(player.mode(), MediaPlayer::Mode::Stopped);
     }
