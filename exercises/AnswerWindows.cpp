@@ -106,6 +106,7 @@ bool TTextAnswerWindow::AnswerIsRight()
 void TTextAnswerWindow::WriteByDots(QTextEdit *box)
 {
     m_sixKeys = new SixKeyEntry(box, this, [this](const QString &text) { ShowStatus(text); });
+    connect(this, &TExerciseWindow::exerciseShown, m_sixKeys, &SixKeyEntry::newExercise);
     readBoxAsCells(box);
 }
 

@@ -33,7 +33,17 @@ SixKeyEntry::SixKeyEntry(QTextEdit *box, QWidget *window, StatusLine status)
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, &SixKeyEntry::toggle);
     box->installEventFilter(this);
-    window->installEventFilter(this);
+}
+
+void SixKeyEntry::newExercise()
+{
+    m_reader.reset();
+    m_refusalShown = false;
+    m_reader.setTable(&courseCells());
+    showMode();
+    // After what the window itself puts in its status line for the exercise.
+    if (isOn())
+        QTimer::singleShot(0, this, [this] { remindMode(); });
 }
 
 void SixKeyEntry::toggle()
@@ -82,19 +92,8 @@ void SixKeyEntry::showMode()
 
 bool SixKeyEntry::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_box) {
-        // The window: each showing starts with no key held, on the course's table.
-        if (event->type() == QEvent::Show && !event->spontaneous()) {
-            m_reader.reset();
-            m_refusalShown = false;
-            m_reader.setTable(&courseCells());
-            showMode();
-            // After what the window itself puts in its status line as it is shown.
-            if (isOn())
-                QTimer::singleShot(0, this, [this] { remindMode(); });
-        }
+    if (watched != m_box)
         return false;
-    }
     switch (event->type()) {
     case QEvent::FocusOut:
         m_reader.reset();

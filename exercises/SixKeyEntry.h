@@ -31,6 +31,9 @@ public:
 
     // Does what a chord did: also for the chords of a braille display's keyboard.
     void apply(const SixKeyAction &action);
+    // A new exercise in the window: it starts with no key held, on the course's table, the
+    // box as the mode wants it, and a mode left on recalled in the status line.
+    void newExercise();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -40,7 +43,7 @@ private:
     void toggle();
     // The box as the mode wants it: tint and accessible description.
     void showMode();
-    // The mode added to the window's status line, when the window is shown with it on.
+    // The mode added to the window's status line, at a new exercise with the mode on.
     void remindMode();
     // The window's status line; none in a window without one.
     class QLabel *statusLine() const;

@@ -79,15 +79,7 @@ public:
     {
         connect(&m_poll, &QTimer::timeout, this, &Learner::tick);
         m_poll.start(5);
-        QTimer::singleShot(deadlineMs, this, [this] {
-            timedOut = true;
-            while (QWidget *modal = QApplication::activeModalWidget()) {
-                auto *dialog = qobject_cast<QDialog *>(modal);
-                if (!dialog)
-                    break;
-                dialog->done(2);
-            }
-        });
+        QTimer::singleShot(deadlineMs, this, [this] { timedOut = true; });
     }
 
     QList<int> shown;       // eser_nr of the exercises answered, as their pages said
@@ -100,6 +92,10 @@ private:
     void tick()
     {
         QWidget *modal = QApplication::activeModalWidget();
+        // After the deadline each window still open is closed in turn: an exercise window
+        // keeps showing until its run has ended.
+        if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && timedOut)
+            return dialog->done(2);
         if (!modal || !modal->isVisible() || modal == m_acted)
             return;
         if (auto *dialog = qobject_cast<TSeleserDlg *>(modal)) {

@@ -4,6 +4,7 @@
 #include "app/Windows.h"
 #include "app/Seleser_Unit1.h"
 #include "data/dm_Unit1.h"
+#include "exercises/SixKeyEntry.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"
@@ -13,6 +14,7 @@
 #include "reference/table_Unit1.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -36,6 +38,7 @@ public:
     {
         connect(&m_timer, &QTimer::timeout, this, &ModalDriver::tick);
         m_timer.start(5);
+        QTimer::singleShot(20000, this, [this] { m_leaving = true; });
     }
     QStringList seen; // object names of the modal windows, in order
 
@@ -43,6 +46,9 @@ private:
     void tick()
     {
         QWidget *modal = QApplication::activeModalWidget();
+        // A failed step, or a run that does not end, leaves: the test fails, never hangs.
+        if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && m_leaving)
+            return dialog->done(ModalCancel);
         if (!modal || !modal->isVisible() || (modal == m_acted && m_actedVisible))
             return;
         m_acted = modal;
@@ -57,6 +63,7 @@ private:
         else
             QFAIL(qPrintable("unexpected window " + modal->objectName()));
         m_actedVisible = m_acted && m_acted->isVisible();
+        m_leaving = QTest::currentTestFailed();
     }
 
     void newExercise() { m_actedVisible = false; }
@@ -65,6 +72,7 @@ private:
     QTimer m_timer;
     QPointer<QWidget> m_acted;
     bool m_actedVisible = false;
+    bool m_leaving = false;
 };
 
 // Counts the times a window hides.
@@ -95,6 +103,7 @@ private slots:
     void leavingEndsTheRunAtOnce();
     void typesOfAnotherCourseAreSkipped();
     void dialogAlwaysStartsWithCategoryTwo();
+    void sixKeyModeIsRecalledAtTheNextExercise();
     void recordKeepsEachOutcome_data();
     void recordKeepsEachOutcome();
     void reviewRunsWhatWasMissed();
@@ -313,6 +322,26 @@ void TestRunner::practiceRunEndsWithTheMessage()
     QCOMPARE(state().CorrectCount, 1);
     QCOMPARE(Fhtmlex00->TableWindow, tblbraille);
     QVERIFY(!Fhtmlex00->TestMode);
+}
+
+void TestRunner::sixKeyModeIsRecalledAtTheNextExercise()
+{
+    useTable(MemoryTable().add(record(0, 2, 0, "uno")).add(record(0, 2, 0, "due")));
+    ModalDriver driver({choose(2),
+                        [](QWidget *modal) {
+                            auto *window = qobject_cast<TFhtmlex00 *>(modal);
+                            QTest::keyClick(window->RichEdit3, Qt::Key_F2);
+                            window->Button13->click();
+                        },
+                        [](QWidget *modal) {
+                            auto *window = qobject_cast<TFhtmlex00 *>(modal);
+                            QTRY_COMPARE(window->Status->text(),
+                                         "Esercizio 2 di 2. Scrittura a sei tasti attiva.");
+                            window->Button1->click();
+                        }});
+    RunExercises(1, 0);
+    SixKeyEntry::setOn(false);
+    QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "Fhtmlex00"}));
 }
 
 void TestRunner::verificationTestEndsWithResults()
