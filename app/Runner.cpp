@@ -174,7 +174,6 @@ void RunExercises(int course, int lesson)
             return;
         table.next();
     } while (!table.eof());
-    front.end();
 
     RunEntry run;
     run.at = QDateTime::currentDateTime();
@@ -191,11 +190,17 @@ void RunExercises(int course, int lesson)
     if (platform().record)
         platform().record->addRun(run);
 
-    if (category != Category::Test)
+    if (category != Category::Test) {
+        front.end();
         platform().messages->showMessage(
             QStringLiteral("FINITO - Passa alla categoria esercizi successiva"));
-    else
+    } else {
+        // The results take the place of the last exercise, with no glimpse of the main
+        // window in between.
+        Fresult->PreparePage();
+        front.end();
         execFrom(Fresult);
+    }
 }
 
 void RunReview(int course)

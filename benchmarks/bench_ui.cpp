@@ -229,6 +229,7 @@ public:
                     [this, window] { pageLoaded(window); });
         }
         connect(Fresult->html1, &HtmlView::downloadComplete, this, [this] { pageLoaded(nullptr); });
+        Fresult->installEventFilter(this);
         m_tick.setInterval(5);
         connect(&m_tick, &QTimer::timeout, this, &Learner::step);
         m_tick.start();
@@ -249,6 +250,11 @@ protected:
                 QTimer::singleShot(0, this, &Learner::started); // once the window is on screen
             }
             return false;
+        }
+        if (event->type() == QEvent::Show && watched == m_loadedHidden) {
+            m_loadedHidden = nullptr;
+            TExerciseWindow *window = qobject_cast<TExerciseWindow *>(watched);
+            QTimer::singleShot(0, this, [this, window] { pageReady(window); }); // on screen
         }
         if (event->type() == QEvent::Show && qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
             std::fprintf(stderr, "bench_ui: %s shown after %.1f ms\n",
@@ -293,10 +299,23 @@ private:
         m_until = nowNs() + 3000LL * 1000000;
     }
 
+    // A page is there for the learner once it has loaded and its window shows, whichever
+    // is later, as at the start.
     void pageLoaded(TExerciseWindow *window)
     {
         if (m_waiting == Waiting::Nothing)
             return;
+        const QWidget *shown = window ? static_cast<QWidget *>(window) : Fresult;
+        if (!shown->isVisible()) {
+            m_loadedHidden = shown;
+            return;
+        }
+        pageReady(window);
+    }
+
+    void pageReady(TExerciseWindow *window)
+    {
+        m_loadedHidden = nullptr;
         const double ms = msSince(m_since);
         // Each event delivered while the page was awaited, with the time until the next one:
         // where the main thread was busy.
@@ -452,6 +471,7 @@ private:
     TExerciseWindow *m_ready = nullptr;
     TExerciseWindow *m_checked = nullptr;
     bool m_resultsReady = false;
+    const QObject *m_loadedHidden = nullptr; // the window whose page has loaded before it showed
     bool m_firstPageLoaded = false;
     int m_course = 1;
     struct Event

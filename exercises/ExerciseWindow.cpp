@@ -249,6 +249,8 @@ void TExerciseWindow::FormShow()
 int TExerciseWindow::RunExercise(TExerciseWindow *leaving)
 {
     FormShow();
+    if (!isVisible())
+        html1->waitForPage();
     if (leaving && leaving != this)
         leaving->EndExercises();
     if (!isVisible()) {

@@ -20,8 +20,16 @@ public:
     virtual void focusDocument() = 0;
     // Opens the find bar on the current document; does nothing without one.
     virtual void showFindBox() = 0;
+    // Gets the engine going before the view's first page is asked for. A view that shares
+    // its engine (see RealHtmlView) takes it into its window.
+    virtual void prepareEngine() {}
     // The URL of the current document, as text.
     virtual QString currentUrl() const = 0;
+    // Waits, holding the learner's input back, until the page asked for last has loaded, a
+    // quarter of a second at most. A window about to show waits for its page this way: it
+    // shows with the page, and the engine's load is not held up by the window's showing,
+    // which takes the same thread.
+    virtual void waitForPage() {}
     // The zoom at which the view shows its pages: the program's zoom.
     double zoomFactor() const { return m_zoom; }
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -241,19 +242,37 @@ QWebEngineView *RealHtmlView::view()
             shared.holder->release();
         static_cast<InterceptingPage *>(shared.view->page())->setOwner(this);
     }
-    const QPointer<QWidget> previousWindow =
-        shared.holder && shared.holder->window() != window() ? shared.holder->window() : nullptr;
+    RealHtmlView *previous =
+        shared.holder && shared.holder->window() != window() ? shared.holder.data() : nullptr;
     shared.holder = this;
     attach(shared.view);
-    // The window the engine left keeps a window-sized set of surfaces (some tens of MB)
-    // while it is hidden: it lets them go, and makes them anew when it is shown again.
-    if (previousWindow) {
-        QTimer::singleShot(0, this, [previousWindow] {
-            if (previousWindow && !previousWindow->isVisible())
-                NativeWindow::release(previousWindow);
-        });
+    if (previous) {
+        if (previous->window()->isVisible())
+            previous->m_releaseWindowOnHide = true;
+        else
+            previous->releaseWindow();
     }
     return m_view;
+}
+
+void RealHtmlView::releaseWindow()
+{
+    // The window the engine left keeps a window-sized set of surfaces (some tens of MB)
+    // while it is hidden: it lets them go, and makes them anew when it is shown again.
+    m_releaseWindowOnHide = false;
+    QTimer::singleShot(0, this, [this] {
+        QWidget *left = window();
+        const RealHtmlView *holder = sharedEngine().holder;
+        if (!left->isVisible() && (!holder || holder->window() != left))
+            NativeWindow::release(left);
+    });
+}
+
+void RealHtmlView::hideEvent(QHideEvent *event)
+{
+    HtmlView::hideEvent(event);
+    if (m_releaseWindowOnHide)
+        releaseWindow();
 }
 
 void RealHtmlView::attach(QWebEngineView *view)
@@ -272,6 +291,7 @@ void RealHtmlView::attach(QWebEngineView *view)
         connect(back, &QAction::enabledChanged, this, &HtmlView::backEnabledChanged),
         connect(view, &QWebEngineView::loadFinished, this,
                 [this](bool ok) {
+                    endLoad();
                     // A cancelled navigation also ends in loadFinished(false): that is no
                     // page load.
                     if (!ok)
@@ -284,8 +304,30 @@ void RealHtmlView::attach(QWebEngineView *view)
     };
 }
 
+void RealHtmlView::endLoad()
+{
+    m_loading = false;
+    if (m_pageWait)
+        m_pageWait->quit();
+}
+
+void RealHtmlView::waitForPage()
+{
+    constexpr int maxMs = 250;
+    if (!m_loading || m_pageWait)
+        return;
+    const QPointer<RealHtmlView> self(this);
+    QEventLoop loop;
+    m_pageWait = &loop;
+    QTimer::singleShot(maxMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (self)
+        m_pageWait = nullptr;
+}
+
 void RealHtmlView::release()
 {
+    endLoad();
     if (m_view)
         m_view->removeEventFilter(this);
     m_focusRing->hide();
@@ -304,10 +346,18 @@ RealHtmlView::~RealHtmlView()
         sharedEngine().holder = nullptr;
 }
 
+void RealHtmlView::prepareEngine()
+{
+    QWebEngineView *engine = view();
+    if (m_sharesEngine && engine->url().isEmpty())
+        engine->setUrl(QUrl(QStringLiteral("about:blank")));
+}
+
 void RealHtmlView::navigate(const QString &path)
 {
     QWebEngineView *engine = view();
     installReadingScript(engine);
+    m_loading = true;
     engine->setUrl(QUrl::fromLocalFile(path));
 }
 

@@ -5,6 +5,7 @@
 
 #include <QList>
 
+class QEventLoop;
 class QLineEdit;
 class QWebEngineView;
 class QWidget;
@@ -19,9 +20,9 @@ public:
     explicit RealHtmlView(QWidget *parent = nullptr);
     ~RealHtmlView() override;
 
-    // Makes the engine view now rather than at the first navigation, so that the web engine
-    // gets going before its first page is asked for.
-    void prepareEngine() { view(); }
+    // Makes the engine view now rather than at the first navigation. A shared engine view
+    // made now also opens an empty page, so that its first page loads as fast as the next.
+    void prepareEngine() override;
     // For the views of windows of which at most one is shown at a time and which show a new
     // page each time they are shown: all such views share one engine view (one page, one
     // set of compositing surfaces), which the view that navigates takes into its window.
@@ -34,9 +35,11 @@ public:
     void focusDocument() override;
     void showFindBox() override;
     QString currentUrl() const override;
+    void waitForPage() override;
 
 protected:
     void zoomChanged() override;
+    void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -45,6 +48,10 @@ private:
     // The view's ReadingScript into the engine's page, in place of any other view's.
     void installReadingScript(QWebEngineView *view);
     void release();
+    // Lets the native window go once it is hidden, the engine having left it.
+    void releaseWindow();
+    // The page asked for has loaded, or its load ended otherwise.
+    void endLoad();
     void find(bool backward);
     void hideFindBar();
     // The ring around the page while it has the keyboard focus.
@@ -52,6 +59,9 @@ private:
 
     QWebEngineView *m_view = nullptr;
     bool m_sharesEngine = false;
+    bool m_releaseWindowOnHide = false;
+    bool m_loading = false;               // from navigate() to the engine's end of the load
+    QEventLoop *m_pageWait = nullptr;     // the running waitForPage()'s
     QString m_lastUrl;
     QList<QMetaObject::Connection> m_connections;
     QWidget *m_findBar = nullptr;

@@ -67,10 +67,25 @@ TFresult::TFresult(QWidget *parent) : QDialog(parent)
     centreOnScreen(this);
 }
 
+void TFresult::PreparePage()
+{
+    FormShow();
+    html1->waitForPage();
+    m_prepared = true;
+}
+
+void TFresult::setVisible(bool visible)
+{
+    if (visible && !isVisible() && !m_prepared)
+        PreparePage();
+    QDialog::setVisible(visible);
+    m_prepared = false;
+}
+
 void TFresult::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous() && !m_prepared)
         FormShow();
 }
 

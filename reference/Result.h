@@ -32,11 +32,18 @@ public:
     QPushButton *Button1 = nullptr;
     HtmlView *html1 = nullptr;
 
+    // Writes the page of the run's results and waits for it to load, so that the window
+    // shows with it. Showing the window does it unless it was done for that showing.
+    void PreparePage();
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void FormShow();
+
+    bool m_prepared = false; // the showing's page is asked for already
 };
 
 extern TFresult *Fresult;

@@ -179,6 +179,11 @@ static ModalDriver::Step press(const char *button)
     };
 }
 
+static FakeHtmlView *resultsPage()
+{
+    return qobject_cast<FakeHtmlView *>(Fresult->html1);
+}
+
 static QMap<QString, QVariant> record(int lesson, int category, int type, const QByteArray &answer)
 {
     return {{"Lezione", lesson},
@@ -350,6 +355,7 @@ void TestRunner::verificationTestEndsWithResults()
     for (int i = 0; i < 3; ++i)
         table.add(record(0, 4, 0, "giusto"));
     useTable(table);
+    const qsizetype pagesBefore = resultsPage()->navigations.size();
     // The status line tells where the run stands and what each check gave.
     ModalDriver driver(
         {choose(4), answer("giusto", "Test di verifica della lezione", "Esercizio 1 di 3."),
@@ -366,9 +372,12 @@ void TestRunner::verificationTestEndsWithResults()
              QCOMPARE(window->Status->text(), "Risposta sbagliata: 3 tentativi errati.");
              window->Button2->click();
          },
-         [](QWidget *modal) {
+         [pagesBefore](QWidget *modal) {
              QCOMPARE(modal->objectName(), "Fresult");
              QCOMPARE(state().CorrectCount, 2);
+             // The results take the exercise's place, their page written and asked for once.
+             QVERIFY(!WindowRegistry::instance()->exerciseWindow(1, 0)->isVisible());
+             QCOMPARE(resultsPage()->navigations.size(), pagesBefore + 1);
              modal->findChild<QPushButton *>("Button1")->click();
          }});
     RunExercises(1, 0);
