@@ -20,9 +20,6 @@ public:
     virtual void focusDocument() = 0;
     // Opens the find bar on the current document; does nothing without one.
     virtual void showFindBox() = 0;
-    // Gets the engine going before the view's first page is asked for. A view that shares
-    // its engine (see RealHtmlView) takes it into its window.
-    virtual void prepareEngine() {}
     // The URL of the current document, as text.
     virtual QString currentUrl() const = 0;
     // Waits, holding the learner's input back, until the page asked for last has loaded, a

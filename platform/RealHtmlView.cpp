@@ -346,13 +346,6 @@ RealHtmlView::~RealHtmlView()
         sharedEngine().holder = nullptr;
 }
 
-void RealHtmlView::prepareEngine()
-{
-    QWebEngineView *engine = view();
-    if (m_sharesEngine && engine->url().isEmpty())
-        engine->setUrl(QUrl(QStringLiteral("about:blank")));
-}
-
 void RealHtmlView::navigate(const QString &path)
 {
     QWebEngineView *engine = view();

@@ -20,9 +20,9 @@ public:
     explicit RealHtmlView(QWidget *parent = nullptr);
     ~RealHtmlView() override;
 
-    // Makes the engine view now rather than at the first navigation. A shared engine view
-    // made now also opens an empty page, so that its first page loads as fast as the next.
-    void prepareEngine() override;
+    // Makes the engine view now rather than at the first navigation, so that the web engine
+    // gets going before its first page is asked for.
+    void prepareEngine() { view(); }
     // For the views of windows of which at most one is shown at a time and which show a new
     // page each time they are shown: all such views share one engine view (one page, one
     // set of compositing surfaces), which the view that navigates takes into its window.
@@ -59,7 +59,7 @@ private:
 
     QWebEngineView *m_view = nullptr;
     bool m_sharesEngine = false;
-    bool m_releaseWindowOnHide = false;
+    bool m_releaseWindowOnHide = false;   // the engine left while the window was shown
     bool m_loading = false;               // from navigate() to the engine's end of the load
     QEventLoop *m_pageWait = nullptr;     // the running waitForPage()'s
     QString m_lastUrl;
