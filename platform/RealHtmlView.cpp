@@ -117,9 +117,10 @@ void prepareWebEngine()
         if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
             qputenv("QT_XCB_GL_INTEGRATION", "none");
     }
-    // Every page of the program is a local file: one renderer process serves all views.
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
-            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --process-per-site");
+    // Each engine view keeps a renderer process of its own, as Chromium does by default. With
+    // one renderer for all views, a page loading in one view made the others draw again on
+    // the same thread (some milliseconds an exercise page), and the one renderer grew as
+    // large as two.
 }
 
 RealHtmlView::RealHtmlView(QWidget *parent) : HtmlView(parent)
