@@ -122,6 +122,8 @@ void RunExercises(int course, int lesson)
     ProgramState &program = state();
     program.CorrectCount = 0;
 
+    if (!windows.isEmpty())
+        windows.first()->html1->prepareEngine(); // while the learner chooses
     if (execFrom(SeleserDlg) != ModalOk)
         return;
     const WindowRegistry *registry = WindowRegistry::instance();

@@ -384,6 +384,12 @@ private:
                                          qPrintable(w->objectName() + " " + w->windowTitle()));
                 return;
             }
+            // A learner takes a moment to choose: at least a reaction time.
+            if (m_dialogSince == 0)
+                m_dialogSince = nowNs();
+            if (msSince(m_dialogSince) < ChoosingMs)
+                return;
+            m_dialogSince = 0;
             SeleserDlg->RadioButton4->setChecked(true);
             m_waiting = Waiting::FirstPage;
             m_since = nowNs();
@@ -468,6 +474,8 @@ private:
     qint64 m_since = 0;
     qint64 m_until = 0;
     qint64 m_readySince = 0;
+    qint64 m_dialogSince = 0; // when the category dialog was seen shown
+    static constexpr double ChoosingMs = 300;
     TExerciseWindow *m_ready = nullptr;
     TExerciseWindow *m_checked = nullptr;
     bool m_resultsReady = false;

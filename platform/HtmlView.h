@@ -20,6 +20,10 @@ public:
     virtual void focusDocument() = 0;
     // Opens the find bar on the current document; does nothing without one.
     virtual void showFindBox() = 0;
+    // Gets the view's engine going ahead of its next page, for instance while the learner
+    // chooses in a dialog: a view that shares its engine takes it into its window, and an
+    // engine without a renderer process (none yet, or let go while hidden) starts one.
+    virtual void prepareEngine() {}
     // The URL of the current document, as text.
     virtual QString currentUrl() const = 0;
     // Waits, holding the learner's input back, until the page asked for last has loaded, a

@@ -274,6 +274,31 @@ void RealHtmlView::hideEvent(QHideEvent *event)
     HtmlView::hideEvent(event);
     if (m_releaseWindowOnHide)
         releaseWindow();
+    // The learner is back to the lessons: the exercises' renderer process (some tens of MB)
+    // goes after a second, and starts again while the next category is chosen.
+    if (m_sharesEngine && sharedEngine().holder == this)
+        QTimer::singleShot(1000, this, &RealHtmlView::discardHiddenPage);
+}
+
+void RealHtmlView::discardHiddenPage()
+{
+    if (sharedEngine().holder != this || !m_view || window()->isVisible() || m_loading)
+        return;
+    QWebEnginePage *page = m_view->page();
+    if (page->lifecycleState() == QWebEnginePage::LifecycleState::Active && !page->isVisible())
+        page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+}
+
+void RealHtmlView::prepareEngine()
+{
+    QWebEngineView *engine = view();
+    if (!m_sharesEngine)
+        return;
+    QWebEnginePage *page = engine->page();
+    if (page->lifecycleState() != QWebEnginePage::LifecycleState::Active)
+        page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
+    else if (engine->url().isEmpty()) // a page never shown has no renderer process yet
+        engine->setUrl(QUrl(QStringLiteral("about:blank")));
 }
 
 void RealHtmlView::attach(QWebEngineView *view)

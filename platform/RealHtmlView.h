@@ -21,11 +21,13 @@ public:
     ~RealHtmlView() override;
 
     // Makes the engine view now rather than at the first navigation, so that the web engine
-    // gets going before its first page is asked for.
-    void prepareEngine() { view(); }
+    // gets going before its first page is asked for; a shared one also gets a renderer.
+    void prepareEngine() override;
     // For the views of windows of which at most one is shown at a time and which show a new
     // page each time they are shown: all such views share one engine view (one page, one
     // set of compositing surfaces), which the view that navigates takes into its window.
+    // Hidden a second, the shared page lets its renderer process go; its next page, or
+    // prepareEngine(), starts one again.
     // A view without it does nothing for a command that needs a document, like one that has
     // shown nothing yet, and gives the last address it showed.
     void shareEngine() { m_sharesEngine = true; }
@@ -48,6 +50,8 @@ private:
     // The view's ReadingScript into the engine's page, in place of any other view's.
     void installReadingScript(QWebEngineView *view);
     void release();
+    // Lets the shared page's renderer process go, if the page is still hidden and idle.
+    void discardHiddenPage();
     // Lets the native window go once it is hidden, the engine having left it.
     void releaseWindow();
     // The page asked for has loaded, or its load ended otherwise.

@@ -111,6 +111,7 @@ class TestReading : public QObject
 private slots:
     void noRecordIsExposedAsPrint_data();
     void noRecordIsExposedAsPrint();
+    void hiddenSharedPageLoadsAgain();
 
 private:
     // Each page the windows write for the records of a course table, once each.
@@ -254,6 +255,28 @@ int main(int argc, char **argv)
     QAccessible::setActive(true);
     TestReading test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void TestReading::hiddenSharedPageLoadsAgain()
+{
+    // Hidden, the shared page lets its renderer process go; its next page still loads.
+    QWidget window;
+    auto *view = new RealHtmlView(&window);
+    view->shareEngine();
+    (new QVBoxLayout(&window))->addWidget(view);
+    window.show();
+    QSignalSpy loaded(view, &HtmlView::downloadComplete);
+    const QString page = Course + QStringLiteral("/html/fr1.htm");
+    view->navigate(page);
+    QVERIFY(loaded.wait(30000));
+    window.hide();
+    QWebEnginePage *engine = view->findChild<QWebEngineView *>()->page();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        engine->lifecycleState() == QWebEnginePage::LifecycleState::Discarded, 5000);
+    window.show();
+    view->navigate(page);
+    QVERIFY(loaded.wait(30000));
+    QVERIFY(engine->lifecycleState() == QWebEnginePage::LifecycleState::Active);
 }
 
 #include "tst_reading.moc"
