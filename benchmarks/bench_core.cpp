@@ -195,7 +195,7 @@ void BenchCore::pageType201()
 
 // A course table of `records` exercises in 40 lessons and four categories, each with a
 // rich-text title in the blob file, written by the course builder. The tables are kept in the
-// build folder between runs (the large one takes minutes to write). Empty on failure.
+// build folder between runs (the large one takes some seconds to write). Empty on failure.
 QString BenchCore::buildTable(int records)
 {
     const QString dir = QStringLiteral(SENTIERO_BENCH_TABLES "/v1-%1").arg(records);

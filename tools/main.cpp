@@ -80,6 +80,82 @@ QString padBlobFile(const QString &mbPath)
     return {};
 }
 
+// pxlib writes a new data block of the table one byte at a time, and asks the file for its
+// position and moves it around each byte: two system calls a byte, minutes for a table of
+// 200,000 records. The position is kept here instead, and the file is moved to it only when
+// something is really read or written. One table is written at a time.
+struct TrackedPosition
+{
+    long at = 0;
+    bool inFile = true; // the file itself is at `at`
+    bool writing = false; // the last transfer wrote: a read must move the file first
+};
+TrackedPosition tablePosition;
+
+int trackedSeek(pxdoc_t *, pxstream_t *stream, long offset, int whence)
+{
+    if (whence == SEEK_END) {
+        if (std::fseek(stream->s.fp, offset, SEEK_END) < 0)
+            return -1;
+        tablePosition = {std::ftell(stream->s.fp), true, false};
+        return 0;
+    }
+    const long target = whence == SEEK_CUR ? tablePosition.at + offset : offset;
+    if (target < 0)
+        return -1;
+    if (target != tablePosition.at)
+        tablePosition = {target, false, false};
+    return 0;
+}
+
+long trackedTell(pxdoc_t *, pxstream_t *)
+{
+    return tablePosition.at;
+}
+
+// The C library wants the file moved between a write and a read, or a read and a write.
+bool moveFileToPosition(pxstream_t *stream, bool writing)
+{
+    if (tablePosition.inFile && tablePosition.writing == writing)
+        return true;
+    tablePosition.inFile = std::fseek(stream->s.fp, tablePosition.at, SEEK_SET) == 0;
+    tablePosition.writing = writing;
+    return tablePosition.inFile;
+}
+
+size_t trackedRead(pxdoc_t *, pxstream_t *stream, size_t count, void *buffer)
+{
+    if (!moveFileToPosition(stream, false))
+        return 0;
+    const size_t read = std::fread(buffer, 1, count, stream->s.fp);
+    tablePosition.at += long(read);
+    // A short read leaves the file where the C library says.
+    if (read < count)
+        tablePosition.at = std::ftell(stream->s.fp);
+    return read;
+}
+
+size_t trackedWrite(pxdoc_t *, pxstream_t *stream, size_t count, void *buffer)
+{
+    if (!moveFileToPosition(stream, true))
+        return 0;
+    const size_t written = std::fwrite(buffer, 1, count, stream->s.fp);
+    tablePosition.at += long(written);
+    return written;
+}
+
+// From here on the table's file is read and written through the kept position.
+void trackPosition(pxdoc_t *doc)
+{
+    pxstream_t *stream = doc->px_stream;
+    std::fflush(stream->s.fp);
+    tablePosition = {std::ftell(stream->s.fp), false, false};
+    stream->seek = trackedSeek;
+    stream->tell = trackedTell;
+    stream->read = trackedRead;
+    stream->write = trackedWrite;
+}
+
 class PxDocument
 {
 public:
@@ -141,6 +217,7 @@ QString writeTable(const CourseSource &source, const QString &dbPath, const QStr
     if (PX_create_file(doc, fields, count, dbName.constData(), pxfFileTypNonIndexDB) < 0)
         return px.lastMessage();
     px.setCreated();
+    trackPosition(doc);
     PX_set_value(doc, "codepage", 1252);
     const QByteArray mbName = QFile::encodeName(mbPath);
     if (PX_set_blob_file(doc, mbName.constData()) < 0)
