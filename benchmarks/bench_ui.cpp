@@ -431,6 +431,10 @@ private:
 
     void inRun()
     {
+        // A learner reads the page before answering: the answer comes at least a reaction
+        // time after the page is there, once its window has painted, as it would on screen.
+        if ((m_ready || m_resultsReady) && msSince(m_readySince) < ReadingMs)
+            return;
         if (m_resultsReady && Fresult->isVisible()) {
             m_resultsReady = false;
             enter(State::AfterRun);
@@ -476,6 +480,7 @@ private:
     qint64 m_readySince = 0;
     qint64 m_dialogSince = 0; // when the category dialog was seen shown
     static constexpr double ChoosingMs = 300;
+    static constexpr double ReadingMs = 300; // from a page being there to the answer
     TExerciseWindow *m_ready = nullptr;
     TExerciseWindow *m_checked = nullptr;
     bool m_resultsReady = false;
