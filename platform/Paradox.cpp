@@ -3,6 +3,7 @@
 
 #include "platform/Cp1252.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -180,27 +182,92 @@ QVariant decodeDouble(const std::uint8_t *p)
 // one field of every record touches only the pages it reads, and read whole otherwise.
 struct FileBytes
 {
-    std::unique_ptr<QFile> file; // kept open while `bytes` points into its mapping
+    std::shared_ptr<const QFile> file; // kept open while `bytes` points into its mapping
     QByteArray bytes;
 };
+
+// What tells a file's contents apart from what they were when it was mapped.
+struct FileStamp
+{
+    qint64 size = -1;
+    QDateTime modified;
+    QDateTime changed; // its metadata: a file put in its place changes it
+
+    explicit FileStamp(const QFileInfo &info)
+        : size(info.size()),
+          modified(info.lastModified()),
+          changed(info.fileTime(QFileDevice::FileMetadataChangeTime))
+    {
+    }
+    bool operator==(const FileStamp &other) const
+    {
+        return size == other.size && modified == other.modified && changed == other.changed;
+    }
+};
+
+// Files stay mapped after their table has closed, a few of them, for the next table opened on
+// them: a run of exercises opens the course's table at each command, and a new mapping costs
+// a page fault every few pages read, which on some machines is most of the time of an open. A
+// file that has changed since is mapped afresh. Tables are opened on the program's one thread.
+class MappedFiles
+{
+public:
+    std::optional<FileBytes> find(const QString &path, const FileStamp &stamp)
+    {
+        for (auto it = m_files.begin(); it != m_files.end(); ++it) {
+            if (it->path != path)
+                continue;
+            if (!(it->stamp == stamp)) {
+                m_files.erase(it);
+                return std::nullopt;
+            }
+            return it->bytes;
+        }
+        return std::nullopt;
+    }
+    void keep(const QString &path, const FileStamp &stamp, const FileBytes &bytes)
+    {
+        if (m_files.size() == Kept)
+            m_files.erase(m_files.begin());
+        m_files.push_back({path, stamp, bytes});
+    }
+
+private:
+    static constexpr size_t Kept = 8;
+    struct Entry
+    {
+        QString path;
+        FileStamp stamp;
+        FileBytes bytes;
+    };
+    std::vector<Entry> m_files;
+};
+
+MappedFiles &mappedFiles()
+{
+    static MappedFiles files;
+    return files;
+}
 
 // Throws TableError with `describe`'s text and the file's error.
 FileBytes readFileBytes(const QString &path, const std::function<QString(const QString &)> &describe)
 {
-    FileBytes result;
-    result.file = std::make_unique<QFile>(path);
-    QFile &file = *result.file;
-    if (!file.open(QIODevice::ReadOnly))
-        throw TableError(describe(file.errorString()));
-    const qint64 size = file.size();
-    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
-        result.bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size);
+    const FileStamp stamp{QFileInfo(path)};
+    if (std::optional<FileBytes> kept = mappedFiles().find(path, stamp))
+        return *kept;
+    auto file = std::make_shared<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        throw TableError(describe(file->errorString()));
+    const qint64 size = file->size();
+    if (uchar *mapped = size > 0 ? file->map(0, size) : nullptr) {
+        FileBytes result{file, QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size)};
+        if (size == stamp.size)
+            mappedFiles().keep(path, stamp, result);
         return result;
     }
-    result.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TableError(describe(file.errorString()));
-    result.file.reset();
+    FileBytes result{nullptr, file->readAll()};
+    if (file->error() != QFileDevice::NoError)
+        throw TableError(describe(file->errorString()));
     return result;
 }
 
@@ -600,8 +667,8 @@ private:
     std::vector<std::uint32_t> m_records; // offset of each record in m_db
     mutable std::optional<BlockMap> m_blocks;
     // The files that m_db and m_mb map, when they were opened from disk.
-    std::unique_ptr<QFile> m_dbFile;
-    std::unique_ptr<QFile> m_mbFile;
+    std::shared_ptr<const QFile> m_dbFile;
+    std::shared_ptr<const QFile> m_mbFile;
 };
 
 } // namespace

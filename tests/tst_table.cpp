@@ -1071,6 +1071,41 @@ private slots:
         QCOMPARE(paradoxBlobPath(db), QString());
     }
 
+    // A table file stays mapped for the next open; one that has changed since is read anew.
+    void changedFileIsReadAnew_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<bool>("inPlace");
+        QTest::newRow("rewritten in place, other size") << 300 << true;
+        QTest::newRow("rewritten in place, same size") << 5 << true;
+        QTest::newRow("another file put in its place") << 5 << false;
+    }
+
+    void changedFileIsReadAnew()
+    {
+        QFETCH(int, records);
+        QFETCH(bool, inPlace);
+        const auto lesson = [this](int count, int number, const QString &name) {
+            QString source;
+            for (int i = 0; i < count; ++i)
+                source += QStringLiteral("[record]\nLezione = %1\neser_nr = %2\n").arg(number).arg(i);
+            return build(source, name);
+        };
+        const QString db = lesson(5, 1, QStringLiteral("CAMBIA.DB"));
+        const QString other = lesson(records, 2, QStringLiteral("ALTRA.DB"));
+        QVERIFY(!db.isEmpty() && !other.isEmpty());
+        QCOMPARE(openParadoxTable(db)->value(4, 0), QVariant(1));
+        if (inPlace) {
+            QVERIFY(writeAll(db, readAll(other)));
+        } else {
+            QVERIFY(QFile::remove(db));
+            QVERIFY(QFile::copy(other, db));
+        }
+        const auto source = openParadoxTable(db);
+        QCOMPARE(source->recordCount(), records);
+        QCOMPARE(source->value(records - 1, 0), QVariant(2));
+    }
+
     // How long the filter takes over many records is measured by bench_core (tableOnDisk).
     void lessonFilterOverManyRecords()
     {
