@@ -106,6 +106,21 @@ QString previousWord(const ExerciseOutcome &outcome)
     return QString();
 }
 
+// The type of the table's current exercise: -1 for a record without one.
+int exerciseType(const Table &table)
+{
+    const QVariant type = table.fieldByName(QStringLiteral("t_eser"));
+    return type.isValid() ? type.toInt() : -1;
+}
+
+// The window of an exercise type of the course: none for no type, as for a type of another
+// course.
+TExerciseWindow *exerciseWindow(int course, int type)
+{
+    const WindowRegistry *registry = WindowRegistry::instance();
+    return type >= 0 && registry ? registry->exerciseWindow(course, type) : nullptr;
+}
+
 } // namespace
 
 QString CourseTableFile(int course)
@@ -122,11 +137,15 @@ void RunExercises(int course, int lesson)
     ProgramState &program = state();
     program.CorrectCount = 0;
 
-    if (!windows.isEmpty())
-        windows.first()->html1->prepareEngine(); // while the learner chooses
+    // While the learner chooses, the engine gets ready in the window of the lesson's first
+    // exercise, which is most often the first of the category chosen too.
+    const bool typed = !table.eof() && table.fieldIndex(QStringLiteral("t_eser")) >= 0;
+    if (TExerciseWindow *first = typed ? exerciseWindow(course, exerciseType(table)) : nullptr)
+        first->html1->prepareEngine();
+    else if (!windows.isEmpty())
+        windows.first()->html1->prepareEngine();
     if (execFrom(SeleserDlg) != ModalOk)
         return;
-    const WindowRegistry *registry = WindowRegistry::instance();
     const int category = SeleserDlg->ChosenCategory;
     table.setFiltered(false);
     table.setFilter(table.filter() + QStringLiteral(" and Cat_eser='%1'").arg(category));
@@ -150,12 +169,8 @@ void RunExercises(int course, int lesson)
     FrontExercise front;
     do {
         program.WrongAttempts = 0;
-        // A record without a type selects no window, like a type of another course.
-        const QVariant type = table.fieldByName(QStringLiteral("t_eser"));
-        program.CurrentExerciseType = type.isValid() ? type.toInt() : -1;
-        TExerciseWindow *window = type.isValid() && registry
-                                      ? registry->exerciseWindow(course, program.CurrentExerciseType)
-                                      : nullptr;
+        program.CurrentExerciseType = exerciseType(table);
+        TExerciseWindow *window = exerciseWindow(course, program.CurrentExerciseType);
         if (window) {
             window->setWindowTitle(title);
             window->SetRunPosition(table.matchingPosition(), total, previous);
@@ -216,7 +231,6 @@ void RunReview(int course)
     }
     openCourse(course, QString());
     Table &table = dm->Table1;
-    const WindowRegistry *registry = WindowRegistry::instance();
     table.checkBlobFile();
 
     ProgramState &program = state();
@@ -235,8 +249,7 @@ void RunReview(int course)
         }
         while (!table.eof() && !sameExercise(entry, course, table))
             table.next();
-        TExerciseWindow *window =
-            table.eof() || !registry ? nullptr : registry->exerciseWindow(course, entry.type);
+        TExerciseWindow *window = table.eof() ? nullptr : exerciseWindow(course, entry.type);
         if (!window)
             continue; // edited or removed since: nothing left to review
         program.WrongAttempts = 0;

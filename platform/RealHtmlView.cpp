@@ -11,12 +11,14 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QQuickWindow>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
@@ -222,6 +224,26 @@ struct NativeWindow : QWidget
     static void release(QWidget *window) { (window->*(&NativeWindow::destroy))(true, true); }
 };
 
+// Gives a hidden window's widgets the sizes they will show at, as showing it would: each
+// widget resized while hidden gets its resize now, and its layout sizes its children in turn.
+void layOutHidden(QWidget *widget)
+{
+    if (widget->isWindow())
+        widget->ensurePolished();
+    if (QLayout *layout = widget->layout())
+        layout->activate();
+    if (widget->testAttribute(Qt::WA_PendingResizeEvent)) {
+        widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+        QResizeEvent resize(widget->size(), QSize());
+        QCoreApplication::sendEvent(widget, &resize);
+    }
+    for (QObject *child : widget->children()) {
+        auto *childWidget = qobject_cast<QWidget *>(child);
+        if (childWidget && !childWidget->isWindow() && !childWidget->isHidden())
+            layOutHidden(childWidget);
+    }
+}
+
 } // namespace
 
 QWebEngineView *RealHtmlView::view()
@@ -299,6 +321,17 @@ void RealHtmlView::prepareEngine()
         page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
     else if (engine->url().isEmpty()) // a page never shown has no renderer process yet
         engine->setUrl(QUrl(QStringLiteral("about:blank")));
+    layOutWhileHidden();
+}
+
+void RealHtmlView::layOutWhileHidden()
+{
+    // The page's drawing surface is the size of the view, made anew when the view's size
+    // changes: a window-sized image, which costs a page fault every 4 KB of fresh memory. A
+    // hidden window about to show sizes it ahead, not in the learner's time at the show.
+    QWidget *shown = window();
+    if (!shown->isVisible() && sharedEngine().holder == this)
+        layOutHidden(shown);
 }
 
 void RealHtmlView::attach(QWebEngineView *view)
@@ -315,8 +348,13 @@ void RealHtmlView::attach(QWebEngineView *view)
     QAction *back = view->pageAction(QWebEnginePage::Back);
     m_connections = {
         connect(back, &QAction::enabledChanged, this, &HtmlView::backEnabledChanged),
+        // A page on its way in a hidden window: the renderer lays it out on a processor of
+        // its own meanwhile.
+        connect(view, &QWebEngineView::urlChanged, this, &RealHtmlView::layOutWhileHidden),
         connect(view, &QWebEngineView::loadFinished, this,
                 [this](bool ok) {
+                    // The drawing surface comes with the renderer's first page.
+                    layOutWhileHidden();
                     endLoad();
                     // A cancelled navigation also ends in loadFinished(false): that is no
                     // page load.

@@ -54,6 +54,8 @@ private:
     void discardHiddenPage();
     // Lets the native window go once it is hidden, the engine having left it.
     void releaseWindow();
+    // Lays out the hidden window ahead of its showing, the engine's view at its size.
+    void layOutWhileHidden();
     // The page asked for has loaded, or its load ended otherwise.
     void endLoad();
     void find(bool backward);

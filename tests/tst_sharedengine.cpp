@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RealHtmlView.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@ class TestSharedEngine : public QObject
     Q_OBJECT
 private slots:
     void theViewThatNavigatesTakesTheEngine();
+    void aHiddenWindowGetsReadyAtItsOwnSize();
 };
 
 namespace {
@@ -41,6 +43,17 @@ QString page(const QTemporaryDir &dir, const char *name)
     file.write(QByteArray("<html><body>") + name + "</body></html>");
     return file.fileName();
 }
+
+// Counts the resizes of a widget and of the widgets in it.
+struct ResizeCounter : QObject
+{
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Resize;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -71,6 +84,32 @@ void TestSharedEngine::theViewThatNavigatesTakesTheEngine()
     QTRY_COMPARE_WITH_TIMEOUT(loadedA.size(), 2, 30000);
     QCOMPARE(loadedB.size(), 1);
     QCOMPARE(b.view->currentUrl(), QUrl::fromLocalFile(second).toString());
+}
+
+// The engine's drawing surface is as large as its view, and made anew at each new size: a
+// window made ready while hidden shows with the surface it already has.
+void TestSharedEngine::aHiddenWindowGetsReadyAtItsOwnSize()
+{
+    QTemporaryDir dir;
+    Window a, b;
+    b.widget.resize(400, 500);
+    QSignalSpy loadedA(a.view, &HtmlView::downloadComplete);
+    a.widget.show();
+    a.view->navigate(page(dir, "first.htm"));
+    QTRY_COMPARE_WITH_TIMEOUT(loadedA.size(), 1, 30000);
+    a.widget.hide();
+
+    b.view->prepareEngine();
+    auto *engine = b.view->findChild<QWidget *>(QStringLiteral("WebView"));
+    QVERIFY(engine);
+    ResizeCounter resizes;
+    engine->installEventFilter(&resizes);
+    for (QWidget *inside : engine->findChildren<QWidget *>())
+        inside->installEventFilter(&resizes);
+    b.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.widget));
+    QCOMPARE(engine->size(), b.view->size());
+    QCOMPARE(resizes.count, 0);
 }
 
 QTEST_MAIN(TestSharedEngine)
