@@ -335,6 +335,7 @@ void TestRunner::sixKeyModeIsRecalledAtTheNextExercise()
     ModalDriver driver({choose(2),
                         [](QWidget *modal) {
                             auto *window = qobject_cast<TFhtmlex00 *>(modal);
+                            QVERIFY(QTest::qWaitForWindowActive(window)); // F2 is the window's
                             QTest::keyClick(window->RichEdit3, Qt::Key_F2);
                             window->Button13->click();
                         },
