@@ -138,12 +138,14 @@ void RunExercises(int course, int lesson)
     program.CorrectCount = 0;
 
     // While the learner chooses, the engine gets ready in the window of the lesson's first
-    // exercise, which is most often the first of the category chosen too.
+    // exercise, which is most often the first of the category chosen too, on the page file
+    // the exercises are shown in.
     const bool typed = !table.eof() && table.fieldIndex(QStringLiteral("t_eser")) >= 0;
-    if (TExerciseWindow *first = typed ? exerciseWindow(course, exerciseType(table)) : nullptr)
-        first->html1->prepareEngine();
-    else if (!windows.isEmpty())
-        windows.first()->html1->prepareEngine();
+    TExerciseWindow *first = typed ? exerciseWindow(course, exerciseType(table)) : nullptr;
+    if (!first && !windows.isEmpty())
+        first = windows.first();
+    if (first)
+        first->html1->prepareEngine(dm->PageFile());
     if (execFrom(SeleserDlg) != ModalOk)
         return;
     const int category = SeleserDlg->ChosenCategory;

@@ -22,8 +22,10 @@ public:
     virtual void showFindBox() = 0;
     // Gets the view's engine going ahead of its next page, for instance while the learner
     // chooses in a dialog: a view that shares its engine takes it into its window, and an
-    // engine without a renderer process (none yet, or let go while hidden) starts one.
-    virtual void prepareEngine() {}
+    // engine without a renderer process (none yet, or let go while hidden) starts one. A
+    // renderer that has never shown a page starts on `likePage`, when there is such a file:
+    // a page like the next, whose fonts and styles are then ready for it.
+    virtual void prepareEngine(const QString &likePage = QString()) { Q_UNUSED(likePage) }
     // The URL of the current document, as text.
     virtual QString currentUrl() const = 0;
     // Waits, holding the learner's input back, until the page asked for last has loaded, a

@@ -311,7 +311,7 @@ void RealHtmlView::discardHiddenPage()
         page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
 }
 
-void RealHtmlView::prepareEngine()
+void RealHtmlView::prepareEngine(const QString &likePage)
 {
     QWebEngineView *engine = view();
     if (!m_sharesEngine)
@@ -320,7 +320,8 @@ void RealHtmlView::prepareEngine()
     if (page->lifecycleState() != QWebEnginePage::LifecycleState::Active)
         page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
     else if (engine->url().isEmpty()) // a page never shown has no renderer process yet
-        engine->setUrl(QUrl(QStringLiteral("about:blank")));
+        engine->setUrl(QFileInfo::exists(likePage) ? QUrl::fromLocalFile(likePage)
+                                                   : QUrl(QStringLiteral("about:blank")));
     layOutWhileHidden();
 }
 
