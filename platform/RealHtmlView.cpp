@@ -349,8 +349,8 @@ void RealHtmlView::attach(QWebEngineView *view)
     QAction *back = view->pageAction(QWebEnginePage::Back);
     m_connections = {
         connect(back, &QAction::enabledChanged, this, &HtmlView::backEnabledChanged),
-        // A page on its way in a hidden window: the renderer lays it out on a processor of
-        // its own meanwhile.
+        // A page on its way to a hidden window: the window is laid out while the renderer,
+        // on a processor of its own, lays out the page.
         connect(view, &QWebEngineView::urlChanged, this, &RealHtmlView::layOutWhileHidden),
         connect(view, &QWebEngineView::loadFinished, this,
                 [this](bool ok) {

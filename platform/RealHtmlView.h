@@ -21,7 +21,8 @@ public:
     ~RealHtmlView() override;
 
     // Makes the engine view now rather than at the first navigation, so that the web engine
-    // gets going before its first page is asked for; a shared one also gets a renderer.
+    // gets going before its first page is asked for; a shared one also gets a renderer, and
+    // its window, hidden, is laid out at the size it will show.
     void prepareEngine(const QString &likePage = QString()) override;
     // For the views of windows of which at most one is shown at a time and which show a new
     // page each time they are shown: all such views share one engine view (one page, one
