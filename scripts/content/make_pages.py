@@ -837,11 +837,15 @@ def write(path, text):
         f.write(data.replace(b"\n", b"\r\n"))
 
 
-PAGES = (("fr1.htm", fr1), ("alfabeto.htm", alfabeto), ("alf1.htm", alf1),
-         ("alf2.htm", alf2), ("alf3.htm", alf3), ("matematica.htm", matematica),
-         ("mat1.htm", mat1), ("mat2.htm", mat2), ("mat3.htm", mat3),
-         ("musica.htm", musica), ("mus1.htm", mus1), ("mus2.htm", mus2),
-         ("mus3.htm", mus3), ("table6.html", table6))
+# One list a course, so that the courses grow apart without touching each other's lines.
+ALFABETO_PAGES = (("alfabeto.htm", alfabeto), ("alf1.htm", alf1), ("alf2.htm", alf2),
+                  ("alf3.htm", alf3))
+MATEMATICA_PAGES = (("matematica.htm", matematica), ("mat1.htm", mat1), ("mat2.htm", mat2),
+                    ("mat3.htm", mat3))
+MUSICA_PAGES = (("musica.htm", musica), ("mus1.htm", mus1), ("mus2.htm", mus2),
+                ("mus3.htm", mus3))
+PAGES = ((("fr1.htm", fr1),) + ALFABETO_PAGES + MATEMATICA_PAGES + MUSICA_PAGES
+         + (("table6.html", table6),))
 
 
 def main():
