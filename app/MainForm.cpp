@@ -11,6 +11,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/MissingPage.h"
 #include "platform/Platform.h"
+#include "platform/SafeFile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -179,7 +180,12 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
     case NavigationCommand::None:
         return;
     case NavigationCommand::External:
-        platform().shell->openUrl(url);
+        // Only a web or e-mail address goes to the desktop: a course file whose name holds
+        // "http:" would be opened by whatever program the desktop gives its kind.
+        if (const QString scheme = QUrl(url).scheme().toLower();
+            scheme == QLatin1String("http") || scheme == QLatin1String("https")
+            || scheme == QLatin1String("mailto"))
+            platform().shell->openUrl(url);
         cancel = true;
         return;
     case NavigationCommand::Back:
@@ -228,13 +234,11 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
 static bool writeLearnerFile(const QString &path, const QByteArray &bytes, const QString &doing)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
-        && file.flush())
+    QString error;
+    if (writeFileReplacing(path, bytes, &error))
         return true;
-    platform().messages->showMessage(
-        QStringLiteral("Non è stato possibile %1 in \"%2\": %3")
-            .arg(doing, QDir::toNativeSeparators(path), file.errorString()));
+    platform().messages->showMessage(QStringLiteral("Non è stato possibile %1 in \"%2\": %3")
+                                         .arg(doing, QDir::toNativeSeparators(path), error));
     return false;
 }
 

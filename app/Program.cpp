@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/Splash.h"
 #include "app/Windows.h"
+#include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "platform/Accessibility.h"
 #include "platform/ErrorReport.h"
@@ -16,9 +17,28 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <optional>
+
+// A course folder comes from anywhere: every page the program shows stays inside it or the
+// learner's own folders, where the progress page and a read-only course's page file lie.
+static void keepPagesInsideTheCourse()
+{
+    Platform &services = platform();
+    services.createHtmlView = [make = std::move(services.createHtmlView)](QWidget *parent,
+                                                                          ViewEngine engine) {
+        HtmlView *view = make(parent, engine);
+        view->PageFolders = [] {
+            return QStringList{
+                state().ContentDir,
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)};
+        };
+        return view;
+    };
+}
 
 int RunProgram(int argc, char *argv[], const StartWatch &watch)
 {
@@ -36,6 +56,7 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
     application.setQuitOnLastWindowClosed(false);
     QApplication::setStyle(createFocusMarkingStyle());
     installPlatform(realPlatform());
+    keepPagesInsideTheCourse();
     exposePagesToAssistiveTechnology();
     step("application");
 

@@ -164,6 +164,7 @@ int runBare(int argc, char **argv)
     QApplication application(argc, argv);
     mark("application");
     QWebEngineView view;
+    secureWebEngineSettings(view.settings());
     mark("view");
     int loads = 0;
     qint64 navigationStart = 0;

@@ -4,6 +4,7 @@
 #include "data/CourseLook.h"
 #include "data/PagePath.h"
 #include "data/ProgramState.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 
 #include <QDir>
@@ -246,31 +247,17 @@ void Tdm::FinishPage()
     SavePage();
 }
 
-namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    // Overwritten in place and then cut to size: truncating first costs far more on some
-    // file systems, and a page is saved for every exercise.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    const bool written = file.write(bytes) == bytes.size() && file.resize(bytes.size());
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
-}
-
-} // namespace
-
 void Tdm::SavePage()
 {
+    // The course folder comes from anywhere: a link planted at the page's name is replaced,
+    // never written through.
     const QString inContent = contentFile(QStringLiteral("\\tvp.htm"));
-    if (writeFile(inContent, PageBuffer)) {
+    if (writeFileReplacing(inContent, PageBuffer)) {
         m_pageFile = inContent;
     } else {
         const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
         const QString fallback = own + QStringLiteral("/tvp.htm");
-        if (own.isEmpty() || !QDir().mkpath(own) || !writeFile(fallback, PageBuffer))
+        if (own.isEmpty() || !QDir().mkpath(own) || !writeFileReplacing(fallback, PageBuffer))
             throw PlatformError(
                 QStringLiteral("Impossibile scrivere il file \"%1\"").arg(inContent));
         m_pageFile = fallback;

@@ -10,6 +10,7 @@
 #include "platform/Modal.h"
 #include "platform/Platform.h"
 #include "platform/RichText.h"
+#include "platform/SafeFile.h"
 #include "reference/table_Unit1.h"
 
 #include <QAccessible>
@@ -338,11 +339,12 @@ void TExerciseWindow::ExportPicture(const DBImage &image, int number)
     const QString path = QDir(QDir::tempPath()).filePath(QStringLiteral("$$img%1.bmp").arg(number));
     try {
         const QByteArray picture = bitmapData(image.Picture());
-        QFile::remove(path);
-        if (picture.isEmpty())
+        if (picture.isEmpty()) {
+            QFile::remove(path);
             return;
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(picture) != picture.size())
+        }
+        // The temporary folder is everyone's: a link planted there is replaced, not followed.
+        if (!writeFileReplacing(path, picture))
             qWarning("Cannot save the picture %s", qPrintable(path));
     } catch (const std::exception &error) {
         // Nothing reads the picture back: the exercise goes on without it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -42,6 +43,10 @@ public:
     // What is shown, as HTML, in place of a local page that is missing, given its path (the
     // navigation going ahead in the main frame). When empty, a page that names the file.
     std::function<QString(const QString &path)> MissingPage;
+    // The folders whose pages the view shows, asked at each navigation: a link or a page
+    // that leads elsewhere is refused (platform/NavigationPolicy.h). When empty, any local
+    // file.
+    std::function<QStringList()> PageFolders;
     // A script run in every page the view shows from now on, made each time a page is asked
     // for; only while the pages are exposed to assistive technologies
     // (exposePagesToAssistiveTechnology()). None when empty.

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -189,6 +190,10 @@ private:
                                     ? db()
                                     : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
                                                                 m_connection);
+        // A link at the record's name could lead the learner's writes anywhere: it is set
+        // aside like a damaged record.
+        if (QFileInfo(path()).isSymLink())
+            return false;
         database.setDatabaseName(path());
         if (!database.open())
             return false;

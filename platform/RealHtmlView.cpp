@@ -4,6 +4,8 @@
 #include "platform/Accessibility.h"
 #include "platform/ErrorReport.h"
 #include "platform/MissingPage.h"
+#include "platform/NavigationPolicy.h"
+#include "platform/Platform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
+#include <QWebEngineSettings>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -37,18 +40,35 @@ public:
     InterceptingPage(RealHtmlView *owner, QObject *parent)
         : QWebEnginePage(parent), m_owner(owner)
     {
+        secureWebEngineSettings(settings());
     }
 
     // The view whose commands and missing pages this page serves: the one that holds it.
     void setOwner(RealHtmlView *owner) { m_owner = owner; }
 
 protected:
-    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) override
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
         // The page shown for a missing one comes as a data URL: it is no link of the course.
         if (m_showingMissingPage && url.scheme() == QLatin1String("data")) {
             m_showingMissingPage = false;
             return true;
+        }
+        const QStringList folders = m_owner->PageFolders ? m_owner->PageFolders() : QStringList();
+        switch (judgeNavigation(url, origin(type), folders)) {
+        case NavigationVerdict::Go:
+            break;
+        case NavigationVerdict::RefuseAndSay:
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    platform().messages->showMessage(QStringLiteral(
+                        "Questo collegamento porta fuori dal corso: non viene aperto."));
+                },
+                Qt::QueuedConnection);
+            return false;
+        case NavigationVerdict::Refuse:
+            return false;
         }
         bool cancel = false;
         if (m_owner->BeforeNavigate) {
@@ -65,6 +85,20 @@ protected:
     }
 
 private:
+    static NavigationOrigin origin(NavigationType type)
+    {
+        switch (type) {
+        case NavigationTypeLinkClicked:
+            return NavigationOrigin::Learner;
+        case NavigationTypeTyped:
+        case NavigationTypeBackForward:
+        case NavigationTypeReload:
+            return NavigationOrigin::Program;
+        default: // a redirect, a meta refresh, a form, anything else
+            return NavigationOrigin::Page;
+        }
+    }
+
     void showMissingPage(const QUrl &url)
     {
         const QString path = url.toLocalFile();
@@ -104,6 +138,24 @@ protected:
 };
 
 } // namespace
+
+void secureWebEngineSettings(QWebEngineSettings *settings)
+{
+    // A course folder comes from anywhere, and its pages need no script: none of a page's
+    // runs, so no page reads a file, and no page opens a window. The program's own scripts
+    // (the document's focus, the reading aids) run in a world of their own, which this
+    // leaves alone. A local page reaches no remote address (a picture or style sheet that
+    // would tell a server the page was read). Local pages keep reaching local files: with
+    // that off, this engine shows a page linked from another local page blank, and its
+    // pictures and style sheets not at all; with no script, nothing can read them.
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalStorageEnabled, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+}
 
 void prepareWebEngine()
 {
@@ -449,8 +501,10 @@ void RealHtmlView::focusDocument()
     if (!m_view)
         return;
     m_view->setFocus();
-    m_view->page()->runJavaScript(QStringLiteral(
-        "if (document.body) { document.body.tabIndex = -1; document.body.focus({preventScroll: true}); }"));
+    m_view->page()->runJavaScript(
+        QStringLiteral("if (document.body) { document.body.tabIndex = -1; "
+                       "document.body.focus({preventScroll: true}); }"),
+        QWebEngineScript::ApplicationWorld);
 }
 
 void RealHtmlView::showFindBox()

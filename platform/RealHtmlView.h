@@ -7,6 +7,7 @@
 
 class QEventLoop;
 class QLineEdit;
+class QWebEngineSettings;
 class QWebEngineView;
 class QWidget;
 
@@ -78,3 +79,5 @@ private:
 
 // Chromium's settings for the program; called before the application object is made.
 void prepareWebEngine();
+// The settings under which every page of a course is shown (platform/RealHtmlView.cpp).
+void secureWebEngineSettings(QWebEngineSettings *settings);

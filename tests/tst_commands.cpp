@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Commands.h"
+#include "platform/NavigationPolicy.h"
 
 #include <QTest>
 
@@ -11,6 +12,8 @@ private slots:
     void classify();
     void lessonLink_data();
     void lessonLink();
+    void pageNavigation_data();
+    void pageNavigation();
 };
 
 Q_DECLARE_METATYPE(NavigationCommand::Kind)
@@ -108,6 +111,37 @@ void TestCommands::lessonLink()
         QCOMPARE(command.lesson, lesson);
     }
     QCOMPARE(readLessonLink(QStringLiteral("12eser.htm")).startsRun(), false);
+}
+
+void TestCommands::pageNavigation_data()
+{
+    using O = NavigationOrigin;
+    using V = NavigationVerdict;
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<O>("origin");
+    QTest::addColumn<V>("verdict");
+    QTest::newRow("course page") << "file:///corso/html/fr2.htm" << O::Learner << V::Go;
+    QTest::newRow("refresh inside") << "file:///corso/html/fr2.htm" << O::Page << V::Go;
+    QTest::newRow("learner's folder") << "file:///casa/dati/registro.htm" << O::Program << V::Go;
+    QTest::newRow("up and out") << "file:///corso/html/../../etc/passwd" << O::Learner << V::RefuseAndSay;
+    QTest::newRow("sibling folder") << "file:///corso2/html/fr1.htm" << O::Learner << V::RefuseAndSay;
+    QTest::newRow("frame out") << "file:///etc/passwd" << O::Page << V::Refuse;
+    QTest::newRow("web, followed") << "http://example.org/" << O::Learner << V::Go;
+    QTest::newRow("web, redirect") << "http://example.org/?x" << O::Page << V::Refuse;
+    QTest::newRow("mail, form") << "mailto:a@example.org" << O::Page << V::Refuse;
+    QTest::newRow("script") << "javascript:alert(1)" << O::Learner << V::RefuseAndSay;
+    QTest::newRow("data") << "data:text/html,x" << O::Page << V::Refuse;
+    QTest::newRow("view-source") << "view-source:file:///corso/html/fr1.htm" << O::Learner << V::RefuseAndSay;
+    QTest::newRow("blank") << "about:blank" << O::Program << V::Go;
+}
+
+void TestCommands::pageNavigation()
+{
+    QFETCH(QString, url);
+    QFETCH(NavigationOrigin, origin);
+    QFETCH(NavigationVerdict, verdict);
+    const QStringList folders = {QStringLiteral("/corso"), QStringLiteral("/casa/dati")};
+    QCOMPARE(judgeNavigation(QUrl(url), origin, folders), verdict);
 }
 
 QTEST_APPLESS_MAIN(TestCommands)
