@@ -8,6 +8,7 @@
 #include "app/Splash.h"
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
+#include "platform/Announcer.h"
 #include "platform/ErrorReport.h"
 #include "platform/MissingPage.h"
 #include "platform/Platform.h"
@@ -57,6 +58,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
                                .toString(QUrl::FullyEncoded)));
     };
     connect(WB, &HtmlView::downloadComplete, this, &TMainForm::WBDownloadComplete);
+    sayEachPage(WB);
     connect(WB, &HtmlView::backEnabledChanged, this, &TMainForm::WBCommandStateChange);
 
     MP1 = platform().createMediaPlayer(this);

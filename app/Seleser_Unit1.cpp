@@ -119,7 +119,7 @@ void TSeleserDlg::showEvent(QShowEvent *event)
 void TSeleserDlg::FormShow()
 {
     RadioButton2->setChecked(true);
-    ChosenCategory = 2;
+    RadioButtonClick(2);
     OKBtn->setFocus();
 }
 
@@ -130,6 +130,8 @@ void TSeleserDlg::RadioButtonClick(int category)
             RadioButton(other)->setChecked(false);
     }
     ChosenCategory = category;
+    // Said with OK, where the focus waits: the screen reader tells which category it takes.
+    OKBtn->setAccessibleDescription(QStringLiteral("Scelta: ") + RadioButton(category)->text());
 }
 
 bool TSeleserDlg::eventFilter(QObject *watched, QEvent *event)

@@ -7,6 +7,7 @@
 #include "exercises/DisplayLink.h"
 #include "exercises/ExerciseRules.h"
 #include "exercises/ReadingAids.h"
+#include "platform/Announcer.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
 #include "platform/RichText.h"
@@ -97,6 +98,7 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     html1->setAccessibleName(QStringLiteral("Esercizio"));
     html1->ReadingScript = pageReadingScript;
     m_layout->addWidget(html1, 1);
+    sayEachPage(html1);
 
     Panel4 = new QFrame(this);
     Panel4->setObjectName(QStringLiteral("Panel4"));
@@ -217,8 +219,8 @@ void TExerciseWindow::ShowStatus(const QString &text, StatusTone tone)
     Status->setText(text);
     QAccessibleEvent changed(Status, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent alert(Status, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    // A screen reader ignores a label's new text: the window says it.
+    Announcer::of(this)->say(text);
 }
 
 void TExerciseWindow::FormShow()

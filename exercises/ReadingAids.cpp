@@ -3,6 +3,7 @@
 
 #include "data/CourseLook.h"
 #include "exercises/CellSpeech.h"
+#include "platform/Announcer.h"
 #include "platform/Cp1252.h"
 
 #include <QAccessible>
@@ -126,6 +127,18 @@ struct Heard
     {
         return int(starts[std::clamp<qsizetype>(position, 0, starts.size() - 1)]);
     }
+    // Each character of the box as it is heard, without the separator before it.
+    QStringList pieces() const
+    {
+        QStringList each;
+        for (qsizetype i = 0; i + 1 < starts.size(); ++i) {
+            QString piece = text.mid(starts[i], starts[i + 1] - starts[i]);
+            if (piece.startsWith(QLatin1String(", ")))
+                piece.remove(0, 2);
+            each << piece;
+        }
+        return each;
+    }
     // The character of the box whose cells are heard at `offset`.
     int positionOf(int offset) const
     {
@@ -135,9 +148,9 @@ struct Heard
 };
 
 // What was last told about each box, so that a change is told as what changed in the cells.
-QHash<const QObject *, QString> &toldText()
+QHash<const QObject *, QStringList> &toldText()
 {
-    static QHash<const QObject *, QString> told;
+    static QHash<const QObject *, QStringList> told;
     return told;
 }
 
@@ -304,8 +317,9 @@ void tellBoxEvents(QAccessibleEvent *event)
     case QAccessible::TextInserted:
     case QAccessible::TextRemoved:
     case QAccessible::TextUpdated: {
-        const QString before = toldText().value(box);
-        const QString &after = heard.text;
+        // Compared a character of the box at a time, so that what is told is whole cells.
+        const QStringList before = toldText().value(box);
+        const QStringList after = heard.pieces();
         toldText().insert(box, after);
         qsizetype same = 0;
         while (same < before.size() && same < after.size() && before[same] == after[same])
@@ -314,21 +328,24 @@ void tellBoxEvents(QAccessibleEvent *event)
         while (tail < before.size() - same && tail < after.size() - same
                && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
             ++tail;
-        const QString removed = before.mid(same, before.size() - same - tail);
-        const QString inserted = after.mid(same, after.size() - same - tail);
+        const QString removed = before.mid(same, before.size() - same - tail).join(QLatin1String(", "));
+        const QString inserted = after.mid(same, after.size() - same - tail).join(QLatin1String(", "));
         const int caret = heard.offsetOf(box->textCursor().position());
         if (removed.isEmpty() && inserted.isEmpty())
             return;
+        const int at = heard.offsetOf(int(same));
         if (removed.isEmpty()) {
-            QAccessibleTextInsertEvent told(box, int(same), inserted);
+            QAccessibleTextInsertEvent told(box, at, inserted);
             told.setCursorPosition(caret);
             forward(&told);
+            // A screen reader echoes the key, not what was written: the cells are said.
+            Announcer::of(box)->say(inserted);
         } else if (inserted.isEmpty()) {
-            QAccessibleTextRemoveEvent told(box, int(same), removed);
+            QAccessibleTextRemoveEvent told(box, at, removed);
             told.setCursorPosition(caret);
             forward(&told);
         } else {
-            QAccessibleTextUpdateEvent told(box, int(same), removed, inserted);
+            QAccessibleTextUpdateEvent told(box, at, removed, inserted);
             told.setCursorPosition(caret);
             forward(&told);
         }

@@ -27,6 +27,11 @@ public:
     // renderer that has never shown a page starts on `likePage`, when there is such a file:
     // a page like the next, whose fonts and styles are then ready for it.
     virtual void prepareEngine(const QString &likePage = QString()) { Q_UNUSED(likePage) }
+    // Gives `done` the current page as a screen reader should hear it: its title, then its
+    // text in reading order, as the page exposes it to assistive technologies (braille as
+    // cells, music as the names of its signs, pictures by their text alternatives, a table's
+    // cells after their column's header). Not called without a page.
+    virtual void readPage(const std::function<void(const QString &)> &done) { Q_UNUSED(done) }
     // The URL of the current document, as text.
     virtual QString currentUrl() const = 0;
     // Waits, holding the learner's input back, until the page asked for last has loaded, a

@@ -516,6 +516,66 @@ void RealHtmlView::showFindBox()
     m_findText->selectAll();
 }
 
+// The page's text as it is heard, from what the page exposes to assistive technologies.
+static const char PageHeard[] = R"JS(
+(function () {
+  const lines = [];
+  let line = '';
+  const blocks = /^(P|DIV|H[1-6]|LI|UL|OL|DL|DT|DD|TR|TABLE|CAPTION|BR|SECTION|NAV|HEADER|FOOTER|BLOCKQUOTE|PRE|FORM)$/;
+  function end() {
+    const text = line.replace(/\s+/g, ' ').trim();
+    if (text) lines.push(text);
+    line = '';
+  }
+  function header(cell) {
+    const table = cell.closest('table');
+    const row = cell.parentElement;
+    if (!table || cell.tagName !== 'TD' || !table.rows.length || table.rows[0] === row) return '';
+    const head = table.rows[0].cells[cell.cellIndex];
+    return head && head.tagName === 'TH' ? head.textContent.replace(/\s+/g, ' ').trim() : '';
+  }
+  function walk(node) {
+    if (node.nodeType === Node.TEXT_NODE) { line += node.data; return; }
+    if (node.nodeType !== Node.ELEMENT_NODE) return;
+    if (node.getAttribute('aria-hidden') === 'true' || /^(SCRIPT|STYLE|TITLE|HEAD)$/.test(node.tagName)) return;
+    const style = getComputedStyle(node);
+    if (style.display === 'none' || style.visibility === 'hidden') return;
+    const label = node.getAttribute('aria-label');
+    if (node.tagName === 'IMG' || (node.getAttribute('role') === 'img' && label)) {
+      line += ' ' + (label || node.getAttribute('alt') || '') + ' ';
+      return;
+    }
+    const block = blocks.test(node.tagName);
+    if (block) end();
+    if (node.tagName === 'TD' || node.tagName === 'TH') {
+      const named = header(node);
+      line += (line.trim() ? ', ' : ' ') + (named ? named + ': ' : '');
+    }
+    for (const child of node.childNodes) walk(child);
+    if (block) end();
+  }
+  if (document.body) walk(document.body);
+  end();
+  const title = document.title.replace(/\s+/g, ' ').trim();
+  if (title && lines[0] !== title) lines.unshift(title);
+  // One line of speech, each block ended as a sentence, so that the reader pauses there.
+  return lines.map(function (l) { return /[.!?:;]$/.test(l) ? l : l + '.'; }).join(' ');
+})()
+)JS";
+
+void RealHtmlView::readPage(const std::function<void(const QString &)> &done)
+{
+    if (!m_view)
+        return;
+    const QPointer<RealHtmlView> self(this);
+    m_view->page()->runJavaScript(
+        QString::fromLatin1(PageHeard), QWebEngineScript::ApplicationWorld,
+        [self, done](const QVariant &result) {
+            if (self)
+                done(result.toString());
+        });
+}
+
 QString RealHtmlView::currentUrl() const
 {
     return m_view ? m_view->url().toString() : m_lastUrl;

@@ -39,6 +39,7 @@ public:
     void focusDocument() override;
     void showFindBox() override;
     QString currentUrl() const override;
+    void readPage(const std::function<void(const QString &)> &done) override;
     void waitForPage() override;
 
 protected:

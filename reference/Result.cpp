@@ -4,6 +4,7 @@
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "exercises/ReadingAids.h"
+#include "platform/Announcer.h"
 #include "platform/Cp1252.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
@@ -53,6 +54,7 @@ TFresult::TFresult(QWidget *parent) : QDialog(parent)
     html1->setObjectName(QStringLiteral("html1"));
     html1->setAccessibleName(QStringLiteral("Risultati del test"));
     html1->ReadingScript = pageReadingScript;
+    sayEachPage(html1);
     html1->setGeometry(0, 0, 491, 203);
 
     Panel1 = new QFrame(this);

@@ -3,6 +3,7 @@
 
 #include "data/ProgramState.h"
 #include "exercises/ReadingAids.h"
+#include "platform/Announcer.h"
 #include "platform/MissingPage.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
@@ -32,7 +33,13 @@ Ttblbraille::Ttblbraille(QWidget *parent) : QDialog(parent, Qt::Tool)
     html1 = platform().createHtmlView(this, ViewEngine::Own);
     html1->setObjectName(QStringLiteral("html1"));
     html1->setAccessibleName(QStringLiteral("Codice Braille a sei punti"));
-    html1->ReadingScript = pageReadingScript;
+    // Each sign of the table is a stop of the Tab key, read by a screen reader as it is
+    // reached: the sign, its cells and its dots.
+    html1->ReadingScript = [] {
+        return pageReadingScript()
+               + QStringLiteral("document.querySelectorAll('table td').forEach("
+                                "function (cell) { cell.tabIndex = 0; });");
+    };
     html1->BeforeNavigate = [this](const QString &url, bool &cancel) {
         html1BeforeNavigate2(url, cancel);
     };
@@ -87,6 +94,8 @@ void Ttblbraille::FormShow()
     maximizeOnScreen(this);
     html1->navigate(contentFile(QStringLiteral("\\html\\table6.html")));
     Button1->setFocus();
+    Announcer::of(this)->say(QStringLiteral("Tab porta nella tabella: ogni segno è una fermata, "
+                                            "con il suo nome, le sue celle e i suoi punti."));
 }
 
 void Ttblbraille::html1BeforeNavigate2(const QString &url, bool &cancel)
