@@ -16,6 +16,7 @@ packages=(
   liblouis-dev
   libbrlapi-dev brltty
   libqt6sql6-sqlite
+  libqt6sql6-psql postgresql
 )
 
 missing=()

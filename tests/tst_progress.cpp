@@ -6,6 +6,10 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QUuid>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +40,7 @@ private slots:
     void badPlaces_data();
     void badPlaces();
     void killedRunKeepsWhatWasWritten();
+    void olderStoreKeepsItsRows();
 };
 
 void TestProgress::badPlaces_data()
@@ -101,6 +106,35 @@ void TestProgress::killedRunKeepsWhatWasWritten()
     QCOMPARE(kept.size(), 3);
     QCOMPARE(kept[2].number, 3);
     QCOMPARE(kept[2].outcome.code(), QStringLiteral("right_first"));
+    QVERIFY(fakes.messages->shown.isEmpty());
+}
+
+// A record kept before entries had ids: its rows stay, each with an id of its own, to send.
+void TestProgress::olderStoreKeepsItsRows()
+{
+    QTemporaryDir dir;
+    {
+        QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        old.setDatabaseName(dir.filePath(QStringLiteral("progressi.sqlite")));
+        QVERIFY(old.open());
+        QSqlQuery query(old);
+        QVERIFY(query.exec(QStringLiteral("CREATE TABLE exercises (id INTEGER PRIMARY KEY, at TEXT NOT NULL, "
+            "course INTEGER NOT NULL, lesson INTEGER NOT NULL, category INTEGER NOT NULL, eser_nr INTEGER NOT NULL, "
+            "t_eser INTEGER NOT NULL, identity TEXT NOT NULL, outcome TEXT NOT NULL, wrong_checks INTEGER NOT NULL)")));
+        for (int number : {7, 8})
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO exercises VALUES (NULL, '2026-01-0%1T10:00:00.000', 1, 0, 1, %1, 0, 'x', 'skipped', 0)").arg(number)));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    FakePlatform fakes;
+    auto record = openSqlLearnerRecord(dir.path());
+    record->addExercise(shown(9, ExerciseOutcome::RightFirst));
+    const QList<ExerciseEntry> kept = record->unsentExercises(10);
+    QCOMPARE(kept.size(), 3);
+    QCOMPARE(kept[0].number, 7);
+    QCOMPARE(QSet<QString>({kept[0].id, kept[1].id, kept[2].id}).size(), 3);
+    QVERIFY(!QUuid::fromString(kept[0].id).isNull());
+    record->markSent({kept[1].id});
+    QCOMPARE(record->unsentExercises(10).size(), 2);
     QVERIFY(fakes.messages->shown.isEmpty());
 }
 
