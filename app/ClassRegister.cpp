@@ -75,7 +75,7 @@ QString learnerPageName(int index)
 
 QByteArray classRegisterPage(const QList<LearnerEntries> &learners, const QDateTime &readAt)
 {
-    QString page = recordPageHead(QStringLiteral("Registro della classe"))
+    QString page = recordPageHead(QStringLiteral("Registro della classe"), true)
                    + QStringLiteral("<p>Letto dal server il %1. <a href=\"classe.htm\">Aggiorna"
                                     "</a></p>\n")
                          .arg(readAt.toString(QStringLiteral("dd/MM/yyyy 'alle' HH:mm")));

@@ -142,17 +142,30 @@ QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int cours
     return review;
 }
 
-QString recordPageHead(const QString &title)
+QString recordPageHead(const QString &title, bool classLook)
 {
-    return QStringLiteral(
-               "<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\">"
-               "<title>%1</title><style>"
-               "body { font-family: Verdana, Arial, sans-serif; font-size: 16px; margin: 2em; }"
-               "table { border-collapse: collapse; margin-bottom: 1em; }"
-               "th, td { border: 1px solid #666; padding: 0.3em 0.8em; text-align: left; }"
-               "caption { text-align: left; font-weight: bold; }"
-               "</style></head><body>\n<h1>%1</h1>\n")
-        .arg(title);
+    const QString look =
+        classLook
+            ? QStringLiteral(
+                  "body { font-family: \"DejaVu Sans\", Verdana, Arial, sans-serif; font-size: "
+                  "1.1em; line-height: 1.5; color: #1a1a1a; background: #fffdf6; margin: 1em "
+                  "auto; max-width: 64em; padding: 0 1em; }"
+                  "h1, h2 { color: #044895; line-height: 1.25; }"
+                  "a { color: #003c8f; }"
+                  "a:focus, a:hover { background: #ffe680; color: #000; outline: 3px solid "
+                  "#044895; }"
+                  "table { border-collapse: collapse; margin: 0.6em 0 1em; background: #ffffff; }"
+                  "caption { text-align: left; font-weight: bold; padding: 0.2em 0; }"
+                  "th, td { border: 1px solid #9aa9c4; padding: 0.25em 0.7em; text-align: left; }"
+                  "th { background: #e6eef9; }")
+            : QStringLiteral(
+                  "body { font-family: Verdana, Arial, sans-serif; font-size: 16px; margin: 2em; }"
+                  "table { border-collapse: collapse; margin-bottom: 1em; }"
+                  "th, td { border: 1px solid #666; padding: 0.3em 0.8em; text-align: left; }"
+                  "caption { text-align: left; font-weight: bold; }");
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\">"
+                          "<title>%1</title><style>%2</style></head><body>\n<h1>%1</h1>\n")
+        .arg(title, look);
 }
 
 QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs,
@@ -160,7 +173,8 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
 {
     const bool own = learner.isNull();
     QString page = recordPageHead(own ? QStringLiteral("I tuoi progressi")
-                                      : QStringLiteral("Progressi di %1").arg(escaped(learner)))
+                                      : QStringLiteral("Progressi di %1").arg(escaped(learner)),
+                                  !own)
                    + QStringLiteral("<p><a href=\"indietro.htm\">%1</a></p>\n")
                          .arg(own ? QStringLiteral("Torna indietro")
                                   : QStringLiteral("Torna al registro della classe"));

@@ -37,8 +37,9 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
 // the course has none. Within a lesson when `lesson` is not negative.
 std::pair<const RunEntry *, const RunEntry *> lastAndBestTest(const QList<RunEntry> &runs,
                                                               int course, int lesson = -1);
-// The beginning of a record page, up to its heading, in the course pages' look.
-QString recordPageHead(const QString &title);
+// The beginning of a record page, up to its heading: the learner's own look, or with
+// `classLook` the look of the course pages (the teacher's pages of the class register).
+QString recordPageHead(const QString &title, bool classLook = false);
 // A test's grade as the pages give it: "BUONO, 9/10 (10/12/2026)".
 QString gradeText(const RunEntry &run);
 

@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMap>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
 #include <QTimer>
@@ -17,11 +19,9 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
-
-const char *const organization = "Sentiero dei Punti";
-const char *const settingsName = "registro";
 
 // The entries sent in one transaction; more wait for the next round, which follows at once.
 constexpr int batchSize = 500;
@@ -432,55 +432,75 @@ private:
 
 } // namespace
 
+namespace {
+
+// The learner's file first, then the system's (/etc/xdg, or XDG_CONFIG_DIRS).
+QStringList classSettingsFiles()
+{
+    QStringList files;
+    for (const QString &folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        files << QDir(folder).filePath(QStringLiteral("Sentiero dei Punti/registro.conf"));
+    return files;
+}
+
+} // namespace
+
 QString userClassSettingsFile()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QLatin1String(organization),
-                     QLatin1String(settingsName))
-        .fileName();
+    return classSettingsFiles().value(0);
 }
 
 ClassSettings readClassSettings()
 {
-    // The user's file, with the system-wide one (XDG_CONFIG_DIRS, /etc/xdg) as its fallback.
-    QSettings file(QSettings::IniFormat, QSettings::UserScope, QLatin1String(organization),
-                   QLatin1String(settingsName));
-    file.beginGroup(QStringLiteral("server"));
+    // Each key from the first file that has it.
+    std::vector<std::unique_ptr<QSettings>> files;
+    for (const QString &path : classSettingsFiles())
+        if (QFileInfo::exists(path))
+            files.push_back(std::make_unique<QSettings>(path, QSettings::IniFormat));
+    QString source;
+    const auto value = [&](const char *key, const QString &fallback = QString()) {
+        const QString name = QStringLiteral("server/") + QLatin1String(key);
+        for (const auto &file : files) {
+            if (file->contains(name)) {
+                source = file->fileName();
+                return file->value(name).toString().trimmed();
+            }
+        }
+        return fallback;
+    };
     ClassSettings settings;
-    settings.host = file.value(QStringLiteral("host")).toString().trimmed();
-    settings.database = file.value(QStringLiteral("database")).toString().trimmed();
-    settings.user = file.value(QStringLiteral("user")).toString().trimmed();
+    settings.host = value("host");
+    settings.database = value("database");
+    settings.user = value("user");
+    const QString port = value("port", QStringLiteral("5432"));
     bool portOk = true;
-    if (file.contains(QStringLiteral("port")))
-        settings.port = file.value(QStringLiteral("port")).toString().toInt(&portOk);
-    const QString authentication =
-        file.value(QStringLiteral("autenticazione"), QStringLiteral("pgpass")).toString().trimmed();
+    settings.port = port.toInt(&portOk);
+    const QString authentication = value("autenticazione", QStringLiteral("pgpass"));
     QStringList problems;
-    if (file.contains(QStringLiteral("password")))
-        problems << QStringLiteral("la password scritta nel file non viene usata: va nel file "
-                                   "~/.pgpass dell'allievo");
-    if (!portOk || settings.port <= 0 || settings.port > 65535) {
-        problems << QStringLiteral("la porta \"%1\" non è un numero di porta")
-                        .arg(file.value(QStringLiteral("port")).toString());
-        settings.database.clear();
-    }
-    if (authentication == QLatin1String("peer") && !settings.host.isEmpty()
-        && !settings.host.startsWith(QLatin1Char('/'))) {
-        problems << QStringLiteral("l'autenticazione peer vale solo sul server stesso: host "
-                                   "deve essere vuoto o la cartella del socket");
-        settings.database.clear();
-    } else if (authentication == QLatin1String("pgpass") || authentication == QLatin1String("peer")
-               || authentication == QLatin1String("gss")) {
-        settings.authentication = authentication;
-    } else {
+    if (!value("password").isNull())
+        problems << QStringLiteral("la password scritta nel file \"%1\" non viene usata: va nel "
+                                   "file ~/.pgpass")
+                        .arg(QDir::toNativeSeparators(source));
+    if (!portOk || settings.port <= 0 || settings.port > 65535)
+        problems << QStringLiteral("la porta \"%1\" non è un numero di porta").arg(port);
+    if (authentication != QLatin1String("pgpass") && authentication != QLatin1String("peer")
+        && authentication != QLatin1String("gss"))
         problems << QStringLiteral("l'autenticazione \"%1\" non è pgpass, peer né gss")
                         .arg(authentication);
-        settings.database.clear();
+    else if (authentication == QLatin1String("peer") && !settings.host.isEmpty()
+             && !settings.host.startsWith(QLatin1Char('/')))
+        problems << QStringLiteral("l'autenticazione peer vale solo sul server stesso: host va "
+                                   "lasciato vuoto o è la cartella del socket");
+    settings.authentication = authentication;
+    if (!problems.isEmpty()) {
+        // A password in the file is not used, and the rest still holds; anything else
+        // leaves the record on this machine.
+        if (problems.size() > 1 || value("password").isNull())
+            settings.database.clear();
+        settings.problem =
+            QStringLiteral("Registro della classe: %1.").arg(problems.join(QStringLiteral("; ")));
     }
-    if (!problems.isEmpty())
-        settings.problem = QStringLiteral("Nella configurazione del registro della classe "
-                                          "(\"%1\"): %2.")
-                               .arg(QDir::toNativeSeparators(file.fileName()),
-                                    problems.join(QStringLiteral("; ")));
     return settings;
 }
 

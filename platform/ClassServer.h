@@ -23,8 +23,8 @@ struct ClassSettings
 };
 
 // The school's file for every machine (/etc/xdg/Sentiero dei Punti/registro.conf), each key
-// overridden by the learner's own (~/.config/Sentiero dei Punti/registro.conf). Group
-// [server]: host, port, database, user, autenticazione.
+// overridden by the learner's own (~/.config/Sentiero dei Punti/registro.conf); INI files,
+// group [server]: host, port, database, user, autenticazione.
 ClassSettings readClassSettings();
 // The learner's own configuration file, for messages.
 QString userClassSettingsFile();
