@@ -39,11 +39,17 @@ const char *const newUuid =
     "substr(lower(hex(randomblob(2))), 2) || '-' || substr('89ab', 1 + abs(random()) % 4, 1) || "
     "substr(lower(hex(randomblob(2))), 2) || '-' || lower(hex(randomblob(6)))";
 
-// Entries of other machines are placed by their time among this machine's.
-QString ordered(const char *columns, const char *table, const QString &where = QString())
+// Everything kept: entries of other machines are placed by their time among this machine's.
+const char *const byTime = "ORDER BY at, id";
+// What waits for the class server, in the order it was kept (the partial index's order: a
+// few waiting among many sent are found at once).
+const char *const unsentFirst = "WHERE sent = 0 ORDER BY id";
+
+QString selectStatement(const char *columns, const char *table, const char *rest, int limit)
 {
-    return QStringLiteral("SELECT %1 FROM %2 %3 ORDER BY at, id")
-        .arg(QLatin1String(columns), QLatin1String(table), where);
+    return QStringLiteral("SELECT %1 FROM %2 %3 LIMIT %4")
+        .arg(QLatin1String(columns), QLatin1String(table), QLatin1String(rest))
+        .arg(limit);
 }
 
 ExerciseEntry readExercise(const QSqlQuery &query)
@@ -138,18 +144,15 @@ public:
         insert(insertStatement("INSERT", "runs", runColumns, 8, "0"), runValues(kept));
     }
 
-    QList<ExerciseEntry> exercises() override { return readExercises(QString()); }
-    QList<RunEntry> runs() override { return readRuns(QString()); }
+    QList<ExerciseEntry> exercises() override { return readExercises(byTime); }
+    QList<RunEntry> runs() override { return readRuns(byTime); }
 
     QList<ExerciseEntry> unsentExercises(int limit) override
     {
-        return readExercises(QStringLiteral("WHERE sent = 0"), limit);
+        return readExercises(unsentFirst, limit);
     }
 
-    QList<RunEntry> unsentRuns(int limit) override
-    {
-        return readRuns(QStringLiteral("WHERE sent = 0"), limit);
-    }
+    QList<RunEntry> unsentRuns(int limit) override { return readRuns(unsentFirst, limit); }
 
     void markSent(const QStringList &ids) override
     {
@@ -218,29 +221,28 @@ private:
         Off
     };
 
-    QList<ExerciseEntry> readExercises(const QString &where, int limit = -1)
+    QList<ExerciseEntry> readExercises(const char *rest, int limit = -1)
     {
         QList<ExerciseEntry> entries;
         if (!ready())
             return entries;
         QSqlQuery query(db());
         query.setForwardOnly(true);
-        if (!query.exec(ordered(exerciseColumns, "exercises", where)
-                        + QStringLiteral(" LIMIT %1").arg(limit)))
+        if (!query.exec(selectStatement(exerciseColumns, "exercises", rest, limit)))
             return entries;
         while (query.next())
             entries << readExercise(query);
         return entries;
     }
 
-    QList<RunEntry> readRuns(const QString &where, int limit = -1)
+    QList<RunEntry> readRuns(const char *rest, int limit = -1)
     {
         QList<RunEntry> entries;
         if (!ready())
             return entries;
         QSqlQuery query(db());
         query.setForwardOnly(true);
-        if (!query.exec(ordered(runColumns, "runs", where) + QStringLiteral(" LIMIT %1").arg(limit)))
+        if (!query.exec(selectStatement(runColumns, "runs", rest, limit)))
             return entries;
         while (query.next())
             entries << readRun(query);
