@@ -353,8 +353,8 @@ private:
             return;
         }
         platform().messages->showMessage(
-            QStringLiteral("Il registro della classe non è raggiungibile sul server \"%1\" "
-                           "(%2). Gli esercizi restano registrati su questo computer e "
+            QStringLiteral("Gli esercizi non possono essere inviati al registro della classe "
+                           "sul server \"%1\" (%2). Restano registrati su questo computer e "
                            "saranno inviati appena il server risponde.")
                 .arg(m_settings.host.isEmpty() ? QStringLiteral("locale") : m_settings.host,
                      m_lastError));
