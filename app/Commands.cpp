@@ -63,5 +63,10 @@ NavigationCommand classifyNavigation(const QString &url, const QString &contentD
         const QChar digit = p > 0 ? own.at(p - 1) : QChar();
         command.course = digit >= QLatin1Char('1') && digit <= QLatin1Char('3') ? digit.unicode() - '0' : 0;
     }
+    // The class register's words come last of all.
+    else if (own.contains(QLatin1String("classe.htm")))
+        command.kind = NavigationCommand::ClassRegister;
+    else if (own.contains(QLatin1String("classe.csv")))
+        command.kind = NavigationCommand::ClassExport;
     return command;
 }

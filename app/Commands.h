@@ -17,6 +17,8 @@ struct NavigationCommand
         Progress, // the learner's progress page "progressi.htm"
         Review,   // a review "Nripasso.htm" of course N
         Export,   // the learner's record exported, "progressi.csv"
+        ClassRegister, // the class register read again from the server, "classe.htm"
+        ClassExport,   // the class register exported, "classe.csv"
     };
     Kind kind = None;
     // For Lesson: the course (hundreds digit) and the lesson (last two digits less one);

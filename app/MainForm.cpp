@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainForm.h"
 
+#include "app/ClassRegister.h"
 #include "app/Commands.h"
 #include "app/DamagedContent.h"
 #include "app/Progress.h"
@@ -120,13 +121,19 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::StartFirstPage()
 {
+    // The register is read from the server once the window shows, inside the event loop.
+    if (ClassRegisterAtStart)
+        return;
     WB->navigate(contentFile(QStringLiteral("\\html\\fr1.htm")));
     m_firstPageStarted = true;
 }
 
 void TMainForm::FormShow()
 {
-    if (std::exchange(m_firstPageStarted, false))
+    if (std::exchange(ClassRegisterAtStart, false)) {
+        state().PendingAction = PendingCommand::ClassRegister;
+        enableTimer();
+    } else if (std::exchange(m_firstPageStarted, false))
         FocusDocument();
     else
         WB->navigate(contentFile(QStringLiteral("\\html\\fr1.htm")));
@@ -222,6 +229,14 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
                                     : PendingCommand::Export;
         enableTimer();
         return;
+    case NavigationCommand::ClassRegister:
+    case NavigationCommand::ClassExport:
+        cancel = true;
+        state().PendingAction = command.kind == NavigationCommand::ClassRegister
+                                    ? PendingCommand::ClassRegister
+                                    : PendingCommand::ClassExport;
+        enableTimer();
+        return;
     case NavigationCommand::Review:
         cancel = true;
         if (command.course != 0) {
@@ -272,6 +287,72 @@ void TMainForm::ExportRecord()
                                          .arg(QDir::toNativeSeparators(path)));
 }
 
+// The class as the school's server gives it; empty, with a message, when it cannot be read.
+static QList<LearnerEntries> readClass(bool &read)
+{
+    read = false;
+    ClassServer *server = platform().classServer.get();
+    if (!server) {
+        platform().messages->showMessage(
+            QStringLiteral("Il registro della classe non è configurato: il server e il database "
+                           "della scuola vanno scritti in \"%1\" (o nel file comune a tutti i "
+                           "computer, /etc/xdg/Sentiero dei Punti/registro.conf).")
+                .arg(QDir::toNativeSeparators(userClassSettingsFile())));
+        return {};
+    }
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QList<LearnerEntries> learners = server->readClass(error);
+    QApplication::restoreOverrideCursor();
+    if (!error.isEmpty()) {
+        platform().messages->showMessage(
+            QStringLiteral("Non è stato possibile leggere il registro della classe: %1.").arg(error));
+        return {};
+    }
+    read = true;
+    return learners;
+}
+
+void TMainForm::ShowClassRegister()
+{
+    bool read = false;
+    const QList<LearnerEntries> learners = readClass(read);
+    const QDir folder(QDir(progressFolder()).filePath(QStringLiteral("classe")));
+    if (!read) {
+        // The window is not left empty when it opened on the register.
+        if (WB->currentUrl().isEmpty())
+            WB->navigate(contentFile(QStringLiteral("\\html\\fr1.htm")));
+        return;
+    }
+    for (int index = 0; index < learners.size(); ++index) {
+        const LearnerEntries &learner = learners[index];
+        if (!writeLearnerFile(folder.filePath(learnerPageName(index)),
+                              progressPage(learner.exercises, learner.runs, learner.learner),
+                              QStringLiteral("scrivere il registro della classe")))
+            return;
+    }
+    const QString path = folder.filePath(QStringLiteral("elenco.htm"));
+    if (writeLearnerFile(path, classRegisterPage(learners, QDateTime::currentDateTime()),
+                         QStringLiteral("scrivere il registro della classe")))
+        WB->navigate(path);
+}
+
+void TMainForm::ExportClass()
+{
+    bool read = false;
+    const QList<LearnerEntries> learners = readClass(read);
+    if (!read)
+        return;
+    const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                             .filePath(QStringLiteral("Sentiero dei Punti - classe.csv"));
+    if (!writeLearnerFile(path, classRegisterCsv(learners),
+                          QStringLiteral("esportare il registro della classe")))
+        return;
+    platform().messages->showMessage(
+        QStringLiteral("Il registro della classe è stato esportato in \"%1\".")
+            .arg(QDir::toNativeSeparators(path)));
+}
+
 void TMainForm::Timer1Timer()
 {
     Timer1->stop();
@@ -286,6 +367,10 @@ void TMainForm::Timer1Timer()
         runGuarded([this] { ShowProgress(); });
     if (program.PendingAction == PendingCommand::Export)
         runGuarded([this] { ExportRecord(); });
+    if (program.PendingAction == PendingCommand::ClassRegister)
+        runGuarded([this] { ShowClassRegister(); });
+    if (program.PendingAction == PendingCommand::ClassExport)
+        runGuarded([this] { ExportClass(); });
     if (program.PendingAction == PendingCommand::FindBox) {
         ShowFindBox();
         return;

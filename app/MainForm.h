@@ -44,6 +44,14 @@ public:
     void ExportRecord();
     // Where the progress page is written: the learner's data folder.
     static QString progressFolder();
+    // The class register read from the school's server, with a page for each learner, shown
+    // in WB; where it cannot be read, a message and the first lesson page.
+    void ShowClassRegister();
+    // The class register as a CSV file in the teacher's documents folder.
+    void ExportClass();
+    // Set before the window shows (`sentiero --registro`): it opens on the class register
+    // instead of the first lesson page.
+    bool ClassRegisterAtStart = false;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -63,6 +63,9 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
     int status = 1;
     {
         TMainForm mainForm;
+        // The teacher's command: the class register instead of the first lesson page.
+        mainForm.ClassRegisterAtStart =
+            QCoreApplication::arguments().contains(QStringLiteral("--registro"));
         mainForm.CheckFirstPage();
         step("main window");
         if (watch.mainWindow)
@@ -109,6 +112,9 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
                 watch.beforeEventLoop();
             showMaximizedOnScreen(&mainForm);
             QTimer::singleShot(1000, &mainForm, makeWindows);
+            // Entries waiting since the last session go now, in the background.
+            if (platform().classServer)
+                platform().classServer->start();
             status = application.exec();
         }
     }

@@ -37,11 +37,6 @@ QString day(const QDateTime &at)
     return at.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
-QString gradeText(const RunEntry &run)
-{
-    return QStringLiteral("%1, %2/10 (%3)").arg(run.grade).arg(run.right).arg(day(run.at));
-}
-
 const char *const categoryNames[] = {"ripasso", "nuovi simboli", "consolidamento", "test"};
 
 QString csvField(QString text)
@@ -54,6 +49,27 @@ QString csvField(QString text)
 }
 
 } // namespace
+
+QString gradeText(const RunEntry &run)
+{
+    return QStringLiteral("%1, %2/10 (%3)").arg(run.grade).arg(run.right).arg(day(run.at));
+}
+
+std::pair<const RunEntry *, const RunEntry *> lastAndBestTest(const QList<RunEntry> &runs,
+                                                              int course, int lesson)
+{
+    const RunEntry *last = nullptr;
+    const RunEntry *best = nullptr;
+    for (const RunEntry &run : runs) {
+        if (run.course != course || (lesson >= 0 && run.lesson != lesson)
+            || run.category != 4)
+            continue;
+        last = &run;
+        if (!best || run.right >= best->right)
+            best = &run;
+    }
+    return {last, best};
+}
 
 QString courseName(int course)
 {
@@ -126,17 +142,42 @@ QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int cours
     return review;
 }
 
-QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs)
+QString recordPageHead(const QString &title, bool classLook)
 {
-    QString page = QStringLiteral(
-        "<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\">"
-        "<title>I tuoi progressi</title><style>"
-        "body { font-family: Verdana, Arial, sans-serif; font-size: 16px; margin: 2em; }"
-        "table { border-collapse: collapse; margin-bottom: 1em; }"
-        "th, td { border: 1px solid #666; padding: 0.3em 0.8em; text-align: left; }"
-        "caption { text-align: left; font-weight: bold; }"
-        "</style></head><body>\n<h1>I tuoi progressi</h1>\n"
-        "<p><a href=\"indietro.htm\">Torna indietro</a></p>\n");
+    const QString look =
+        classLook
+            ? QStringLiteral(
+                  "body { font-family: \"DejaVu Sans\", Verdana, Arial, sans-serif; font-size: "
+                  "1.1em; line-height: 1.5; color: #1a1a1a; background: #fffdf6; margin: 1em "
+                  "auto; max-width: 64em; padding: 0 1em; }"
+                  "h1, h2 { color: #044895; line-height: 1.25; }"
+                  "a { color: #003c8f; }"
+                  "a:focus, a:hover { background: #ffe680; color: #000; outline: 3px solid "
+                  "#044895; }"
+                  "table { border-collapse: collapse; margin: 0.6em 0 1em; background: #ffffff; }"
+                  "caption { text-align: left; font-weight: bold; padding: 0.2em 0; }"
+                  "th, td { border: 1px solid #9aa9c4; padding: 0.25em 0.7em; text-align: left; }"
+                  "th { background: #e6eef9; }")
+            : QStringLiteral(
+                  "body { font-family: Verdana, Arial, sans-serif; font-size: 16px; margin: 2em; }"
+                  "table { border-collapse: collapse; margin-bottom: 1em; }"
+                  "th, td { border: 1px solid #666; padding: 0.3em 0.8em; text-align: left; }"
+                  "caption { text-align: left; font-weight: bold; }");
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\">"
+                          "<title>%1</title><style>%2</style></head><body>\n<h1>%1</h1>\n")
+        .arg(title, look);
+}
+
+QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs,
+                        const QString &learner)
+{
+    const bool own = learner.isNull();
+    QString page = recordPageHead(own ? QStringLiteral("I tuoi progressi")
+                                      : QStringLiteral("Progressi di %1").arg(escaped(learner)),
+                                  !own)
+                   + QStringLiteral("<p><a href=\"indietro.htm\">%1</a></p>\n")
+                         .arg(own ? QStringLiteral("Torna indietro")
+                                  : QStringLiteral("Torna al registro della classe"));
     for (int course = 1; course <= 3; ++course) {
         page += QStringLiteral("<h2>%1</h2>\n").arg(courseName(course));
         QSet<int> lessonSet;
@@ -161,18 +202,11 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
                     .arg(courseName(course));
         for (int lesson : lessons) {
             QMap<int, QDateTime> done; // category -> when last ended
-            const RunEntry *last = nullptr;
-            const RunEntry *best = nullptr;
             for (const RunEntry &run : runs) {
-                if (run.course != course || run.lesson != lesson)
-                    continue;
-                done[run.category] = run.at;
-                if (run.category == 4) {
-                    last = &run;
-                    if (!best || run.right >= best->right)
-                        best = &run;
-                }
+                if (run.course == course && run.lesson == lesson)
+                    done[run.category] = run.at;
             }
+            const auto [last, best] = lastAndBestTest(runs, course, lesson);
             QStringList categories;
             for (auto it = done.cbegin(); it != done.cend(); ++it) {
                 const QString name = it.key() >= 1 && it.key() <= 4
@@ -194,13 +228,17 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
                         .arg(waiting);
         }
         page += QStringLiteral("</tbody></table>\n");
-        if (!review.isEmpty())
+        if (own && !review.isEmpty())
             page += QStringLiteral("<p><a href=\"%1ripasso.htm\">Ripassa gli esercizi %2 da "
                                    "rifare (%3)</a></p>\n")
                         .arg(course)
                         .arg(ofCourse(course))
                         .arg(review.size());
     }
+    if (!own)
+        return (page + QStringLiteral("<p><a href=\"indietro.htm\">Torna al registro della "
+                                      "classe</a></p>\n</body></html>\n"))
+            .toUtf8();
     page += QStringLiteral(
         "<h2>Per l'insegnante</h2>\n<p><a href=\"progressi.csv\">Esporta tutto il registro in "
         "un file CSV</a> (nella cartella dei documenti).</p>\n"

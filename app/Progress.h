@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 class Table;
 
 // A digest of every field of the table's current record, so that the record tells an
@@ -26,8 +28,20 @@ QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int cours
 
 // The progress page, HTML in UTF-8: for each course and lesson, the categories done and
 // when, the last and the best test grade, the exercises that wait for review; links to the
-// reviews, to the export and back.
-QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs);
+// reviews, to the export and back. With a learner's name, the page of that learner as the
+// teacher sees it from the class register: no review and no export, only the way back.
+QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs,
+                        const QString &learner = QString());
+
+// The test runs of a course: the last one and the best one (the later of equals); null when
+// the course has none. Within a lesson when `lesson` is not negative.
+std::pair<const RunEntry *, const RunEntry *> lastAndBestTest(const QList<RunEntry> &runs,
+                                                              int course, int lesson = -1);
+// The beginning of a record page, up to its heading: the learner's own look, or with
+// `classLook` the look of the course pages (the teacher's pages of the class register).
+QString recordPageHead(const QString &title, bool classLook = false);
+// A test's grade as the pages give it: "BUONO, 9/10 (10/12/2026)".
+QString gradeText(const RunEntry &run);
 
 // The whole record as CSV (UTF-8, ";" between fields, as Italian spreadsheets expect).
 QByteArray recordCsv(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs);

@@ -25,6 +25,8 @@ constexpr qint32 FindBox = 4;
 constexpr qint32 Quit = 5;
 constexpr qint32 Progress = 6; // the progress page
 constexpr qint32 Export = 7;   // the learner's record as CSV
+constexpr qint32 ClassRegister = 8; // the class register, read from the school's server
+constexpr qint32 ClassExport = 9;   // the class register as CSV
 constexpr qint32 Review = 10;  // plus the course: a review of the course's exercises
 constexpr bool isCourse(qint32 action) { return action >= Alphabet && action <= Music; }
 constexpr bool isReview(qint32 action) { return isCourse(action - Review); }

@@ -6,12 +6,16 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 #include <memory>
 
 // One exercise shown in a run, as the learner's record keeps it.
 struct ExerciseEntry
 {
+    QString id; // unique across machines (a UUID); given when the entry is kept
     QDateTime at;
     int course = 0;   // 1 alphabet, 2 mathematics, 3 music
     int lesson = 0;   // Lezione of the record
@@ -27,6 +31,7 @@ struct ExerciseEntry
 // also the grade that the results window gave.
 struct RunEntry
 {
+    QString id; // unique across machines (a UUID); given when the entry is kept
     QDateTime at;
     int course = 0;
     int lesson = 0;
@@ -51,6 +56,22 @@ public:
     virtual QList<RunEntry> runs() = 0;
     // Whether entries are being kept (false once the record could not be opened).
     virtual bool isKept() = 0;
+
+    // The class server's side. A record that keeps nothing for a server has nothing to send.
+    // The entries not yet on the class server, oldest first, at most `limit` of each kind.
+    virtual QList<ExerciseEntry> unsentExercises(int limit);
+    virtual QList<RunEntry> unsentRuns(int limit);
+    // The entries of these ids have reached the server.
+    virtual void markSent(const QStringList &ids);
+    // Entries that the server holds (this learner's, from any machine), kept as sent; those
+    // already kept are not added again. `received` is the server's highest number among
+    // them, kept for `lastReceived`. One transaction.
+    virtual void addFromServer(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs,
+                               qint64 received);
+    // The server's highest number of the entries taken from it so far; 0 for none.
+    virtual qint64 lastReceived();
+    // Called after each entry kept.
+    std::function<void()> onKept;
 };
 
 // The record in a SQLite database "progressi.sqlite" in `folder`, made when first needed. A

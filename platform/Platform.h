@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/BrailleDisplay.h"
+#include "platform/ClassServer.h"
 #include "platform/HtmlView.h"
 #include "platform/LearnerRecord.h"
 #include "platform/MediaPlayer.h"
@@ -33,6 +34,9 @@ struct Platform
     // None in tests that do not need one.
     std::unique_ptr<BrailleDisplay> display;
     std::unique_ptr<LearnerRecord> record;
+    // The school's server, where one is configured; it sends the record's entries, so it
+    // goes before the record.
+    std::unique_ptr<ClassServer> classServer;
     SoundService sounds;
 };
 

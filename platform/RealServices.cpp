@@ -158,5 +158,10 @@ Platform realPlatform()
     services.display = std::make_unique<RealBrailleDisplay>();
     services.record = openSqlLearnerRecord(
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const ClassSettings classSettings = readClassSettings();
+    if (!classSettings.problem.isEmpty())
+        services.messages->showMessage(classSettings.problem);
+    if (classSettings.configured())
+        services.classServer = openClassServer(classSettings, services.record.get());
     return services;
 }

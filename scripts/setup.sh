@@ -17,6 +17,7 @@ packages=(
   libbrlapi-dev brltty
   libqt6sql6-sqlite
   orca speech-dispatcher
+  libqt6sql6-psql postgresql
 )
 
 missing=()

@@ -50,6 +50,12 @@ void TestCommands::classify_data()
     QTest::newRow("export") << Dir + "/progressi.csv" << Dir << NavigationCommand::Export;
     QTest::newRow("review") << Dir + "/html/2ripasso.htm" << Dir << NavigationCommand::Review;
     QTest::newRow("older words first") << Dir + "/esci/progressi.htm" << Dir << NavigationCommand::Exit;
+    QTest::newRow("class register") << Dir + "/classe.htm" << Dir << NavigationCommand::ClassRegister;
+    QTest::newRow("class export") << Dir + "/classe.csv" << Dir << NavigationCommand::ClassExport;
+    QTest::newRow("a learner's page is a page")
+        << Dir + "/classe/allievo2.htm" << Dir << NavigationCommand::None;
+    QTest::newRow("review before class")
+        << Dir + "/1ripasso.htm?classe.htm" << Dir << NavigationCommand::Review;
     QTest::newRow("Indietro capital is a page")
         << Dir + "/html/Indietro.htm" << Dir << NavigationCommand::None;
 

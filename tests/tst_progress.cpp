@@ -2,12 +2,17 @@
 // The learner's record on disk: what survives a damaged file, an unwritable folder and a
 // program killed in the middle of a run.
 #include "fakes/Fakes.h"
+#include "platform/ClassServer.h"
 #include "platform/LearnerRecord.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 
 #include <csignal>
 
@@ -36,6 +41,9 @@ private slots:
     void badPlaces_data();
     void badPlaces();
     void killedRunKeepsWhatWasWritten();
+    void olderStoreKeepsItsRows();
+    void classSettings_data();
+    void classSettings();
 };
 
 void TestProgress::badPlaces_data()
@@ -102,6 +110,84 @@ void TestProgress::killedRunKeepsWhatWasWritten()
     QCOMPARE(kept[2].number, 3);
     QCOMPARE(kept[2].outcome.code(), QStringLiteral("right_first"));
     QVERIFY(fakes.messages->shown.isEmpty());
+}
+
+// A record kept before entries had ids: its rows stay, each with an id of its own, to send.
+void TestProgress::olderStoreKeepsItsRows()
+{
+    QTemporaryDir dir;
+    {
+        QSqlDatabase old =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        old.setDatabaseName(dir.filePath(QStringLiteral("progressi.sqlite")));
+        QVERIFY(old.open());
+        QSqlQuery query(old);
+        QVERIFY(query.exec(
+            QStringLiteral("CREATE TABLE exercises (id INTEGER PRIMARY KEY, at TEXT, course INT, "
+                           "lesson INT, category INT, eser_nr INT, t_eser INT, identity TEXT, "
+                           "outcome TEXT, wrong_checks INT)")));
+        for (int number : {7, 8})
+            QVERIFY(query.exec(
+                QStringLiteral("INSERT INTO exercises VALUES (NULL, '2026-01-0%1T10:00:00.000', 1, "
+                               "0, 1, %1, 0, 'x', 'skipped', 0)")
+                    .arg(number)));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    FakePlatform fakes;
+    auto record = openSqlLearnerRecord(dir.path());
+    record->addExercise(shown(9, ExerciseOutcome::RightFirst));
+    const QList<ExerciseEntry> kept = record->unsentExercises(10);
+    QCOMPARE(kept.size(), 3);
+    QCOMPARE(kept[0].number, 7);
+    QCOMPARE(QSet<QString>({kept[0].id, kept[1].id, kept[2].id}).size(), 3);
+    QVERIFY(!QUuid::fromString(kept[0].id).isNull());
+    record->markSent({kept[1].id});
+    QCOMPARE(record->unsentExercises(10).size(), 2);
+    QVERIFY(fakes.messages->shown.isEmpty());
+}
+
+// registro.conf: the school's file for every account, each key overridden by the learner's.
+void TestProgress::classSettings_data()
+{
+    QTest::addColumn<QByteArray>("school");
+    QTest::addColumn<QByteArray>("own");
+    QTest::addColumn<QString>("server"); // host:port/database as user, empty: none
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("none") << QByteArray() << QByteArray() << QString() << QString();
+    QTest::newRow("school") << QByteArray("[server]\nhost=db.scuola\ndatabase=classe\n")
+                            << QByteArray() << "db.scuola:5432/classe as " << QString();
+    QTest::newRow("own overrides") << QByteArray("[server]\nhost=db.scuola\ndatabase=classe\n")
+                                   << QByteArray("[server]\nport=6543\nuser=anna\n")
+                                   << "db.scuola:6543/classe as anna" << QString();
+    QTest::newRow("password not used") << QByteArray("[server]\ndatabase=classe\npassword=x\n")
+                                       << QByteArray() << ":5432/classe as "
+                                       << "~/.pgpass";
+    QTest::newRow("bad port") << QByteArray("[server]\ndatabase=classe\nport=ottanta\n")
+                              << QByteArray() << QString() << "porta";
+    QTest::newRow("peer far away")
+        << QByteArray("[server]\nhost=db\ndatabase=c\nautenticazione=peer\n") << QByteArray()
+        << QString() << "peer";
+}
+
+void TestProgress::classSettings()
+{
+    QFETCH(QByteArray, school);
+    QFETCH(QByteArray, own);
+    QFETCH(QString, server);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    for (const auto &[folder, text] : {std::pair{"etc", school}, std::pair{"home", own}}) {
+        QVERIFY(QDir().mkpath(dir.filePath(QString(folder) + "/Sentiero dei Punti")));
+        QFile file(dir.filePath(QString(folder) + "/Sentiero dei Punti/registro.conf"));
+        QVERIFY(!text.isEmpty() ? file.open(QIODevice::WriteOnly) && file.write(text) : true);
+    }
+    qputenv("XDG_CONFIG_DIRS", dir.filePath("etc").toUtf8());
+    qputenv("XDG_CONFIG_HOME", dir.filePath("home").toUtf8());
+    const ClassSettings read = readClassSettings();
+    const QString where = QStringLiteral("%1:%2/").arg(read.host).arg(read.port);
+    QCOMPARE(read.configured() ? where + read.database + " as " + read.user : QString(), server);
+    QVERIFY2(problem.isEmpty() ? read.problem.isEmpty() : read.problem.contains(problem),
+             qPrintable(read.problem));
 }
 
 QTEST_MAIN(TestProgress)
