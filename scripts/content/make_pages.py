@@ -462,7 +462,7 @@ def alf4():
 <p>Una parola scritta tutta in maiuscolo ha <strong>due segni di
 maiuscola</strong> all'inizio, poi le sue lettere, senza altri segni:</p>
 %(roma)s
-<p>Il doppio segno vale per tutta la parola e finisce con lei. Se la parola ha
+<p>Il doppio segno vale per l'intera parola e termina con essa. Se la parola ha
 una vocale accentata, la vocale si scrive con la sua cella, come nelle parole
 minuscole:</p>
 %(perche)s
@@ -569,7 +569,8 @@ def alf7():
 solo punto 3, attaccate alla parola che precede:</p>
 %(ex1)s
 <h2 id="jump_lineette">Le lineette</h2>
-<p>La lineetta è più lunga del trattino e si scrive fra due celle vuote. La
+<p>La lineetta è più lunga del trattino e, come in nero, è staccata dalle
+parole da una cella vuota. La
 <strong>lineetta breve</strong> – racchiude un inciso, come una parentesi: è
 la cella del trattino, punti 3 e 6, scritta due volte. La <strong>lineetta
 lunga</strong> — apre la battuta di un dialogo: è la cella dei punti 4, 5 e 6
