@@ -436,7 +436,8 @@ punti 3 e 4.</p>
 maiuscola</strong>, i punti 4 e 6, scritto subito prima della lettera:
 %(cap)s %(capp)s. Così «Roma» si scrive %(roma)s: segno di maiuscola, poi r,
 o, m e a. I nomi di persona e di città e la prima parola di una frase
-cominciano con la maiuscola.</p>
+cominciano con la maiuscola. Le frasi di questa lezione e della seguente non
+hanno ancora il punto finale: la punteggiatura arriva con la lezione 5.</p>
 <h2 id="jump_accentatemaiuscole">Le maiuscole accentate</h2>
 <p>Anche una vocale accentata maiuscola è il segno di maiuscola seguito dalla
 sua cella: la È di «È vero» si scrive %(e)s %(ep)s.</p>
