@@ -281,16 +281,17 @@ def alf_exercises(number, first=False):
     """The exercises of lesson `number` (1 = the first), in the order the window offers them."""
     link = "1%02deser.htm" % number
     if first:
-        start = ("In questa prima lezione non ci sono ancora segni da ripassare: il primo "
-                 "gruppo, il ripasso, serve solo a scaldare le dita sulle prime lettere. "
-                 "Poi vengono i nuovi segni e il consolidamento; fai il test per ultimo.")
+        start = ("In questa prima lezione non ci sono ancora simboli da ripassare: il "
+                 "ripasso serve solo a scaldare le dita sulle prime lettere. Poi vengono i "
+                 "nuovi simboli e il consolidamento; fai il test per ultimo.")
     else:
-        start = ("Seguili nell'ordine in cui la finestra li propone: prima il ripasso, "
-                 "poi i nuovi segni e il consolidamento, e per ultimo il test.")
+        start = "Seguili nello stesso ordine e fai il test per ultimo."
     return """<h2>Gli esercizi</h2>
-<p>Gli esercizi sono di quattro gruppi: il ripasso dei segni delle lezioni
-precedenti, gli esercizi sui nuovi segni, gli esercizi di consolidamento e il
-test di verifica, dieci esercizi con il voto finale. %s</p>
+<p>Il collegamento qui sotto apre la scelta degli esercizi, divisi in quattro
+gruppi e proposti in quest'ordine: «Esercizi di ripasso dei simboli
+precedenti», «Esercizi sui nuovi simboli della lezione», «Esercizi di
+consolidamento» e «Test di verifica della lezione», dieci esercizi con il voto
+finale. %s</p>
 <ul class="esercizi">
 <li><a href="%s">Esercizi della lezione %d: %s</a></li>
 </ul>""" % (start, link, number, ALF_LESSONS[number - 1][1])
