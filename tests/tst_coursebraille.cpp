@@ -411,6 +411,13 @@ class CourseBrailleTest : public QObject
         QStringList cells;
         for (auto it = word.globalMatch(print); it.hasNext();) {
             QString part = it.next().captured();
+            // numeri: a number in a text is the number sign, then its digits as a-j
+            if (part.front().isDigit()) {
+                cells << QStringLiteral("3456");
+                for (QChar d : part)
+                    cells << codice.value(QChar(u'a' + (d.unicode() - u'1' + 10) % 10));
+                continue;
+            }
             if (part.size() > 1 && part == part.toUpper() && part != part.toLower()) {
                 cells << QStringLiteral("46-46");
                 part = part.toLower();
@@ -502,7 +509,7 @@ private slots:
                     braille += r.listAnswers;
                 for (const QString &line : braille)
                     for (QChar c : line)
-                        if (!codice.contains(c) && c != u' ' && !(course == 2 && c.isDigit()))
+                        if (!codice.contains(c) && c != u' ' && !(course < 3 && c.isDigit()))
                             strays << QStringLiteral("%1 in %2").arg(c).arg(r.where());
             }
         }
@@ -534,8 +541,15 @@ private slots:
                 prints = {r.answer.join(u' ')};
                 brailles = {r.question.join(u' ')};
             } else if (r.type == 2) {
-                // The braille font draws each character as its own transcription.
-                prints = brailles = {r.answer.join(u' ')};
+                // The braille font draws each character as its own transcription, but for
+                // the signs of a word in capitals (||roma: ROMA) and of a number (#12: 12).
+                brailles = {r.answer.join(u' ')};
+                QString print = brailles[0];
+                print.remove(QRegularExpression(QStringLiteral("#(?=\\d)")));
+                static const QRegularExpression capitals(QStringLiteral("\\|\\|(\\w+)"));
+                for (auto m = capitals.match(print); m.hasMatch(); m = capitals.match(print))
+                    print.replace(m.capturedStart(), m.capturedLength(), m.captured(1).toUpper());
+                prints = {print};
                 if (r.question == r.answer)
                     problems << r.where() + QStringLiteral(": nothing to correct");
             }

@@ -95,11 +95,13 @@ def cells_of(text):
     return [c for ch in text for c in bt.cells6(ch)]
 
 
-def brl(text, label=None):
+def brl(text, label=None, teaches=True):
     """Braille drawn by the course's braille font, with its dots as the text
-    alternative for screen readers."""
-    return ('<span class="brl" role="img" aria-label="braille: %s">%s</span>'
-            % (html.escape(label or cells_words(cells_of(text))), html.escape(text)))
+    alternative for screen readers. teaches=False: braille that the page shows
+    but does not teach (check_course.py leaves it out of the page's signs)."""
+    return ('<span class="brl"%s role="img" aria-label="braille: %s">%s</span>'
+            % ("" if teaches else ' data-insegna="no"',
+               html.escape(label or cells_words(cells_of(text))), html.escape(text)))
 
 
 def mus(text, label):
@@ -163,7 +165,7 @@ def letters_table(letters, caption):
 
 def cell_diagram():
     return """<table class="cella">
-<caption>La cella braille: i numeri dei sei punti, come li vede chi legge</caption>
+<caption>La cella braille: i numeri dei sei punti, dal punto di vista di chi legge</caption>
 <tr><td>1</td><td>4</td></tr>
 <tr><td>2</td><td>5</td></tr>
 <tr><td>3</td><td>6</td></tr>
@@ -209,7 +211,7 @@ braille. Ogni corso ha lezioni brevi, ognuna con i suoi esercizi.</p>
 
 <h2>I corsi</h2>
 <ul class="corsi">
-<li><a href="alfabeto.htm">Alfabeto: la cella, le lettere, gli accenti, le maiuscole e la punteggiatura</a></li>
+<li><a href="alfabeto.htm">Alfabeto: la cella, le lettere, gli accenti, le maiuscole, la punteggiatura, i numeri in un testo e i primi testi da leggere e scrivere</a></li>
 <li><a href="matematica.htm">Matematica: i numeri e le quattro operazioni</a></li>
 <li><a href="musica.htm">Musica: le note, le durate e le pause</a></li>
 </ul>
@@ -235,18 +237,110 @@ pagina e uscire dal programma.</p>
 
 
 # --------------------------------------------------------------- alphabet --
+# The alphabet's lessons: page, what the lesson teaches (the index and the links say it).
+ALF_LESSONS = (
+    ("alf1.htm", "la cella e le lettere dalla a alla j"),
+    ("alf2.htm", "le lettere dalla k alla z"),
+    ("alf3.htm", "le lettere accentate e la lettera maiuscola"),
+    ("alf4.htm", "le parole in maiuscolo"),
+    ("alf5.htm", "la punteggiatura della frase"),
+    ("alf6.htm", "trattino, virgolette e parentesi"),
+    ("alf7.htm", "puntini di sospensione, lineette e barra"),
+    ("alf8.htm", "i numeri e le date in un testo"),
+    ("alf9.htm", "leggere un breve testo"),
+    ("alf10.htm", "scrivere un breve testo"),
+)
+
+ALF_ANSWER = """<h2>Come si risponde</h2>
+<p>Gli esercizi dell'alfabeto sono di tre tipi. Nel primo leggi un testo in
+nero e lo scrivi in braille nella casella della risposta. Nel secondo leggi un
+testo in braille e lo scrivi in nero. Nel terzo un testo braille è già nel
+riquadro di lavoro, con un errore: correggilo finché è giusto. Poi controlla
+la risposta.</p>
+%s
+<p>Senza la scrittura a sei tasti ogni tasto scrive la cella braille del suo
+segno: premi la lettera b e compare la cella della b. Se una risposta è
+sbagliata per quattro volte, si accendono i pulsanti Aiuto (mostra il primo
+segno sbagliato) e Risposta. Il pulsante Tabelle apre la tabella del codice
+braille. I tasti: Alt+C controlla, Alt+V passa all'esercizio seguente, Alt+E
+esce dagli esercizi.</p>%s"""
+
+NO_KEY = """
+<p>Alcuni segni non hanno un tasto sulla tastiera italiana: per scriverli in
+braille usa la scrittura a sei tasti, che scrive la cella dai suoi punti.</p>"""
+
+
+def alf_answer(six_keys=True, no_key=False):
+    """How one answers; the first lesson explains six-key entry in a section of its own."""
+    return ALF_ANSWER % (SIX_KEYS if six_keys else
+                         "<p>La scrittura a sei tasti è spiegata qui sopra.</p>",
+                         NO_KEY if no_key else "")
+
+
+def alf_exercises(number, first=False):
+    """The exercises of lesson `number` (1 = the first), in the order the window offers them."""
+    link = "1%02deser.htm" % number
+    if first:
+        start = ("In questa prima lezione non ci sono ancora simboli da ripassare: il "
+                 "ripasso serve solo a scaldare le dita sulle prime lettere. Poi vengono i "
+                 "nuovi simboli e il consolidamento; fai il test per ultimo.")
+    else:
+        start = "Seguili nello stesso ordine e fai il test per ultimo."
+    return """<h2>Gli esercizi</h2>
+<p>Il collegamento qui sotto apre la scelta degli esercizi, divisi in quattro
+gruppi e proposti in quest'ordine: «Esercizi di ripasso dei simboli
+precedenti», «Esercizi sui nuovi simboli della lezione», «Esercizi di
+consolidamento» e «Test di verifica della lezione», dieci esercizi con il voto
+finale. %s</p>
+<ul class="esercizi">
+<li><a href="%s">Esercizi della lezione %d: %s</a></li>
+</ul>""" % (start, link, number, ALF_LESSONS[number - 1][1])
+
+
+def alf_page(number, body, table_link):
+    """A lesson page of the alphabet: its body, then the links to the lessons around it."""
+    links = []
+    if number < len(ALF_LESSONS):
+        links.append((ALF_LESSONS[number][0], "Lezione seguente: " + ALF_LESSONS[number][1]))
+    if number > 1:
+        links.append((ALF_LESSONS[number - 2][0],
+                      "Lezione precedente: " + ALF_LESSONS[number - 2][1]))
+    links += [("alfabeto.htm", "Le lezioni dell'alfabeto"), table_link,
+              ("fr1.htm", "Pagina iniziale del corso")]
+    return page("Alfabeto, lezione %d - Sentiero dei Punti" % number, body, nav(*links))
+
+
+def alf_title(number):
+    return "<h1>Alfabeto, lezione %d: %s</h1>" % (number, ALF_LESSONS[number - 1][1])
+
+
+def example(print_text, braille=None):
+    """A print text and its braille, with the dots in print."""
+    braille = braille if braille is not None else print_text
+    return '<p class="esempio">%s si scrive %s %s</p>' % (
+        html.escape(print_text), brl(braille), punti(cells_of(braille)))
+
+
+def named_table(caption, signs):
+    """signs: (character, name) -> a table of the signs with their names."""
+    return sign_table(caption, [("%s <span class=\"nome\">%s</span>" % (html.escape(c), n), c,
+                                 bt.cells6(c)) for c, n in signs])
+
+
 def alfabeto():
+    items = "\n".join('<li><a href="%s">Lezione %d: %s</a></li>' % (name, i, what)
+                      for i, (name, what) in enumerate(ALF_LESSONS, 1))
     body = """
 <h1>Alfabeto</h1>
-<p>Il corso dell'alfabeto insegna la cella braille e tutti i segni della
-scrittura: le lettere, gli accenti, le maiuscole e la punteggiatura.</p>
+<p>Il corso dell'alfabeto insegna la cella braille e i segni della scrittura di
+ogni giorno: le lettere, gli accenti, le maiuscole, la punteggiatura e i numeri
+in un testo. Le ultime due lezioni mettono tutto insieme in brevi testi da
+leggere e da scrivere.</p>
 <h2>Le lezioni</h2>
 <ol class="corsi">
-<li><a href="alf1.htm">Lezione 1: la cella e le lettere dalla a alla j</a></li>
-<li><a href="alf2.htm">Lezione 2: le lettere dalla k alla z</a></li>
-<li><a href="alf3.htm">Lezione 3: lettere accentate, maiuscole e punteggiatura</a></li>
+%s
 </ol>
-"""
+""" % items
     return page("Alfabeto - Sentiero dei Punti", body,
                 nav(("fr1.htm", "Pagina iniziale del corso"),
                     after=[("1ripasso.htm", "Ripassa gli esercizi dell'alfabeto da rifare"),
@@ -255,7 +349,7 @@ scrittura: le lettere, gli accenti, le maiuscole e la punteggiatura.</p>
 
 def alf1():
     body = """
-<h1>Alfabeto, lezione 1: la cella e le lettere dalla a alla j</h1>
+%(title)s
 
 <h2 id="jump_cella">La cella a sei punti</h2>
 <p>Ogni segno braille occupa una <strong>cella</strong>: sei punti disposti su
@@ -263,22 +357,23 @@ due colonne di tre. I punti della colonna di sinistra si chiamano 1, 2 e 3,
 dall'alto in basso; quelli della colonna di destra 4, 5 e 6. Ogni lettera è
 una diversa combinazione di punti in rilievo.</p>
 %(diagram)s
-<p>La cella piena, con tutti e sei i punti: %(full)s %(fullp)s. Nelle celle
-di questo corso i punti in rilievo sono neri e pieni; i punti vuoti sono
-cerchietti sottili, perché si veda tutta la cella.</p>
+<p>La cella piena, con tutti e sei i punti: %(full)s %(fullp)s. Sullo
+schermo i punti in rilievo di questo corso sono neri e pieni, e i punti vuoti
+cerchietti sottili, perché la cella sia disegnata intera.</p>
 
 <h2 id="jump_lettere">Le lettere dalla a alla j</h2>
 <p>Le prime dieci lettere usano soltanto i punti 1, 2, 4 e 5, cioè le due
 righe in alto della cella. La a è formata dal solo punto 1; le lettere dalla
 a alla e sono le più semplici e vanno imparate per prime.</p>
 %(table)s
-<p>Osserva la d e la f: la f %(f)s è la d %(d)s girata allo specchio.
-Anche la h e la j si somigliano: ci vuole un po' di pratica con le dita o con
-gli occhi per non confonderle.</p>
+<p>Confronta la d e la f: la f %(f)s è la d %(d)s girata allo specchio.
+Anche la h e la j si somigliano: ci vuole un po' di pratica per non
+confonderle.</p>
 <h2 id="jump_seitasti">Scrivere i punti: la scrittura a sei tasti</h2>
 <p>Negli esercizi scrivi ogni cella con i suoi punti, come sulla macchina
-dattilobraille. Premi F2 nella finestra dell'esercizio: la casella della
-risposta diventa gialla. Ora sei tasti sono i sei punti:</p>
+dattilobraille. Premi F2 nella finestra dell'esercizio: la scrittura a sei
+tasti si accende (la casella della risposta diventa gialla), e sei tasti sono
+i sei punti:</p>
 <table>
 <caption>I sei tasti e i sei punti</caption>
 <tr><th scope="col">Mano sinistra</th><th scope="col">Punto</th><th scope="col">Mano destra</th><th scope="col">Punto</th></tr>
@@ -289,23 +384,21 @@ risposta diventa gialla. Ora sei tasti sono i sei punti:</p>
 <p>Premi insieme i tasti dei punti di una cella e poi lasciali: la cella è
 scritta quando lasci l'ultimo tasto. La a è il solo tasto F, la b F e D
 insieme, la d F, J e K insieme. La barra spaziatrice è la cella vuota,
-Backspace cancella. F2 di nuovo spegne la scrittura a sei tasti.</p>
-%(typing)s
+Backspace cancella l'ultima cella. F2 di nuovo spegne la scrittura a sei
+tasti. Così la risposta giusta vuol dire che conosci i punti.</p>
+%(answer)s
 %(exercises)s
-""" % {"diagram": cell_diagram(), "full": brl("é", "cella piena, punti 1, 2, 3, 4, 5 e 6"),
+""" % {"title": alf_title(1), "diagram": cell_diagram(),
+       "full": brl("é", "cella piena, punti 1, 2, 3, 4, 5 e 6", teaches=False),
        "fullp": punti(["123456"]), "table": letters_table("abcdefghij", "Le lettere dalla a alla j"),
        "f": punti(bt.cells6("f")), "d": punti(bt.cells6("d")),
-       "typing": TYPING, "exercises": exercises("101eser.htm", "la cella e le lettere dalla a alla j")}
-    return page("Alfabeto, lezione 1 - Sentiero dei Punti", body,
-                nav(("alf2.htm", "Lezione seguente: le lettere dalla k alla z"),
-                    ("alfabeto.htm", "Le lezioni dell'alfabeto"),
-                    ("table6.html#lettere", "Tabella del codice braille: le lettere"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+       "answer": alf_answer(six_keys=False), "exercises": alf_exercises(1, first=True)}
+    return alf_page(1, body, ("table6.html#lettere", "Tabella del codice braille: le lettere"))
 
 
 def alf2():
     body = """
-<h1>Alfabeto, lezione 2: le lettere dalla k alla z</h1>
+%(title)s
 
 <h2 id="jump_kt">Dalla k alla t: si aggiunge il punto 3</h2>
 <p>Le lettere dalla k alla t sono le lettere dalla a alla j con in più il
@@ -318,86 +411,285 @@ fino alla t, che è la j con il punto 3.</p>
 punti 3 e 6. La w fa eccezione: Louis Braille scriveva in francese, che
 allora non usava la w, e la w è stata aggiunta dopo, con i punti 2, 4, 5 e 6.</p>
 %(uz)s
-%(typing)s
+%(answer)s
 %(exercises)s
-""" % {"kt": letters_table("klmnopqrst", "Le lettere dalla k alla t"),
+""" % {"title": alf_title(2), "kt": letters_table("klmnopqrst", "Le lettere dalla k alla t"),
        "uz": letters_table("uvxyzw", "Le lettere u, v, x, y, z e w"),
-       "typing": TYPING, "exercises": exercises("102eser.htm", "le lettere dalla k alla z")}
-    return page("Alfabeto, lezione 2 - Sentiero dei Punti", body,
-                nav(("alf3.htm", "Lezione seguente: lettere accentate, maiuscole e punteggiatura"),
-                    ("alf1.htm", "Lezione precedente: le lettere dalla a alla j"),
-                    ("alfabeto.htm", "Le lezioni dell'alfabeto"),
-                    ("table6.html#lettere", "Tabella del codice braille: le lettere"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+       "answer": alf_answer(), "exercises": alf_exercises(2)}
+    return alf_page(2, body, ("table6.html#lettere", "Tabella del codice braille: le lettere"))
 
 
 def alf3():
-    punct = [(".", "punto"), (",", "virgola"), (";", "punto e virgola"), (":", "due punti"),
-             ("?", "punto interrogativo"), ("!", "punto esclamativo"), ("'", "apostrofo"),
-             ("-", "trattino"), ("«", "virgolette aperte"), ("»", "virgolette chiuse"),
-             ("“", "virgolette aperte"), ("”", "virgolette chiuse"),
-             ("(", "parentesi aperta"), (")", "parentesi chiusa")]
     body = """
-<h1>Alfabeto, lezione 3: lettere accentate, maiuscole e punteggiatura</h1>
+%(title)s
 
 <h2 id="jump_accentate">Le lettere accentate</h2>
-<p>L'italiano scrive le vocali accentate con celle proprie: la à, la è, la
-ì, la ò e la ù con l'accento grave, la é di «perché» con l'accento acuto.</p>
+<p>Il braille italiano ha una cella propria per ogni vocale accentata: la à,
+la è, la ì, la ò e la ù con l'accento grave, la é di «perché» con l'accento
+acuto. Non si scrive la vocale e poi l'accento: la vocale accentata è una sola
+cella.</p>
 %(acc)s
+<p>La é di «perché» è la cella piena, tutti e sei i punti; la ì ha soltanto i
+punti 3 e 4.</p>
 
-<h2 id="jump_maiuscole">Le maiuscole</h2>
+<h2 id="jump_maiuscole">La lettera maiuscola</h2>
 <p>In braille italiano la lettera maiuscola si indica con il <strong>segno di
 maiuscola</strong>, i punti 4 e 6, scritto subito prima della lettera:
 %(cap)s %(capp)s. Così «Roma» si scrive %(roma)s: segno di maiuscola, poi r,
-o, m e a. Una parola tutta in maiuscolo ha <strong>due segni di
-maiuscola</strong> all'inizio, poi le lettere: «ROMA» si scrive %(romacaps)s
-%(romacapsp)s.</p>
+o, m e a. I nomi di persona e di città e la prima parola di una frase
+cominciano con la maiuscola. Le frasi di questa lezione e della seguente non
+hanno ancora il punto finale: la punteggiatura arriva con la lezione 5.</p>
+<h2 id="jump_accentatemaiuscole">Le maiuscole accentate</h2>
+<p>Anche una vocale accentata maiuscola è il segno di maiuscola seguito dalla
+sua cella: la È di «È vero» si scrive %(e)s %(ep)s.</p>
+%(ex)s
 <p>Con la scrittura a sei tasti il segno di maiuscola è J e L insieme, poi
 viene la lettera. Senza, una lettera maiuscola scritta con il tasto delle
-maiuscole mostra da sola il segno e la lettera; per una parola tutta in
-maiuscolo scrivi due volte il segno di maiuscola, che da solo è il tasto |,
-e poi le lettere minuscole.</p>
-
-<h2 id="jump_punteggiatura">La punteggiatura</h2>
-%(punct)s
-<p>Le virgolette, « » come “ ”, si aprono con i punti 2, 3 e 6 e si
-chiudono con i punti 3, 5 e 6. Le parentesi tonde di un testo hanno la stessa
-cella all'inizio e alla fine, i punti 2, 3, 5 e 6: %(paren)s.</p>
-<p>Alcune celle servono a più segni, e il contesto dice quale:</p>
-<ul>
-<li>i punti 2, 3 e 6 aprono le virgolette nei testi e sono il segno per in
-un'operazione;</li>
-<li>i punti 2, 3, 5 e 6 sono le parentesi tonde nei testi e il segno uguale
-in un'operazione (nelle formule le parentesi tonde sono i punti 2 e 6 e i
-punti 3 e 5);</li>
-<li>i punti 2, 3 e 5 sono il punto esclamativo nei testi e il segno più in
-un'operazione;</li>
-<li>i punti 2 e 5 sono i due punti nei testi e il segno di divisione fra due
-numeri;</li>
-<li>i punti 2, 5 e 6 sono il punto fermo alla fine della frase e la linea di
-frazione fra due numeri; la barra / di un testo è invece la cella dei punti
-3 e 4;</li>
-<li>i punti 3 e 6 sono il trattino fra due parole e il segno meno in
-un'operazione.</li>
-</ul>
-<p>Esempio: %(esempio)s «Dove vai?».</p>
-%(typing)s
+maiuscole mostra da sola il segno e la lettera; la È maiuscola, che la
+tastiera italiana non ha, si scrive con la scrittura a sei tasti.</p>
+%(answer)s
 %(exercises)s
-""" % {"acc": letters_table("àèéìòù", "Le vocali accentate"),
-       "cap": brl("|", "punti 4 e 6"), "capp": punti(["46"]),
-       "roma": brl("Roma"), "romacaps": brl("||roma"), "romacapsp": punti(cells_of("||roma")),
-       "paren": brl("(sì)"),
-       "punct": sign_table("I segni di punteggiatura",
-                           [("%s <span class=\"nome\">%s</span>" % (html.escape(c), n), c, bt.cells6(c))
-                            for c, n in punct]),
-       "esempio": brl("Dove vai?"),
-       "typing": TYPING,
-       "exercises": exercises("103eser.htm", "lettere accentate, maiuscole e punteggiatura")}
-    return page("Alfabeto, lezione 3 - Sentiero dei Punti", body,
-                nav(("alf2.htm", "Lezione precedente: le lettere dalla k alla z"),
-                    ("alfabeto.htm", "Le lezioni dell'alfabeto"),
-                    ("table6.html#punteggiatura", "Tabella del codice braille: la punteggiatura"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+""" % {"title": alf_title(3), "acc": letters_table("àèéìòù", "Le vocali accentate"),
+       "cap": brl("|", "punti 4 e 6"), "capp": punti(["46"]), "roma": brl("Roma"),
+       "e": brl("È"), "ep": punti(bt.cells6("È")), "ex": example("È vero"),
+       "answer": alf_answer(), "exercises": alf_exercises(3)}
+    return alf_page(3, body, ("table6.html#maiuscole", "Tabella del codice braille: le maiuscole"))
+
+
+def alf4():
+    body = """
+%(title)s
+
+<h2 id="jump_parolemaiuscole">Una parola tutta in maiuscolo</h2>
+<p>Una parola scritta tutta in maiuscolo ha <strong>due segni di
+maiuscola</strong> all'inizio, poi le sue lettere, senza altri segni:</p>
+%(roma)s
+<p>Il doppio segno vale per l'intera parola e termina con essa. Se la parola ha
+una vocale accentata, la vocale si scrive con la sua cella, come nelle parole
+minuscole:</p>
+%(perche)s
+<h2 id="jump_piuparole">Più parole in maiuscolo</h2>
+<p>In una scritta di più parole tutte in maiuscolo, come un titolo o un
+cartello, <strong>ogni parola</strong> ha i suoi due segni di maiuscola:</p>
+%(via)s
+%(uscita)s
+<p>Attenzione alla differenza: un solo segno di maiuscola fa maiuscola la
+sola prima lettera («Marco»), due segni tutta la parola («MARCO»).</p>
+<p>Con la scrittura a sei tasti scrivi due volte J e L insieme, poi le
+lettere. Senza, scrivi due volte il segno di maiuscola, che da solo è il tasto
+|, e poi le lettere minuscole.</p>
+%(answer)s
+%(exercises)s
+""" % {"title": alf_title(4), "roma": example("ROMA", "||roma"),
+       "perche": example("PERCHÉ", "||perché"), "via": example("VIA ROMA", "||via ||roma"),
+       "uscita": example("USCITA DI SICUREZZA", "||uscita ||di ||sicurezza"),
+       "answer": alf_answer(), "exercises": alf_exercises(4)}
+    return alf_page(4, body, ("table6.html#maiuscole", "Tabella del codice braille: le maiuscole"))
+
+
+ALF_SENTENCE_SIGNS = ((".", "punto"), (",", "virgola"), (";", "punto e virgola"),
+                      (":", "due punti"), ("?", "punto interrogativo"),
+                      ("!", "punto esclamativo"), ("'", "apostrofo"))
+ALF_PAIRED_SIGNS = (("-", "trattino"), ("«", "virgolette basse aperte"),
+                    ("»", "virgolette basse chiuse"), ("“", "virgolette alte aperte"),
+                    ("”", "virgolette alte chiuse"), ("(", "parentesi aperta"),
+                    (")", "parentesi chiusa"))
+ALF_PAUSE_SIGNS = (("…", "puntini di sospensione"), ("–", "lineetta breve"),
+                   ("—", "lineetta lunga"), ("/", "barra"))
+
+
+def alf5():
+    body = """
+%(title)s
+
+<h2 id="jump_punteggiatura">I segni della frase</h2>
+<p>I segni di punteggiatura si scrivono come in nero: attaccati alla parola
+che li precede, e dopo di loro una cella vuota prima della parola seguente.
+Quasi tutti usano i punti in basso della cella, i punti 2, 3, 5 e 6: così non
+si confondono con le lettere.</p>
+%(signs)s
+<p>Il punto interrogativo %(q)s e la virgola %(c)s si somigliano: la virgola
+ha il solo punto 2, il punto interrogativo i punti 2 e 6. Il punto
+esclamativo %(x)s ha i punti 2, 3 e 5; il punto fermo %(p)s i punti 2, 5 e 6.</p>
+%(ex1)s
+%(ex2)s
+<h2 id="jump_apostrofo">L'apostrofo</h2>
+<p>L'apostrofo è la cella del solo punto 3, fra le due parole, senza celle
+vuote:</p>
+%(ex3)s
+<p>Dopo il punto, il punto interrogativo e il punto esclamativo la frase
+seguente comincia con la maiuscola, come in nero.</p>
+%(answer)s
+%(exercises)s
+""" % {"title": alf_title(5),
+       "signs": named_table("I segni di punteggiatura della frase", ALF_SENTENCE_SIGNS),
+       "q": brl("?"), "c": brl(","), "x": brl("!"), "p": brl("."),
+       "ex1": example("Come stai?"), "ex2": example("Sì, grazie."), "ex3": example("l'ape"),
+       "answer": alf_answer(), "exercises": alf_exercises(5)}
+    return alf_page(5, body, ("table6.html#punteggiatura",
+                              "Tabella del codice braille: la punteggiatura"))
+
+
+def alf6():
+    body = """
+%(title)s
+
+<h2 id="jump_trattino">Il trattino</h2>
+<p>Il trattino unisce due parole, come in «italo-francese» o «nord-est»: è la
+cella dei punti 3 e 6, fra le due parole, senza celle vuote.</p>
+%(ex1)s
+<h2 id="jump_virgolette">Le virgolette</h2>
+<p>Le virgolette basse « » e le virgolette alte “ ” hanno le stesse celle:
+si aprono con i punti 2, 3 e 6 e si chiudono con i punti 3, 5 e 6. La cella
+che apre è quella che chiude girata allo specchio.</p>
+%(ex2)s
+<h2 id="jump_parentesi">Le parentesi</h2>
+<p>Le parentesi tonde di un testo hanno la stessa cella all'inizio e alla
+fine, i punti 2, 3, 5 e 6: quella attaccata alla parola che segue apre, quella
+attaccata alla parola che precede chiude.</p>
+%(ex3)s
+%(signs)s
+<p>Le virgolette « » “ ” non hanno un tasto sulla tastiera italiana: scrivile
+con la scrittura a sei tasti. Il trattino e le parentesi hanno i loro tasti.</p>
+%(answer)s
+%(exercises)s
+""" % {"title": alf_title(6),
+       "signs": named_table("Trattino, virgolette e parentesi", ALF_PAIRED_SIGNS),
+       "ex1": example("nord-est"), "ex2": example("Ha detto «sì»."),
+       "ex3": example("Roma (Lazio)"),
+       "answer": alf_answer(no_key=True), "exercises": alf_exercises(6)}
+    return alf_page(6, body, ("table6.html#punteggiatura",
+                              "Tabella del codice braille: la punteggiatura"))
+
+
+def alf7():
+    body = """
+%(title)s
+
+<h2 id="jump_puntini">I puntini di sospensione</h2>
+<p>I puntini di sospensione, quando una frase resta a metà, sono tre celle del
+solo punto 3, attaccate alla parola che precede:</p>
+%(ex1)s
+<h2 id="jump_lineette">Le lineette</h2>
+<p>La lineetta è più lunga del trattino e, come in nero, è staccata dalle
+parole da una cella vuota. La
+<strong>lineetta breve</strong> – racchiude un inciso, come una parentesi: è
+la cella del trattino, punti 3 e 6, scritta due volte. La <strong>lineetta
+lunga</strong> — apre la battuta di un dialogo: è la cella dei punti 4, 5 e 6
+seguita da quella dei punti 3 e 6.</p>
+%(ex2)s
+%(ex3)s
+<h2 id="jump_barra">La barra</h2>
+<p>La barra / separa due parole che si possono scegliere, come in «e/o» o
+«lui/lei»: è la cella dei punti 3 e 4, senza celle vuote intorno.</p>
+%(ex4)s
+%(signs)s
+<p>I puntini e le lineette non hanno un tasto sulla tastiera italiana:
+scrivili con la scrittura a sei tasti. La barra ha il suo tasto.</p>
+%(answer)s
+%(exercises)s
+""" % {"title": alf_title(7),
+       "signs": named_table("Puntini, lineette e barra", ALF_PAUSE_SIGNS),
+       "ex1": example("Forse…"), "ex2": example("Il libro – disse Anna – è mio."),
+       "ex3": example("— Vieni anche tu?"), "ex4": example("lui/lei"),
+       "answer": alf_answer(no_key=True), "exercises": alf_exercises(7)}
+    return alf_page(7, body, ("table6.html#punteggiatura",
+                              "Tabella del codice braille: la punteggiatura"))
+
+
+def alf8():
+    body = """
+%(title)s
+
+<h2 id="jump_numeri">Il segnanumero e le cifre</h2>
+<p>Le dieci cifre usano le celle delle lettere dalla a alla j: 1 è la a, 2 la
+b, e così via fino allo 0, che è la j. Perché si leggano come numeri, davanti
+al numero si scrive il <strong>segnanumero</strong>, i punti 3, 4, 5 e 6:
+%(sign)s %(signp)s.</p>
+%(digits)s
+<p>Il segnanumero si scrive una volta sola, prima della prima cifra, e vale
+fino alla cella vuota che segue il numero: dopo, le celle sono di nuovo
+lettere.</p>
+%(ex1)s
+%(ex2)s
+<h2 id="jump_date">Le date</h2>
+<p>In una data scritta con il nome del mese il giorno e l'anno sono due
+numeri, ognuno con il suo segnanumero:</p>
+%(ex3)s
+%(ex4)s
+<p>Con la scrittura a sei tasti il segnanumero è S, J, K e L insieme, e le
+cifre sono le celle delle lettere dalla a alla j. Senza, il segnanumero è il
+tasto # e le cifre si scrivono con i loro tasti. Il corso di matematica
+insegna i numeri con la virgola, le migliaia e le operazioni.</p>
+%(answer)s
+%(exercises)s
+""" % {"title": alf_title(8), "sign": brl("#"), "signp": punti(["3456"]),
+       "digits": sign_table("Le cifre, ognuna con il segnanumero",
+                            [(d, "#" + d, cells_of("#" + d)) for d in "1234567890"],
+                            ("Cifra", "Braille", "Punti")),
+       "ex1": example("Ho 3 gatti.", "Ho #3 gatti."), "ex2": example("Marco ha 10 anni.",
+                                                                    "Marco ha #10 anni."),
+       "ex3": example("25 aprile", "#25 aprile"),
+       "ex4": example("2 giugno 1946", "#2 giugno #1946"),
+       "answer": alf_answer(), "exercises": alf_exercises(8)}
+    return alf_page(8, body, ("table6.html#numeri", "Tabella del codice braille: i numeri"))
+
+
+def alf9():
+    body = """
+%(title)s
+
+<h2 id="jump_leggere">Leggere più frasi di seguito</h2>
+<p>In questa lezione non ci sono segni nuovi: leggi brevi testi di due o tre
+frasi, con tutti i segni imparati finora. Leggi una cella alla volta, senza
+fretta, e fermati a ogni cella vuota: ogni parola finisce lì.</p>
+<p>Alcuni consigli per leggere un testo:</p>
+<ul>
+<li>il punto, il punto interrogativo e il punto esclamativo chiudono la
+frase, e la frase seguente comincia con il segno di maiuscola;</li>
+<li>il segnanumero annuncia un numero: le celle che seguono sono cifre fino
+alla cella vuota;</li>
+<li>due segni di maiuscola annunciano una parola tutta in maiuscolo.</li>
+</ul>
+%(ex1)s
+<p>Negli esercizi scrivi in nero tutto il testo di seguito, su una riga: la
+casella va a capo da sola. Lascia uno spazio fra le frasi, come in nero.</p>
+%(answer)s
+%(exercises)s
+""" % {"title": alf_title(9),
+       "ex1": example("Luca ha un cane. Si chiama Rex e ha 3 anni.",
+                      "Luca ha un cane. Si chiama Rex e ha #3 anni."),
+       "answer": alf_answer(no_key=True), "exercises": alf_exercises(9)}
+    return alf_page(9, body, ("table6.html#punteggiatura",
+                              "Tabella del codice braille: la punteggiatura"))
+
+
+def alf10():
+    body = """
+%(title)s
+
+<h2 id="jump_scrivere">Scrivere un breve testo</h2>
+<p>L'ultima lezione dell'alfabeto non ha segni nuovi: scrivi in braille brevi
+testi di ogni giorno, un messaggio, una cartolina, una lista, la battuta di un
+dialogo, un proverbio, con tutti i segni del corso.</p>
+<p>Prima di controllare, rileggi quello che hai scritto e chiediti:</p>
+<ul>
+<li>ogni frase comincia con il segno di maiuscola, e così i nomi?</li>
+<li>i segni di punteggiatura sono attaccati alla parola che li precede?</li>
+<li>ogni numero ha il suo segnanumero?</li>
+<li>le virgolette e le parentesi che si aprono si chiudono anche?</li>
+</ul>
+%(ex1)s
+<p>Scrivi tutto il testo di seguito, su una riga, con una cella vuota fra le
+parole e fra le frasi: la casella va a capo da sola.</p>
+%(answer)s
+%(exercises)s
+""" % {"title": alf_title(10),
+       "ex1": example("Cara Anna, arrivo il 3 maggio. Un abbraccio!",
+                      "Cara Anna, arrivo il #3 maggio. Un abbraccio!"),
+       "answer": alf_answer(no_key=True), "exercises": alf_exercises(10)}
+    return alf_page(10, body, ("table6.html#punteggiatura",
+                               "Tabella del codice braille: la punteggiatura"))
 
 
 # ------------------------------------------------------------ mathematics --
@@ -742,15 +1034,12 @@ def table6():
     accented = [(c, c, bt.cells6(c)) for c in "àèéìòù"]
     capitals = [(named("|", "segno di maiuscola"), "|", bt.cells6("|"))] + \
         [(c, c, bt.cells6(c)) for c in "AÈR"] + \
-        [(named("ROMA", "parola tutta in maiuscolo"), "||roma", cells_of("||roma"))]
+        [(named("ROMA", "parola tutta in maiuscolo"), "||roma", cells_of("||roma")),
+         (named("VIA ROMA", "più parole in maiuscolo"), "||via ||roma", cells_of("||via ||roma"))]
     digits = [(named("#", "segnanumero"), "#", ["3456"])] + \
         [(d, "#" + d, cells_of("#" + d)) for d in "1234567890"]
-    punct = [(named(c, n), c, bt.cells6(c)) for c, n in (
-        (".", "punto"), (",", "virgola"), (";", "punto e virgola"), (":", "due punti"),
-        ("?", "punto interrogativo"), ("!", "punto esclamativo"), ("'", "apostrofo"),
-        ("-", "trattino"), ("«", "virgolette aperte"), ("»", "virgolette chiuse"),
-        ("“", "virgolette aperte"), ("”", "virgolette chiuse"),
-        ("(", "parentesi aperta"), (")", "parentesi chiusa"), ("/", "barra"))]
+    punct = [(named(c, n), c, bt.cells6(c))
+             for c, n in ALF_SENTENCE_SIGNS + ALF_PAIRED_SIGNS + ALF_PAUSE_SIGNS]
     math = [(named(p, n), b, cells_of(b)) for p, b, n in (
         ("+", "+", "più"), ("-", "-", "meno"), ("×", "*", "per"), (":", ":", "diviso"),
         ("=", "=", "uguale"), ("(", "\u2039", "parentesi aperta"),
@@ -800,11 +1089,11 @@ lezioni, invece, portano alla lezione.</p>
                            letters, ("alf1.htm#jump_lettere",
                            "la cella e le lettere dalla a alla j")),
         "accented": section("accentate", "Lettere accentate", "", accented,
-                            ("alf3.htm#jump_accentate", "lettere accentate, maiuscole e punteggiatura")),
+                            ("alf3.htm#jump_accentate", "le lettere accentate")),
         "capitals": section("maiuscole", "Maiuscole",
                             "<p>La maiuscola è il segno di maiuscola, punti 4 e 6, seguito dalla "
                             "lettera.</p>", capitals,
-                            ("alf3.htm#jump_maiuscole", "le maiuscole")),
+                            ("alf3.htm#jump_maiuscole", "la lettera maiuscola")),
         "digits": section("numeri", "Numeri",
                           "<p>Il segnanumero si scrive una volta davanti al numero; le cifre sono "
                           "le celle delle lettere dalla a alla j.</p>", digits,
@@ -813,7 +1102,7 @@ lezioni, invece, portano alla lezione.</p>
                          "<p>Le virgolette si aprono con i punti 2, 3 e 6 e si chiudono con i "
                          "punti 3, 5 e 6; le parentesi tonde di un testo hanno la stessa cella "
                          "all'inizio e alla fine, i punti 2, 3, 5 e 6.</p>", punct,
-                         ("alf3.htm#jump_punteggiatura", "la punteggiatura")),
+                         ("alf5.htm#jump_punteggiatura", "la punteggiatura della frase")),
         "math": section("matematica", "Segni matematici",
                         "<p>Nelle operazioni ogni numero ha il suo segnanumero e non si lasciano "
                         "spazi. Il più ha la cella del punto esclamativo, il meno quella del "
@@ -838,8 +1127,9 @@ def write(path, text):
 
 
 # One list a course, so that the courses grow apart without touching each other's lines.
-ALFABETO_PAGES = (("alfabeto.htm", alfabeto), ("alf1.htm", alf1), ("alf2.htm", alf2),
-                  ("alf3.htm", alf3))
+ALFABETO_PAGES = ((("alfabeto.htm", alfabeto),)
+                  + tuple(zip((name for name, _ in ALF_LESSONS),
+                              (alf1, alf2, alf3, alf4, alf5, alf6, alf7, alf8, alf9, alf10))))
 MATEMATICA_PAGES = (("matematica.htm", matematica), ("mat1.htm", mat1), ("mat2.htm", mat2),
                     ("mat3.htm", mat3))
 MUSICA_PAGES = (("musica.htm", musica), ("mus1.htm", mus1), ("mus2.htm", mus2),
