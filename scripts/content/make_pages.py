@@ -599,7 +599,8 @@ leggono; la prima nota ha il suo segno d'ottava.</p>
 <p>Senza la scrittura a sei tasti ogni tasto scrive la cella del suo segno: %s
 Negli esercizi con tre scritture musicali premi il pulsante della risposta
 giusta (RISPOSTA 1, 2 o 3) e poi Controlla. Se una risposta è sbagliata per
-quattro volte, si accendono i pulsanti Aiuto e Risposta; il pulsante Tabelle
+quattro volte, si accende il pulsante Risposta (e, negli esercizi che chiedono
+il braille, Aiuto, che mostra il primo segno sbagliato); il pulsante Tabelle
 apre la tabella del codice braille. I tasti: Alt+C controlla, Alt+V passa
 all'esercizio seguente, Alt+E esce dagli esercizi.</p>""" % (SIX_KEYS_MUSIC, keys)
 
@@ -723,7 +724,8 @@ più grande sempre. Do4, re4, mi4 si scrive %(ex2)s %(ex2p)s; fa4 e poi do5
        "ex3": brl("~g|d"), "ex3p": punti(cells_of("~g|d")),
        "ex4": brl("~d~i"), "ex4p": punti(cells_of("~d~i")),
        "typing": music_typing("i segni d'ottava sono i tasti ^ (prima), ` (seconda), _ "
-                              "(terza), ~ (quarta), | (quinta), „ (sesta) e \\ (settima); "
+                              "(terza), ~ (quarta), | (quinta) e \\ (settima); quello della "
+                              "sesta si scrive con la scrittura a sei tasti; "
                               "le note in croma sono i tasti dalla d alla j."),
        "exercises": music_exercises("301eser.htm", "le sette note in croma e i segni d'ottava",
                                     "qui le lettere dalla d alla j del corso di alfabeto: in "
