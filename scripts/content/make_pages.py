@@ -862,7 +862,7 @@ vale per due durate, una lunga e una sedici volte più breve.</p>
 <p>La semicroma ha dunque la cella della semibreve, la biscroma quella della
 minima, la semibiscroma quella della semiminima. Chi legge capisce dal tempo:
 in una battuta di 2/4 non c'è posto per una semibreve, e quattro celle di
-semibreve dopo una semiminima sono quattro semicrome. Negli esercizi due
+semibreve con una semiminima sono quattro semicrome e una semiminima. Negli esercizi due
 semicrome unite sono scritte %(e)s, le altre con il loro nome.</p>
 %(st)s
 %(ex1)s
@@ -1011,8 +1011,8 @@ vuota;</li>
 nota il nome e la durata, e conta le durate, che devono riempire il
 tempo;</li>
 <li>l'altezza: la prima nota ha il segno d'ottava; per le altre conta
-l'intervallo dalla nota prima, e un segno d'ottava ti dice che la nota è
-lontana;</li>
+l'intervallo dalla nota prima; dove c'è un segno d'ottava, è lui a dire
+l'ottava della nota;</li>
 <li>la fine: la doppia stanghetta.</li>
 </ol>
 <p>Ecco l'inizio di «Fra Martino», canto popolare, in musica e in
