@@ -575,7 +575,7 @@ def music_signs(caption, rows, head="Segno"):
     return "\n".join(out)
 
 
-def example(music_text, label, braille):
+def music_example(music_text, label, braille):
     """A passage in the music font and in braille, with its dots in print."""
     return ('<p class="esempio">%s<br>%s %s</p>'
             % (mus(music_text, label), brl(braille), punti(cells_of(braille))))
@@ -814,7 +814,7 @@ punti 2, 3 e 6. Dopo il tempo c'è una cella vuota, poi la musica.</p>
 %(times)s
 <h2 id="jump_battute">Le stanghette</h2>
 <p>In braille la <strong>stanghetta</strong> fra due battute è una cella
-vuota. La <strong>doppia stanghetta</strong> della fine del brano è formata
+vuota: la stanghetta non ha una cella sua. La <strong>doppia stanghetta</strong> della fine del brano è formata
 da due celle, i punti 1, 2 e 6 e i punti 1 e 3, scritte subito dopo l'ultima
 nota, senza cella vuota. Negli esercizi la stanghetta è scritta %(bar)s e
 la doppia stanghetta %(double)s.</p>
@@ -830,9 +830,9 @@ l'intervallo dall'ultima nota della battuta prima.</p>
        "bar": mus("|", "stanghetta"), "double": mus("!", "doppia stanghetta"),
        "bars": music_signs("Stanghetta e doppia stanghetta",
                            [("stanghetta", "|", " "), ("doppia stanghetta", "!", "<k")]),
-       "ex1": example("4/4 S do4 S re4 S mi4 S fa4 | O sol4", "tempo 4/4, semiminime do re mi fa, "
+       "ex1": music_example("4/4 S do4 S re4 S mi4 S fa4 | O sol4", "tempo 4/4, semiminime do re mi fa, "
                       "stanghetta, semibreve sol", "#d. ~ôûëï à"),
-       "ex2": example("3/4 S do4 S mi4 S sol4 | \u00fe\u00f1 do5 !", "tempo 3/4, semiminime do mi "
+       "ex2": music_example("3/4 S do4 S mi4 S sol4 | \u00fe\u00f1 do5 !", "tempo 3/4, semiminime do mi "
                       "sol, stanghetta, minima puntata do5, doppia stanghetta", "#c. ~ôëü |n'<k"),
        "typing": music_typing("il segnanumero è il tasto #; i numeri di sotto sono il punto "
                               "(4) e l'asterisco (8); la stanghetta è la barra spaziatrice; "
@@ -871,9 +871,9 @@ semicrome unite sono scritte %(e)s, le altre con il loro nome.</p>
 %(exercises)s
 """ % {"values": "\n".join(values), "e": mus("E", "due semicrome unite"),
        "st": note_table("Le note in semicroma (la cella della semibreve)", "", "semicroma", "36"),
-       "ex1": example("2/4 E do4 re4 E mi4 fa4 S sol4", "tempo 2/4, quattro semicrome do re mi "
+       "ex1": music_example("2/4 E do4 re4 E mi4 fa4 S sol4", "tempo 2/4, quattro semicrome do re mi "
                       "fa, semiminima sol", "#b. ~yzçéü"),
-       "ex2": example("2/4 S re4 C mi4 semicroma fa4 biscroma sol4 biscroma la4 !",
+       "ex2": music_example("2/4 S re4 C mi4 semicroma fa4 biscroma sol4 biscroma la4 !",
                       "tempo 2/4, semiminima re, croma mi, semicroma fa, biscrome sol e la, "
                       "doppia stanghetta", "#b. ~ûférs<k"),
        "typing": music_typing("le semicrome sono y, z, ç, é, à, è e ù, le biscrome i tasti "
@@ -894,7 +894,7 @@ annulla l'uno e l'altro. In braille l'alterazione si scrive
 <h2 id="jump_armatura">L'armatura di chiave</h2>
 <p>L'armatura è scritta all'inizio del brano, prima del tempo e unita a lui,
 senza cella vuota: un diesis per ogni diesis dell'armatura, un bemolle per
-ogni bemolle (questo corso arriva a tre). Le note alterate dall'armatura non
+ogni bemolle (questo corso arriva a tre alterazioni in armatura). Le note alterate dall'armatura non
 ripetono il segno; lo ha solo l'alterazione che non è in armatura.</p>
 %(keys)s
 %(ex2)s
@@ -903,13 +903,13 @@ ripetono il segno; lo ha solo l'alterazione che non è in armatura.</p>
 """ % {"acc": music_signs("Le alterazioni", [("diesis", "# C fa4", "\u00ee~g"),
                                                ("bemolle", "B C si4", "<~j"),
                                                ("bequadro", "N C fa4", "\u00e2~g")]),
-       "ex1": example("2/4 C fa4 # C fa4 C sol4 N C fa4 !", "tempo 2/4, crome fa, fa diesis, "
+       "ex1": music_example("2/4 C fa4 # C fa4 C sol4 N C fa4 !", "tempo 2/4, crome fa, fa diesis, "
                       "sol, fa bequadro, doppia stanghetta", "#b. ~g\u00eegh\u00e2g<k"),
        "keys": music_signs("Armature e tempi", [("un diesis, 3/4", "# 3/4", "\u00ee#c."),
                                                 ("due diesis, 2/4", "## 2/4", "\u00ee\u00ee#b."),
                                                 ("un bemolle, 4/4", "B 4/4", "<#d."),
                                                 ("tre bemolli, 4/4", "BBB 4/4", "<<<#d.")], "Armatura"),
-       "ex2": example("# 2/4 S sol4 S fa4 | M sol4 !", "sol maggiore, tempo 2/4, semiminime sol "
+       "ex2": music_example("# 2/4 S sol4 S fa4 | M sol4 !", "sol maggiore, tempo 2/4, semiminime sol "
                       "e fa, stanghetta, minima sol, doppia stanghetta", "\u00ee#b. ~\u00fc\u00ef r<k"),
        "typing": music_typing("il bemolle è il tasto &lt;; il diesis (î) e il bequadro (â) "
                               "si scrivono meglio con la scrittura a sei tasti."),
@@ -945,10 +945,10 @@ tranne l'ultima. Negli esercizi le note legate sono fra parentesi.</p>
                                            ("chiave di fa (di basso)", "ch.fa", ">#l")], "Chiave"),
        "ties": music_signs("Le legature", [("legatura di valore", "M do4 ~ M do4", "~n^cn"),
                                             ("legatura di portamento", "( C do4 C re4 )", "~dce")]),
-       "ex1": example("4/4 M sol4 ~ S sol4 S la4 | O sol4 !", "tempo 4/4, minima sol legata alla "
+       "ex1": music_example("4/4 M sol4 ~ S sol4 S la4 | O sol4 !", "tempo 4/4, minima sol legata alla "
                       "semiminima sol, semiminima la, stanghetta, semibreve sol, doppia stanghetta",
                       "#d. ~r^c\u00fc\u00f6 \u00e0<k"),
-       "ex2": example("3/4 ( S do4 S re4 S mi4 ) | \u00fe\u00f1 do4 !", "tempo 3/4, semiminime "
+       "ex2": music_example("3/4 ( S do4 S re4 S mi4 ) | \u00fe\u00f1 do4 !", "tempo 3/4, semiminime "
                       "do re mi sotto una legatura, stanghetta, minima puntata do, doppia stanghetta",
                       "#c. ~\u00f4c\u00fbc\u00eb n'<k"),
        "typing": music_typing("la chiave di sol è &gt;, / e l; quella di fa &gt;, # e l; la "
@@ -970,8 +970,10 @@ chiave di sol (la mano destra) si scrive la nota <strong>più acuta</strong>,
 con la sua durata e, se serve, il suo segno d'ottava; poi, per ogni altra
 nota, il segno dell'<strong>intervallo</strong> contato verso il basso dalla
 nota scritta. Gli intervalli non hanno durata né ottava: hanno quelle della
-nota scritta. Negli esercizi le note suonate insieme sono unite da +, dalla
-più grave alla più acuta (do4+mi4).</p>
+nota scritta. In chiave di fa (la mano sinistra) si fa il contrario: si
+scrive la nota più grave e gli intervalli si contano verso l'alto; questo corso
+usa la chiave di sol. Negli esercizi le note suonate insieme sono unite da +,
+dalla più grave alla più acuta (do4+mi4).</p>
 %(table)s
 <h2 id="jump_accordi">Gli accordi</h2>
 <p>In un accordo di tre note gli intervalli si scrivono dal più vicino al più
@@ -984,8 +986,8 @@ che segue conta la nota scritta.</p>
 """ % {"table": sign_table("Gli intervalli (contati verso il basso dalla nota scritta)",
                            [(name, sign, bt.cells6(sign)) for n, name, sign in INTERVALS],
                            ("Intervallo", "Braille", "Punti")),
-       "ex1": example("M do4+mi4", "minima do e mi insieme", "~p\u00f2"),
-       "ex2": example("4/4 M do4+mi4 M re4+fa4 | O mi4+sol4 !", "tempo 4/4, minime do e mi, re e "
+       "ex1": music_example("M do4+mi4", "minima do e mi insieme", "~p\u00f2"),
+       "ex2": music_example("4/4 M do4+mi4 M re4+fa4 | O mi4+sol4 !", "tempo 4/4, minime do e mi, re e "
                       "fa, stanghetta, semibreve mi e sol, doppia stanghetta",
                       "#d. ~p\u00f2q\u00f2 \u00e0\u00f2<k"),
        "typing": music_typing("gli intervalli sono / (seconda), ò (terza), # (quarta), : "
@@ -1033,10 +1035,10 @@ l'«Inno alla gioia» di Beethoven, le prime quattro battute:</p>
 re fa due quarti; la minima re riempie il resto.</p>
 %(typing)s
 %(exercises)s
-""" % {"ex1": example(FRA_MARTINO, "Fra Martino: tempo 4/4; do re mi do; do re mi do; mi fa "
+""" % {"ex1": music_example(FRA_MARTINO, "Fra Martino: tempo 4/4; do re mi do; do re mi do; mi fa "
                       "sol minima; mi fa sol minima; doppia stanghetta",
                       "#d. ~\u00f4\u00fb\u00eb\u00f4 \u00f4\u00fb\u00eb\u00f4 \u00eb\u00efr \u00eb\u00efr<k"),
-       "ex2": example("4/4 S mi4 S mi4 S fa4 S sol4 | S sol4 S fa4 S mi4 S re4 | S do4 S do4 S re4 "
+       "ex2": music_example("4/4 S mi4 S mi4 S fa4 S sol4 | S sol4 S fa4 S mi4 S re4 | S do4 S do4 S re4 "
                       "S mi4 | \u00fe\u00f4 mi4 C re4 M re4 !",
                       "Inno alla gioia: tempo 4/4; mi mi fa sol; sol fa mi re; do do re mi; mi "
                       "semiminima puntata, re croma, re minima; doppia stanghetta",
