@@ -213,7 +213,7 @@ braille. Ogni corso ha lezioni brevi, ognuna con i suoi esercizi.</p>
 <ul class="corsi">
 <li><a href="alfabeto.htm">Alfabeto: la cella, le lettere, gli accenti, le maiuscole, la punteggiatura, i numeri in un testo e i primi testi da leggere e scrivere</a></li>
 <li><a href="matematica.htm">Matematica: i numeri e le quattro operazioni</a></li>
-<li><a href="musica.htm">Musica: le note, le durate e le pause</a></li>
+<li><a href="musica.htm">Musica: le note, le durate, le pause, i tempi, le alterazioni, le legature, gli accordi e una melodia</a></li>
 </ul>
 <p>Chi comincia da zero parta dall'alfabeto: i numeri e le note usano le
 celle delle lettere.</p>
@@ -826,10 +826,18 @@ dei punti 2 e 5, la stessa dei due punti della punteggiatura: fra due numeri
 
 # ------------------------------------------------------------------ music --
 NOTES = [("do", "d"), ("re", "e"), ("mi", "f"), ("fa", "g"), ("sol", "h"), ("la", "i"), ("si", "j")]
+# The character of each note cell in the course's answers (the cells decide; these are
+# the characters the exercises use, all listed in the cell table).
+MUSIC_CHARS = "defghij" "\u00f4\u00fb\u00eb\u00ef\u00fcw\u00f6" "nopqrst" "yz\u00e7\u00e9\u00e0\u00e8\u00f9"
 
 
 def add_dots(cell, extra):
     return "".join(sorted(set(cell + extra)))
+
+
+def music_char(cell):
+    """The character the exercises write for a note cell."""
+    return next(c for c in MUSIC_CHARS if bt.cells6(c) == [cell])
 
 
 def note_table(caption, key, duration, extra):
@@ -838,26 +846,67 @@ def note_table(caption, key, duration, extra):
             '<th scope="col">Braille</th><th scope="col">Punti</th></tr>']
     for name, letter in NOTES:
         cell = add_dots(bt.cell6(letter), extra)
-        ch = next((c for _, c in bt.windows1252_chars() if bt.cells6(c) == [cell]), None)
+        shown = mus(key + " " + name, "%s %s" % (duration, name)) if key else duration + " " + name
         rows.append('<tr><th scope="row">%s</th><td>%s</td><td>%s</td><td>%s</td></tr>'
-                    % (name, mus(key + " " + name, "%s %s" % (duration, name)),
-                       brl(ch, "punti " + dots_list(cell)) if ch else "",
+                    % (name, shown, brl(music_char(cell), "punti " + dots_list(cell)),
                        "punti " + dots_list(cell)))
     rows.append('</table>')
     return "\n".join(rows)
 
 
-MUSIC_TYPING = """<h2>Come si risponde</h2>
-<p>Negli esercizi che chiedono il braille si scrive prima il segno d'ottava,
-poi la nota.</p>
+def music_signs(caption, rows, head="Segno"):
+    """rows: (name, music text or None, braille) -> a table of signs."""
+    out = ['<table>', '<caption>%s</caption>' % caption,
+           '<tr><th scope="col">%s</th><th scope="col">Negli esercizi</th>'
+           '<th scope="col">Braille</th><th scope="col">Punti</th></tr>' % head]
+    for name, text, braille in rows:
+        out.append('<tr><th scope="row">%s</th><td>%s</td><td>%s</td><td>%s</td></tr>'
+                   % (name, mus(text, name) if text else "", brl(braille),
+                      html.escape(cells_words(cells_of(braille)))))
+    out.append('</table>')
+    return "\n".join(out)
+
+
+def music_example(music_text, label, braille):
+    """A passage in the music font and in braille, with its dots in print."""
+    return ('<p class="esempio">%s<br>%s %s</p>'
+            % (mus(music_text, label), brl(braille), punti(cells_of(braille))))
+
+
+SIX_KEYS_MUSIC = """<p>Scrivi il braille con la <strong>scrittura a sei tasti</strong>: il tasto
+F2 la accende e la spegne (la casella diventa gialla). I tasti F, D e S sono i
+punti 1, 2 e 3, i tasti J, K e L i punti 4, 5 e 6: premi insieme i tasti dei
+punti della cella e lasciali. La barra spaziatrice è la cella vuota, il tasto
+Backspace cancella l'ultima cella. Con la scrittura a sei tasti conta solo la
+cella: non serve sapere quale tasto della tastiera la scrive.</p>"""
+
+
+def music_typing(keys):
+    """How to answer; `keys` says which keys write this lesson's cells without
+    six-key entry."""
+    return """<h2>Come si risponde</h2>
+<p>Negli esercizi che chiedono il braille scrivi le celle nell'ordine in cui si
+leggono; la prima nota ha il suo segno d'ottava.</p>
 %s
-<p>Con la scrittura a sei tasti il segno della quarta ottava è il solo tasto
-K. Senza, ogni tasto scrive la cella del suo segno: i segni della terza,
-quarta e quinta ottava sono i tasti _, ~ e |; le note in croma sono i tasti
-dalla d alla j, le minime dalla n alla t; le semibrevi sono y, z, ç, é, à, è
-e ù, il punto di valore è l'apostrofo. Negli esercizi con tre scritture
-musicali premi il pulsante della risposta giusta (RISPOSTA 1, 2 o 3) e poi
-Controlla.</p>""" % SIX_KEYS
+<p>Senza la scrittura a sei tasti ogni tasto scrive la cella del suo segno: %s
+Negli esercizi con tre scritture musicali premi il pulsante della risposta
+giusta (RISPOSTA 1, 2 o 3) e poi Controlla. Se una risposta è sbagliata per
+quattro volte, si accende il pulsante Risposta (e, negli esercizi che chiedono
+il braille, Aiuto, che mostra il primo segno sbagliato); il pulsante Tabelle
+apre la tabella del codice braille. I tasti: Alt+C controlla, Alt+V passa
+all'esercizio seguente, Alt+E esce dagli esercizi.</p>""" % (SIX_KEYS_MUSIC, keys)
+
+
+def music_exercises(link, what, review):
+    return """<h2>Gli esercizi</h2>
+<p>Gli esercizi sono di quattro tipi, nell'ordine della finestra di scelta: il
+ripasso (%s), gli esercizi sui nuovi segni, il consolidamento e il test di
+verifica, dieci esercizi con il voto finale. Comincia dal ripasso, passa ai
+nuovi segni e al consolidamento, e fai il test per ultimo.</p>
+<ul class="esercizi">
+<li><a href="%s">Esercizi della lezione: %s</a></li>
+</ul>""" % (review, link, what)
+
 
 OCTAVES = [(1, "prima", "^"), (2, "seconda", "`"), (3, "terza", "_"), (4, "quarta", "~"),
            (5, "quinta", "|"), (6, "sesta", "\u201e"), (7, "settima", "\\")]
@@ -874,18 +923,52 @@ def octave_table():
     return "\n".join(rows)
 
 
+MUSIC_LESSONS = [
+    ("mus1.htm", "le sette note in croma e i segni d'ottava"),
+    ("mus2.htm", "semiminime, minime, semibrevi e punto di valore"),
+    ("mus3.htm", "le pause"),
+    ("mus4.htm", "battute, stanghette e tempi"),
+    ("mus5.htm", "semicrome e valori più brevi"),
+    ("mus6.htm", "diesis, bemolle, bequadro e armatura di chiave"),
+    ("mus7.htm", "chiavi e legature"),
+    ("mus8.htm", "intervalli e accordi"),
+    ("mus9.htm", "una melodia intera"),
+]
+
+
+def music_nav(number):
+    """The navigation bar of music lesson `number` (1 to 9)."""
+    links = []
+    if number < len(MUSIC_LESSONS):
+        links.append((MUSIC_LESSONS[number][0], "Lezione seguente: " + MUSIC_LESSONS[number][1]))
+    if number > 1:
+        links.append((MUSIC_LESSONS[number - 2][0], "Lezione precedente: " + MUSIC_LESSONS[number - 2][1]))
+    links += [("musica.htm", "Le lezioni di musica"),
+              ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
+              ("fr1.htm", "Pagina iniziale del corso")]
+    return nav(*links)
+
+
+def music_page(number, body):
+    title = "Musica, lezione %d: %s" % (number, MUSIC_LESSONS[number - 1][1])
+    return page("Musica, lezione %d - Sentiero dei Punti" % number,
+                "<h1>%s</h1>\n%s" % (html.escape(title), body), music_nav(number))
+
+
 def musica():
+    items = "\n".join('<li><a href="%s">Lezione %d: %s</a></li>' % (link, n, what)
+                      for n, (link, what) in enumerate(MUSIC_LESSONS, 1))
     body = """
 <h1>Musica</h1>
-<p>Il corso di musica insegna le prime celle del braille musicale: le sette
-note, le loro durate e le pause.</p>
+<p>Il corso di musica insegna il braille musicale del primo anno: le sette
+note e le loro durate, i segni d'ottava, le pause, le battute e i tempi, le
+alterazioni, le chiavi, le legature, gli intervalli e gli accordi, e infine
+una melodia intera da leggere e da scrivere.</p>
 <h2>Le lezioni</h2>
 <ol class="corsi">
-<li><a href="mus1.htm">Lezione 1: le sette note in croma</a></li>
-<li><a href="mus2.htm">Lezione 2: semiminime, minime, semibrevi e punto di valore</a></li>
-<li><a href="mus3.htm">Lezione 3: le pause</a></li>
+%s
 </ol>
-"""
+""" % items
     return page("Musica - Sentiero dei Punti", body,
                 nav(("fr1.htm", "Pagina iniziale del corso"),
                     after=[("3ripasso.htm", "Ripassa gli esercizi di musica da rifare"),
@@ -894,7 +977,6 @@ note, le loro durate e le pause.</p>
 
 def mus1():
     body = """
-<h1>Musica, lezione 1: le sette note in croma</h1>
 <h2 id="jump_note">Le note</h2>
 <p>In braille una sola cella dice il nome della nota e la sua durata. I punti
 1, 2, 4 e 5, in alto, danno il nome: sono le celle delle lettere dalla d
@@ -903,48 +985,59 @@ né il punto 3 né il punto 6: le sue celle sono proprio quelle delle lettere
 dalla d alla j.</p>
 %(table)s
 <p>In un brano la stessa cella vale anche per un valore molto più breve della
-croma, il centoventottesimo; il contesto della battuta dice quale.</p>
+croma, il centoventottesimo; il tempo della battuta dice quale (lezione 5).</p>
 <h2 id="jump_ottave">I segni d'ottava</h2>
 <p>La cella dice il nome e la durata della nota, non la sua altezza: quale
-do, fra i do del pianoforte? Lo dice il <strong>segno d'ottava</strong>, una
-cella dei punti 4, 5 e 6 scritta subito prima della nota. Le ottave si
-contano dal basso: la prima comincia dal do più grave del pianoforte, la
-quarta dal do centrale. Negli esercizi l'ottava è scritta accanto al nome
-della nota: do4 è il do centrale, la3 il la sotto di esso, do5 il do
-sopra.</p>
+do, fra i do del pianoforte? Lo dice il <strong>segno d'ottava</strong>,
+scritto subito prima della nota. Ogni ottava ha il suo segno, una cella fatta
+soltanto con i punti della colonna di destra, 4, 5 e 6: la prima ottava ha il
+punto 4, la seconda i punti 4 e 5, la terza i punti 4, 5 e 6, la quarta il
+punto 5, la quinta i punti 4 e 6, la sesta i punti 5 e 6, la settima il
+punto 6. Le ottave si contano dal basso: la prima comincia dal do più grave
+del pianoforte, la quarta dal do centrale.</p>
 %(octaves)s
+<p>Negli esercizi l'ottava è scritta accanto al nome della nota: do4 è il do
+centrale, la4 il la del diapason (440 Hz), la3 il la sotto il do centrale,
+do5 il do sopra. Attenzione: in Italia i musicisti chiamano spesso il do
+centrale do3 e il la del diapason la3; il braille musicale e la notazione
+scientifica li chiamano do4 e la4, e così fa questo corso.</p>
 <p>La prima nota di un brano porta sempre il suo segno d'ottava: il do
 centrale in croma si scrive %(ex)s %(exp)s. Le note che seguono lo ripetono
 solo quando serve: dopo una seconda o una terza mai; dopo una quarta o una
 quinta solo se la nota passa a un'altra ottava; dopo una sesta o un salto
 più grande sempre. Do4, re4, mi4 si scrive %(ex2)s %(ex2p)s; fa4 e poi do5
-si scrive %(ex3)s %(ex3p)s.</p>
+(una quinta verso la quinta ottava) si scrive %(ex3)s %(ex3p)s; do4 e poi la4
+(una sesta) si scrive %(ex4)s %(ex4p)s.</p>
 %(typing)s
 %(exercises)s
 """ % {"croma": mus("C", "croma"), "table": note_table("Le note in croma", "C", "croma", ""),
        "octaves": octave_table(), "ex": brl("~d"), "exp": punti(cells_of("~d")),
        "ex2": brl("~def"), "ex2p": punti(cells_of("~def")),
        "ex3": brl("~g|d"), "ex3p": punti(cells_of("~g|d")),
-       "typing": MUSIC_TYPING, "exercises": exercises("301eser.htm", "le sette note in croma")}
-    return page("Musica, lezione 1 - Sentiero dei Punti", body,
-                nav(("mus2.htm", "Lezione seguente: semiminime, minime, semibrevi e punto di valore"),
-                    ("musica.htm", "Le lezioni di musica"),
-                    ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+       "ex4": brl("~d~i"), "ex4p": punti(cells_of("~d~i")),
+       "typing": music_typing("i segni d'ottava sono i tasti ^ (prima), ` (seconda), _ "
+                              "(terza), ~ (quarta), | (quinta) e \\ (settima); quello della "
+                              "sesta si scrive con la scrittura a sei tasti; "
+                              "le note in croma sono i tasti dalla d alla j."),
+       "exercises": music_exercises("301eser.htm", "le sette note in croma e i segni d'ottava",
+                                    "qui le lettere dalla d alla j del corso di alfabeto: in "
+                                    "questo corso non c'è ancora nulla da ripassare")}
+    return music_page(1, body)
 
 
 def mus2():
     body = """
-<h1>Musica, lezione 2: semiminime, minime, semibrevi e punto di valore</h1>
 <h2 id="jump_durate">Le durate</h2>
 <p>La durata si legge nei punti 3 e 6 della cella: la croma non ne ha
 nessuno, la semiminima %(s)s ha il punto 6, la minima %(m)s il punto 3, la
 semibreve %(o)s tutti e due. Il segno d'ottava resta prima della nota, come
 nella lezione 1.</p>
-<p>La semiminima vale due crome: è la nota dei battiti di molte battute. La
-sua cella è quella della croma con in più il punto 6; la stessa cella vale
-anche per un valore molto breve, il sessantaquattresimo, e il contesto della
-battuta dice quale.</p>
+<p>La semiminima vale due crome, la minima due semiminime, la semibreve due
+minime. Le celle sono quattro e le durate otto: ogni cella vale anche per un
+valore sedici volte più breve. La croma vale anche per il centoventottesimo,
+la semiminima per il sessantaquattresimo (semibiscroma), la minima per il
+trentaduesimo (biscroma), la semibreve per il sedicesimo (semicroma). Il
+tempo della battuta dice quale: i valori brevi sono nella lezione 5.</p>
 %(st)s
 %(mt)s
 %(ot)s
@@ -959,13 +1052,13 @@ puntata do4 si scrive %(ex)s %(exp)s.</p>
        "mt": note_table("Le note in minima (punto 3 in più)", "M", "minima", "3"),
        "ot": note_table("Le note in semibreve (punti 3 e 6 in più)", "O", "semibreve", "36"),
        "dot": brl("'"), "ex": brl("~n'"), "exp": punti(cells_of("~n'")),
-       "typing": MUSIC_TYPING, "exercises": exercises("302eser.htm", "semiminime, minime, semibrevi e punto di valore")}
-    return page("Musica, lezione 2 - Sentiero dei Punti", body,
-                nav(("mus3.htm", "Lezione seguente: le pause"),
-                    ("mus1.htm", "Lezione precedente: le note in croma"),
-                    ("musica.htm", "Le lezioni di musica"),
-                    ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+       "typing": music_typing("le semiminime sono ô, û, ë, ï, ü, ö e w (conviene la "
+                              "scrittura a sei tasti), le minime i tasti dalla n alla t, le "
+                              "semibrevi y, z, ç, é, à, è e ù; il punto di valore è "
+                              "l'apostrofo."),
+       "exercises": music_exercises("302eser.htm", "semiminime, minime, semibrevi e punto di valore",
+                                    "le note in croma e i segni d'ottava")}
+    return music_page(2, body)
 
 
 RESTS = [("P", "pausa di semibreve", "m"), ("Q", "pausa di minima", "u"),
@@ -981,7 +1074,6 @@ def mus3():
                     % (name, mus(key, name), brl(letter), cells_words(bt.cells6(letter))))
     rows.append('</table>')
     body = """
-<h1>Musica, lezione 3: le pause</h1>
 <h2 id="jump_pause">Le pause</h2>
 <p>Ogni durata ha la sua pausa, cioè il suo silenzio. In braille le pause
 hanno celle proprie, che non somigliano a nessuna nota: si scrivono fra le
@@ -993,12 +1085,259 @@ d'ottava.</p>
 %(typing)s
 %(exercises)s
 """ % {"table": "\n".join(rows), "ex": brl("~dxe"), "exp": punti(cells_of("~dxe")),
-       "typing": MUSIC_TYPING, "exercises": exercises("303eser.htm", "le pause")}
-    return page("Musica, lezione 3 - Sentiero dei Punti", body,
-                nav(("mus2.htm", "Lezione precedente: semiminime, minime, semibrevi e punto di valore"),
-                    ("musica.htm", "Le lezioni di musica"),
-                    ("table6.html#musica", "Tabella del codice braille: i segni musicali"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+       "typing": music_typing("le pause sono i tasti m, u, v e x."),
+       "exercises": music_exercises("303eser.htm", "le pause",
+                                    "semiminime, minime, semibrevi e punto di valore")}
+    return music_page(3, body)
+
+
+TIMES = [("2/4", "#b."), ("3/4", "#c."), ("4/4", "#d."), ("3/8", "#c*"), ("6/8", "#f*")]
+
+
+def mus4():
+    body = """
+<h2 id="jump_tempo">Il tempo</h2>
+<p>L'indicazione di tempo è scritta all'inizio del brano con il
+<strong>segnanumero</strong> (punti 3, 4, 5 e 6), poi il numero di sopra con
+le celle delle cifre, in alto nella cella (come 1 = a, 2 = b, 3 = c, 4 = d,
+6 = f), e il numero di sotto con la stessa cella abbassata ai punti 2, 3, 5
+e 6: il 4 di sotto è la cella dei punti 2, 5 e 6, l'8 di sotto quella dei
+punti 2, 3 e 6. Dopo il tempo c'è una cella vuota, poi la musica.</p>
+%(times)s
+<h2 id="jump_battute">Le stanghette</h2>
+<p>In braille la <strong>stanghetta</strong> fra due battute è una cella
+vuota: la stanghetta non ha una cella sua. La <strong>doppia stanghetta</strong> della fine del brano è formata
+da due celle, i punti 1, 2 e 6 e i punti 1 e 3, scritte subito dopo l'ultima
+nota, senza cella vuota. Negli esercizi la stanghetta è scritta %(bar)s e
+la doppia stanghetta %(double)s.</p>
+%(bars)s
+<p>Le regole del segno d'ottava non si fermano alla stanghetta: si conta
+l'intervallo dall'ultima nota della battuta prima.</p>
+%(ex1)s
+%(ex2)s
+%(typing)s
+%(exercises)s
+""" % {"times": music_signs("Le indicazioni di tempo", [("tempo " + t, t, b) for t, b in TIMES],
+                            "Tempo"),
+       "bar": mus("|", "stanghetta"), "double": mus("!", "doppia stanghetta"),
+       "bars": music_signs("Stanghetta e doppia stanghetta",
+                           [("stanghetta", "|", " "), ("doppia stanghetta", "!", "<k")]),
+       "ex1": music_example("4/4 S do4 S re4 S mi4 S fa4 | O sol4", "tempo 4/4, semiminime do re mi fa, "
+                      "stanghetta, semibreve sol", "#d. ~ôûëï à"),
+       "ex2": music_example("3/4 S do4 S mi4 S sol4 | \u00fe\u00f1 do5 !", "tempo 3/4, semiminime do mi "
+                      "sol, stanghetta, minima puntata do5, doppia stanghetta", "#c. ~ôëü |n'<k"),
+       "typing": music_typing("il segnanumero è il tasto #; i numeri di sotto sono il punto "
+                              "(4) e l'asterisco (8); la stanghetta è la barra spaziatrice; "
+                              "la doppia stanghetta è il tasto &lt; e poi la k."),
+       "exercises": music_exercises("304eser.htm", "battute, stanghette e tempi", "le pause e le durate")}
+    return music_page(4, body)
+
+
+def mus5():
+    values = ['<table>', '<caption>Quattro celle, otto durate</caption>',
+              '<tr><th scope="col">Cella di do</th><th scope="col">Punti</th>'
+              '<th scope="col">Valore lungo</th><th scope="col">Valore breve</th></tr>']
+    for extra, long_, short in (("", "croma (un ottavo)", "centoventottesimo"),
+                                ("6", "semiminima (un quarto)", "semibiscroma (un sessantaquattresimo)"),
+                                ("3", "minima (una metà)", "biscroma (un trentaduesimo)"),
+                                ("36", "semibreve (un intero)", "semicroma (un sedicesimo)")):
+        cell = add_dots("145", extra)
+        values.append('<tr><th scope="row">%s</th><td>%s</td><td>%s</td><td>%s</td></tr>'
+                      % (brl(music_char(cell)), "punti " + dots_list(cell), long_, short))
+    values.append('</table>')
+    body = """
+<h2 id="jump_brevi">Semicrome e valori più brevi</h2>
+<p>La semicroma vale mezza croma, la biscroma mezza semicroma, la semibiscroma
+mezza biscroma. Il braille non ha celle nuove per loro: ogni cella di nota
+vale per due durate, una lunga e una sedici volte più breve.</p>
+%(values)s
+<p>La semicroma ha dunque la cella della semibreve, la biscroma quella della
+minima, la semibiscroma quella della semiminima. Chi legge capisce dal tempo:
+in una battuta di 2/4 non c'è posto per una semibreve, e quattro celle di
+semibreve con una semiminima sono quattro semicrome e una semiminima. Negli esercizi due
+semicrome unite sono scritte %(e)s, le altre con il loro nome.</p>
+%(st)s
+%(ex1)s
+%(ex2)s
+%(typing)s
+%(exercises)s
+""" % {"values": "\n".join(values), "e": mus("E", "due semicrome unite"),
+       "st": note_table("Le note in semicroma (la cella della semibreve)", "", "semicroma", "36"),
+       "ex1": music_example("2/4 E do4 re4 E mi4 fa4 S sol4", "tempo 2/4, quattro semicrome do re mi "
+                      "fa, semiminima sol", "#b. ~yzçéü"),
+       "ex2": music_example("2/4 S re4 C mi4 semicroma fa4 biscroma sol4 biscroma la4 !",
+                      "tempo 2/4, semiminima re, croma mi, semicroma fa, biscrome sol e la, "
+                      "doppia stanghetta", "#b. ~ûférs<k"),
+       "typing": music_typing("le semicrome sono y, z, ç, é, à, è e ù, le biscrome i tasti "
+                              "dalla n alla t."),
+       "exercises": music_exercises("305eser.htm", "semicrome e valori più brevi",
+                                    "battute, stanghette e tempi")}
+    return music_page(5, body)
+
+
+def mus6():
+    body = """
+<h2 id="jump_alterazioni">Diesis, bemolle e bequadro</h2>
+<p>Il diesis alza la nota di un semitono, il bemolle la abbassa, il bequadro
+annulla l'uno e l'altro. In braille l'alterazione si scrive
+<strong>prima</strong> della nota e anche prima del suo segno d'ottava.</p>
+%(acc)s
+%(ex1)s
+<h2 id="jump_armatura">L'armatura di chiave</h2>
+<p>L'armatura è scritta all'inizio del brano, prima del tempo e unita a lui,
+senza cella vuota: un diesis per ogni diesis dell'armatura, un bemolle per
+ogni bemolle (questo corso arriva a tre alterazioni in armatura). Le note alterate dall'armatura non
+ripetono il segno; lo ha solo l'alterazione che non è in armatura.</p>
+%(keys)s
+%(ex2)s
+%(typing)s
+%(exercises)s
+""" % {"acc": music_signs("Le alterazioni", [("diesis", "# C fa4", "\u00ee~g"),
+                                               ("bemolle", "B C si4", "<~j"),
+                                               ("bequadro", "N C fa4", "\u00e2~g")]),
+       "ex1": music_example("2/4 C fa4 # C fa4 C sol4 N C fa4 !", "tempo 2/4, crome fa, fa diesis, "
+                      "sol, fa bequadro, doppia stanghetta", "#b. ~g\u00eegh\u00e2g<k"),
+       "keys": music_signs("Armature e tempi", [("un diesis, 3/4", "# 3/4", "\u00ee#c."),
+                                                ("due diesis, 2/4", "## 2/4", "\u00ee\u00ee#b."),
+                                                ("un bemolle, 4/4", "B 4/4", "<#d."),
+                                                ("tre bemolli, 4/4", "BBB 4/4", "<<<#d.")], "Armatura"),
+       "ex2": music_example("# 2/4 S sol4 S fa4 | M sol4 !", "sol maggiore, tempo 2/4, semiminime sol "
+                      "e fa, stanghetta, minima sol, doppia stanghetta", "\u00ee#b. ~\u00fc\u00ef r<k"),
+       "typing": music_typing("il bemolle è il tasto &lt;; il diesis (î) e il bequadro (â) "
+                              "si scrivono meglio con la scrittura a sei tasti."),
+       "exercises": music_exercises("306eser.htm", "diesis, bemolle, bequadro e armatura di chiave",
+                                    "semicrome e valori più brevi")}
+    return music_page(6, body)
+
+
+def mus7():
+    body = """
+<h2 id="jump_chiavi">Le chiavi</h2>
+<p>In braille l'altezza delle note la danno i segni d'ottava, così la chiave
+non cambia la scrittura delle note: si scrive all'inizio, prima delle note,
+quando il brano la indica. La prima nota dopo la chiave ha sempre il suo
+segno d'ottava. Negli esercizi la chiave di sol è scritta ch.sol, quella di
+fa ch.fa.</p>
+%(clefs)s
+<h2 id="jump_legature">Le legature</h2>
+<p>La <strong>legatura di valore</strong> unisce due note della stessa
+altezza in un solo suono: si scrive subito dopo la prima nota (e dopo il suo
+punto di valore), con due celle, il punto 4 e i punti 1 e 4. Può passare la
+stanghetta: allora va prima della cella vuota. Negli esercizi è scritta ~
+fra le due note.</p>
+<p>La <strong>legatura di portamento</strong> lega note diverse: su due,
+tre o quattro note si scrive la cella dei punti 1 e 4 dopo ogni nota,
+tranne l'ultima. Negli esercizi le note legate sono fra parentesi.</p>
+%(ties)s
+%(ex1)s
+%(ex2)s
+%(typing)s
+%(exercises)s
+""" % {"clefs": music_signs("Le chiavi", [("chiave di sol (di violino)", "ch.sol", ">/l"),
+                                           ("chiave di fa (di basso)", "ch.fa", ">#l")], "Chiave"),
+       "ties": music_signs("Le legature", [("legatura di valore", "M do4 ~ M do4", "~n^cn"),
+                                            ("legatura di portamento", "( C do4 C re4 )", "~dce")]),
+       "ex1": music_example("4/4 M sol4 ~ S sol4 S la4 | O sol4 !", "tempo 4/4, minima sol legata alla "
+                      "semiminima sol, semiminima la, stanghetta, semibreve sol, doppia stanghetta",
+                      "#d. ~r^c\u00fc\u00f6 \u00e0<k"),
+       "ex2": music_example("3/4 ( S do4 S re4 S mi4 ) | \u00fe\u00f1 do4 !", "tempo 3/4, semiminime "
+                      "do re mi sotto una legatura, stanghetta, minima puntata do, doppia stanghetta",
+                      "#c. ~\u00f4c\u00fbc\u00eb n'<k"),
+       "typing": music_typing("la chiave di sol è &gt;, / e l; quella di fa &gt;, # e l; la "
+                              "legatura di valore è ^ e c, quella di portamento c."),
+       "exercises": music_exercises("307eser.htm", "chiavi e legature",
+                                    "alterazioni e armature")}
+    return music_page(7, body)
+
+
+INTERVALS = [(2, "seconda", "/"), (3, "terza", "\u00f2"), (4, "quarta", "#"), (5, "quinta", "\u203a"),
+             (6, "sesta", "\u00bb"), (7, "settima", ":"), (8, "ottava", "-")]
+
+
+def mus8():
+    body = """
+<h2 id="jump_intervalli">Gli intervalli</h2>
+<p>Due o più note suonate insieme non si scrivono una sopra l'altra: in
+chiave di sol (la mano destra) si scrive la nota <strong>più acuta</strong>,
+con la sua durata e, se serve, il suo segno d'ottava; poi, per ogni altra
+nota, il segno dell'<strong>intervallo</strong> contato verso il basso dalla
+nota scritta. Gli intervalli non hanno durata né ottava: hanno quelle della
+nota scritta. In chiave di fa (la mano sinistra) si fa il contrario: si
+scrive la nota più grave e gli intervalli si contano verso l'alto; questo corso
+usa la chiave di sol. Negli esercizi le note suonate insieme sono unite da +,
+dalla più grave alla più acuta (do4+mi4).</p>
+%(table)s
+<h2 id="jump_accordi">Gli accordi</h2>
+<p>In un accordo di tre note gli intervalli si scrivono dal più vicino al più
+lontano, tutti contati dalla nota scritta. Per il segno d'ottava della nota
+che segue conta la nota scritta.</p>
+%(ex1)s
+%(ex2)s
+%(typing)s
+%(exercises)s
+""" % {"table": sign_table("Gli intervalli (contati verso il basso dalla nota scritta)",
+                           [(name, sign, bt.cells6(sign)) for n, name, sign in INTERVALS],
+                           ("Intervallo", "Braille", "Punti")),
+       "ex1": music_example("M do4+mi4", "minima do e mi insieme", "~p\u00f2"),
+       "ex2": music_example("4/4 M do4+mi4 M re4+fa4 | O mi4+sol4 !", "tempo 4/4, minime do e mi, re e "
+                      "fa, stanghetta, semibreve mi e sol, doppia stanghetta",
+                      "#d. ~p\u00f2q\u00f2 \u00e0\u00f2<k"),
+       "typing": music_typing("gli intervalli sono / (seconda), ò (terza), # (quarta), : "
+                              "(settima) e - (ottava); la quinta (punti 3 e 5) e la sesta "
+                              "(punti 3, 5 e 6) si scrivono con la scrittura a sei tasti."),
+       "exercises": music_exercises("308eser.htm", "intervalli e accordi", "chiavi e legature")}
+    return music_page(8, body)
+
+
+FRA_MARTINO = ("4/4 S do4 S re4 S mi4 S do4 | S do4 S re4 S mi4 S do4 | "
+               "S mi4 S fa4 M sol4 | S mi4 S fa4 M sol4 !")
+
+
+def mus9():
+    body = """
+<h2 id="jump_melodia">Leggere una melodia</h2>
+<p>Ora conosci tutti i segni di una melodia semplice. Per leggerla in braille
+procedi con ordine:</p>
+<ol>
+<li>l'intestazione: l'armatura, se c'è, e il tempo, uniti; poi una cella
+vuota;</li>
+<li>una battuta alla volta, fino alla cella vuota che la chiude: per ogni
+nota il nome e la durata, e conta le durate, che devono riempire il
+tempo;</li>
+<li>l'altezza: la prima nota ha il segno d'ottava; per le altre conta
+l'intervallo dalla nota prima; dove c'è un segno d'ottava, è lui a dire
+l'ottava della nota;</li>
+<li>la fine: la doppia stanghetta.</li>
+</ol>
+<p>Ecco l'inizio di «Fra Martino», canto popolare, in musica e in
+braille:</p>
+%(ex1)s
+<p>Il tempo è 4/4. La prima battuta è do4, re, mi, do, quattro semiminime: il
+do ha il segno della quarta ottava, le altre note sono a una seconda o a una
+terza e non lo ripetono. La seconda battuta è uguale. La terza è mi, fa in
+semiminima e sol in minima: due quarti più due quarti. La quarta ripete la
+terza e finisce con la doppia stanghetta.</p>
+<h2 id="jump_scrivere">Scrivere una melodia</h2>
+<p>Per scriverla si va nello stesso ordine: l'intestazione e una cella
+vuota, poi le battute separate da una cella vuota, i segni d'ottava dove
+servono, e in fondo la doppia stanghetta attaccata all'ultima nota. Ecco
+l'«Inno alla gioia» di Beethoven, le prime quattro battute:</p>
+%(ex2)s
+<p>Nell'ultima battuta la semiminima puntata mi vale tre crome, e con la croma
+re fa due quarti; la minima re riempie il resto.</p>
+%(typing)s
+%(exercises)s
+""" % {"ex1": music_example(FRA_MARTINO, "Fra Martino: tempo 4/4; do re mi do; do re mi do; mi fa "
+                      "sol minima; mi fa sol minima; doppia stanghetta",
+                      "#d. ~\u00f4\u00fb\u00eb\u00f4 \u00f4\u00fb\u00eb\u00f4 \u00eb\u00efr \u00eb\u00efr<k"),
+       "ex2": music_example("4/4 S mi4 S mi4 S fa4 S sol4 | S sol4 S fa4 S mi4 S re4 | S do4 S do4 S re4 "
+                      "S mi4 | \u00fe\u00f4 mi4 C re4 M re4 !",
+                      "Inno alla gioia: tempo 4/4; mi mi fa sol; sol fa mi re; do do re mi; mi "
+                      "semiminima puntata, re croma, re minima; doppia stanghetta",
+                      "#d. ~\u00eb\u00eb\u00ef\u00fc \u00fc\u00ef\u00eb\u00fb \u00f4\u00f4\u00fb\u00eb \u00eb'eo<k"),
+       "typing": music_typing("i tasti sono quelli delle lezioni precedenti."),
+       "exercises": music_exercises("309eser.htm", "una melodia intera", "intervalli e accordi")}
+    return music_page(9, body)
 
 
 # ------------------------------------------------------------- code table --
@@ -1050,15 +1389,23 @@ def table6():
         return '%s <span class="nome">%s</span>' % (mus(key, name), name)
     music = [(musical("C " + name, "croma " + name), letter, bt.cells6(letter))
              for name, letter in NOTES]
-    for key, dur, extra in (("M", "minima", "3"), ("O", "semibreve", "36")):
+    for key, dur, extra in (("S", "semiminima", "6"), ("M", "minima", "3"), ("O", "semibreve", "36")):
         cell = add_dots(bt.cell6("d"), extra)
-        ch = next(c for _, c in bt.windows1252_chars() if bt.cells6(c) == [cell])
-        music.append((musical(key + " do", dur + " do"), ch, [cell]))
+        music.append((musical(key + " do", dur + " do"), music_char(cell), [cell]))
     music.append((named(".", "punto di valore"), "'", ["3"]))
     for number, name, ch in OCTAVES:
         music.append((named("%d" % number, "segno della %s ottava" % name), ch, bt.cells6(ch)))
     for key, name, letter in RESTS:
         music.append((musical(key, name), letter, bt.cells6(letter)))
+    for shown, name, braille in (("4/4", "tempo 4/4", "#d."), ("3/8", "tempo 3/8", "#c*"),
+                                 ("|", "stanghetta", " "), ("!", "doppia stanghetta", "<k"),
+                                 ("#", "diesis", "\u00ee"), ("B", "bemolle", "<"),
+                                 ("N", "bequadro", "\u00e2"), ("ch.sol", "chiave di sol", ">/l"),
+                                 ("ch.fa", "chiave di fa", ">#l"), ("~", "legatura di valore", "^c"),
+                                 ("( )", "legatura di portamento", "c")):
+        music.append((musical(shown, name), braille, cells_of(braille)))
+    for number, name, sign in INTERVALS:
+        music.append((named("%da" % number, "intervallo di " + name), sign, bt.cells6(sign)))
     body = """
 <h1 id="inizio">Tabella del codice braille a sei punti</h1>
 <p>Ogni casella mostra il segno in nero, la sua cella braille e i punti che
@@ -1112,9 +1459,17 @@ lezioni, invece, portano alla lezione.</p>
                         ("mat2.htm#jump_piumeno", "addizione e sottrazione")),
         "music": section("musica", "Segni musicali",
                          "<p>Nelle note i punti 1, 2, 4 e 5 danno il nome, i punti 3 e 6 la "
-                         "durata; le altre note in minima e in semibreve sono nelle lezioni. "
-                         "Il segno d'ottava si scrive prima della nota.</p>",
-                         music, ("mus1.htm#jump_note", "le sette note in croma")),
+                         "durata; le altre note in semiminima, minima e semibreve sono nelle "
+                         "lezioni. Le stesse celle valgono per i valori brevi: la croma per il "
+                         "centoventottesimo, la semiminima per la semibiscroma, la minima per "
+                         "la biscroma, la semibreve per la semicroma. Il segno d'ottava si "
+                         "scrive prima della nota, l'alterazione prima del segno d'ottava; "
+                         "gli intervalli dopo la nota più acuta, contati verso il basso.</p>"
+                         + "".join('<p><a href="%s#jump_%s">Vai alla lezione: %s</a></p>\n'
+                                   % (MUSIC_LESSONS[n][0], anchor, MUSIC_LESSONS[n][1])
+                                   for n, anchor in ((3, "tempo"), (4, "brevi"), (5, "alterazioni"),
+                                                     (6, "chiavi"), (7, "intervalli"), (8, "melodia"))),
+                         music, ("mus1.htm#jump_note", "le sette note in croma e i segni d'ottava")),
     }
     return page("Tabella del codice braille a sei punti", body,
                 nav(("fr1.htm#jump_inizio", "Pagina iniziale del corso"), jump="#jump"))
@@ -1133,7 +1488,8 @@ ALFABETO_PAGES = ((("alfabeto.htm", alfabeto),)
 MATEMATICA_PAGES = (("matematica.htm", matematica), ("mat1.htm", mat1), ("mat2.htm", mat2),
                     ("mat3.htm", mat3))
 MUSICA_PAGES = (("musica.htm", musica), ("mus1.htm", mus1), ("mus2.htm", mus2),
-                ("mus3.htm", mus3))
+                ("mus3.htm", mus3), ("mus4.htm", mus4), ("mus5.htm", mus5), ("mus6.htm", mus6),
+                ("mus7.htm", mus7), ("mus8.htm", mus8), ("mus9.htm", mus9))
 PAGES = ((("fr1.htm", fr1),) + ALFABETO_PAGES + MATEMATICA_PAGES + MUSICA_PAGES
          + (("table6.html", table6),))
 
