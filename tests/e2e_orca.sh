@@ -8,45 +8,9 @@ set -euo pipefail
 source "$2/tests/e2e/lib.sh" "$@"
 source "$2/tests/e2e/orca.sh"
 [ -x /usr/bin/orca ] || fail "Orca is not installed (Debian package orca)"
-cat > "$work/ESER_1.txt" <<'TABLE'
-[record]
-Lezione = 0
-Cat_eser = 2
-T_eser = 0
-eser_nr = 1
-Doma_rnd = false
-Tit_doma:
-  | Scrivi in braille la lettera:
-Doma_rch:
-  | d
-Risp_rch:
-  | d
-
-[record]
-Lezione = 0
-Cat_eser = 2
-T_eser = 1
-eser_nr = 2
-Tfont = tvpZEV Braille 6
-Doma_rnd = false
-Tit_doma:
-  | Leggi la lettera braille e scrivila in nero:
-Doma_rch:
-  | h
-Risp_rch:
-  | h
-TABLE
-make_course "$source_dir/tests/e2e/course/html" "$work/ESER_1.txt"
+make_course "$source_dir/tests/e2e/orca/html" "$source_dir/tests/e2e/orca/ESER_1.txt"
 cp "$source_dir/course/html/table6.html" "$source_dir/course/html/stile.css" "$course/html/"
 cp "$source_dir/course/braille6.txt" "$course/"
-cat > "$course/html/fr1.htm" <<'PAGE'
-<html><head><meta http-equiv="Content-Type" content="text/html; charset=windows-1252">
-<title>Prima lezione</title></head>
-<body><h1>La cella braille</h1><p>Sei punti in due colonne.</p>
-<p><a href="101eser.htm">Esercizi della lezione</a></p>
-<p><a href="progressi.htm">I tuoi progressi</a> <a href="esci.htm">Esci</a></p>
-</body></html>
-PAGE
 pages="$course/html"
 
 start_accessibility ScreenReaderEnabled
