@@ -103,6 +103,15 @@ bool TTextAnswerWindow::AnswerIsRight()
     return answerIsRight(AnswerText(), RichEdittemp.Text());
 }
 
+QString TTextAnswerWindow::WrongDetail()
+{
+    if (!m_sixKeys) // an answer in print
+        return {};
+    QByteArray model = RichEdittemp.Text();
+    model.replace("\r\n", "\n");
+    return wrongCell(AnswerText(), model, courseCells());
+}
+
 void TTextAnswerWindow::WriteByDots(QTextEdit *box)
 {
     m_sixKeys = new SixKeyEntry(box, this, [this](const QString &text) { ShowStatus(text); });

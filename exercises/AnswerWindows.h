@@ -45,6 +45,7 @@ protected:
     static void FollowZoom(QTextEdit *box, int height);
 
     bool AnswerIsRight() override;
+    QString WrongDetail() override;
     QWidget *FocusWidget() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

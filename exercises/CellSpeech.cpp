@@ -152,6 +152,116 @@ QString cellHelp(const QByteArray &answer, const QByteArray &model, int position
     return where + (missing ? QStringLiteral(": manca, ") : QStringLiteral(": ")) + what;
 }
 
+namespace {
+
+// "il punto 4", "i punti 4 e 5", "i punti 1, 2 e 3".
+QString dotNames(Cell dots)
+{
+    QStringList numbers;
+    for (int dot = 1; dot <= 6; ++dot) {
+        if (dots & (1 << (dot - 1)))
+            numbers << QString::number(dot);
+    }
+    if (numbers.size() == 1)
+        return QStringLiteral("il punto ") + numbers.first();
+    const QString last = numbers.takeLast();
+    return QStringLiteral("i punti ") + numbers.join(QLatin1String(", ")) + QStringLiteral(" e ")
+           + last;
+}
+
+// "punti 4 5", "punto 4".
+QString dotsSpoken(Cell cell)
+{
+    QString digits;
+    for (const char dot : dotsText(cell))
+        digits += (digits.isEmpty() ? QString() : QStringLiteral(" ")) + QLatin1Char(dot);
+    return (digits.size() == 1 ? QStringLiteral("punto ") : QStringLiteral("punti ")) + digits;
+}
+
+// The cell as the other side of the sheet shows it: the columns swapped.
+Cell mirrored(Cell cell)
+{
+    return Cell(((cell & 07) << 3) | ((cell >> 3) & 07));
+}
+
+// The cell one row lower or higher, where its dots leave room for that.
+bool shiftedOneRow(Cell written, Cell wanted)
+{
+    constexpr Cell bottom = 044, top = 011;
+    return ((wanted & bottom) == 0 && written == Cell(wanted << 1))
+           || ((wanted & top) == 0 && written == Cell(wanted >> 1));
+}
+
+QString capitalised(QString text)
+{
+    text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+QString wrongCell(const QByteArray &answer, const QByteArray &model, const CellTable &table)
+{
+    QList<int> answerOwners, modelOwners;
+    const QList<int> written = readUnits(answer, table, &answerOwners);
+    const QList<int> wanted = readUnits(model, table, &modelOwners);
+    qsizetype unit = 0;
+    while (unit < written.size() && unit < wanted.size() && written[unit] == wanted[unit])
+        ++unit;
+    if (unit == written.size() && unit == wanted.size())
+        return {};
+    int line = 1;
+    int cell = 1;
+    for (qsizetype i = 0; i < unit; ++i) {
+        if (written[i] == Break) {
+            ++line;
+            cell = 1;
+        } else {
+            ++cell;
+        }
+    }
+    const bool lines = answer.contains('\n') || model.contains('\n');
+    const QString where = lines ? QStringLiteral("Riga %1, %2 cella").arg(line).arg(ordinalFeminine(cell))
+                                : capitalised(ordinalFeminine(cell)) + QStringLiteral(" cella");
+    const auto extraAfter = [&] {
+        return cell == 1 ? QStringLiteral("C'è una cella in più all'inizio.")
+                         : QStringLiteral("C'è una cella in più dopo la %1.").arg(ordinalFeminine(cell - 1));
+    };
+    if (unit >= written.size())
+        return wanted.size() - unit == 1 ? QStringLiteral("Manca una cella alla fine.")
+                                         : QStringLiteral("Mancano %1 celle alla fine.")
+                                               .arg(wanted.size() - unit);
+    if (unit >= wanted.size())
+        return extraAfter();
+    if (written[unit] < 0 || wanted[unit] < 0)
+        return {};
+    if (written.mid(unit + 1) == wanted.mid(unit))
+        return extraAfter();
+    if (written.mid(unit) == wanted.mid(unit + 1))
+        return QStringLiteral("Manca la %1 cella.").arg(ordinalFeminine(cell));
+    const Cell is = Cell(written[unit]);
+    const Cell should = Cell(wanted[unit]);
+    if (mirrored(is) == should)
+        return where + QStringLiteral(": è la cella girata allo specchio (%1 invece di %2).")
+                           .arg(dotsSpoken(is), dotsSpoken(should).section(QLatin1Char(' '), 1));
+    if (shiftedOneRow(is, should))
+        return where + QStringLiteral(": spostata di una riga.");
+    QStringList differences;
+    if (const Cell missing = should & ~is) {
+        differences << (dotNames(missing).startsWith(QLatin1String("il "))
+                            ? QStringLiteral("manca ")
+                            : QStringLiteral("mancano "))
+                           + dotNames(missing);
+    }
+    if (const Cell extra = is & ~should) {
+        differences << (dotNames(extra).startsWith(QLatin1String("il "))
+                            ? QStringLiteral("c'è in più ")
+                            : QStringLiteral("ci sono in più "))
+                           + dotNames(extra);
+    }
+    return where + QStringLiteral(": ") + differences.join(QLatin1String(", ")) + QLatin1Char('.');
+}
+
 MusicSigns MusicSigns::fromCourseText(const QByteArray &text)
 {
     MusicSigns signs;

@@ -37,6 +37,15 @@ QString ordinalFeminine(int number);
 QString cellHelp(const QByteArray &answer, const QByteArray &model, int position,
                  const CellTable &table, bool byCells);
 
+// What differs in the first wrong cell of a braille answer, in words a learner understands
+// (both texts as they stand, one LF a line break, read through the course's cells):
+// "Terza cella: manca il punto 4.", "Terza cella: c'è in più il punto 3.", "Terza cella: è la
+// cella girata allo specchio (punti 4 5 invece di 1 2).", "Terza cella: spostata di una
+// riga.", "Manca la terza cella.", "Manca una cella alla fine.", "C'è una cella in più dopo
+// la quarta." Only the first difference is named. Empty when the cells are the model's, or
+// when the first difference is no cell (a line break, a sign without cells).
+QString wrongCell(const QByteArray &answer, const QByteArray &model, const CellTable &table);
+
 // The signs that the music font draws for some bytes, with their spoken names. The other
 // bytes are letters, digits and signs of print, and are read as they are.
 class MusicSigns

@@ -401,6 +401,10 @@ void TExerciseWindow::Button2Click()
         QString status =
             wrong == 1 ? QStringLiteral("Risposta sbagliata: 1 tentativo errato.")
                        : QStringLiteral("Risposta sbagliata: %1 tentativi errati.").arg(wrong);
+        if (!TestMode) {
+            if (const QString detail = WrongDetail(); !detail.isEmpty())
+                status += QLatin1Char(' ') + detail;
+        }
         if (wrong > HelpThreshold && !TestMode) {
             for (QPushButton *button : {Button3, Button12, Button13, Button14}) {
                 if (button)

@@ -178,6 +178,9 @@ protected:
 
     // Whether the current answer is right; called by "&Controlla" before the sound.
     virtual bool AnswerIsRight() = 0;
+    // After a wrong check outside a test: what differs in the answer, said after the number
+    // of wrong attempts (for a braille answer, its first wrong cell); none by default.
+    virtual QString WrongDetail() { return {}; }
     // The control that has the keyboard focus when the window is shown and after each
     // check; none by default.
     virtual QWidget *FocusWidget() const { return nullptr; }

@@ -76,6 +76,32 @@ private slots:
         QCOMPARE(cellHelp(a, m, position, cells, byCells), said);
     }
 
+    void wrongCell_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("missing") << "abc" << "abd" << "Terza cella: manca il punto 5.";
+        QTest::newRow("extra") << "abd" << "abc" << "Terza cella: c'è in più il punto 5.";
+        QTest::newRow("both") << "h" << "i" << "Prima cella: manca il punto 4, ci sono in più i punti 1 e 5.";
+        QTest::newRow("mirrored") << "i" << "e"
+            << "Prima cella: è la cella girata allo specchio (punti 2 4 invece di 1 5).";
+        QTest::newRow("shifted") << "," << "a" << "Prima cella: spostata di una riga.";
+        QTest::newRow("missing at the end") << "ab" << "abc" << "Manca una cella alla fine.";
+        QTest::newRow("extra at the end") << "abcde" << "abcd" << "C'è una cella in più dopo la quarta.";
+        QTest::newRow("missing inside") << "acd" << "abcd" << "Manca la seconda cella.";
+        QTest::newRow("only the first named") << "fbj" << "abc" << "Prima cella: ci sono in più i punti 2 e 4.";
+        QTest::newRow("second line") << "a\nbd" << "a\nbc" << "Riga 2, seconda cella: c'è in più il punto 5.";
+        QTest::newRow("same cells") << "+" << "!" << "";
+    }
+    void wrongCell()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, model);
+        QFETCH(QString, said);
+        QCOMPARE(::wrongCell(toCp1252(answer), toCp1252(model), cells), said);
+    }
+
     void music_data()
     {
         QTest::addColumn<QByteArray>("text");
