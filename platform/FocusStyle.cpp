@@ -13,6 +13,16 @@ public:
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
     {
+        // A dialog makes its first button the default one, which the style frames as if it
+        // had the focus: only the focused control wears a frame.
+        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        if (button && (button->features & QStyleOptionButton::DefaultButton)
+            && !(option->state & State_HasFocus)) {
+            QStyleOptionButton plain = *button;
+            plain.features &= ~QStyleOptionButton::DefaultButton;
+            drawControl(element, &plain, painter, widget);
+            return;
+        }
         QProxyStyle::drawControl(element, option, painter, widget);
         if (element != CE_PushButton || !(option->state & State_HasFocus))
             return;

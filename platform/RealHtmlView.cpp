@@ -32,6 +32,8 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
+#include <utility>
+
 namespace {
 
 class InterceptingPage : public QWebEnginePage
@@ -207,11 +209,18 @@ RealHtmlView::RealHtmlView(QWidget *parent) : HtmlView(parent)
     layout->addWidget(m_findBar);
     m_findBar->hide();
 
-    connect(m_findText, &QLineEdit::returnPressed, this, [this] { find(false); });
+    connect(m_findText, &QLineEdit::returnPressed, this, &RealHtmlView::findNextFromBox);
     // Enter in the find box finds the next match, also in a dialog, whose default button
     // would otherwise take it.
     m_findText->installEventFilter(this);
-    connect(m_findText, &QLineEdit::textChanged, this, [this] { find(false); });
+    // Typing finds as it goes, from the top of the page for a new text: the match then
+    // shown is the first, and the Enter that ends the typing stays on it.
+    connect(m_findText, &QLineEdit::textChanged, this, [this] {
+        m_findTyped = true;
+        if (m_view)
+            m_view->findText(QString()); // a new search, from the top
+        find(false);
+    });
     connect(nextButton, &QPushButton::clicked, this, [this] { find(false); });
     connect(previous, &QPushButton::clicked, this, [this] { find(true); });
     connect(close, &QPushButton::clicked, this, &RealHtmlView::hideFindBar);
@@ -228,7 +237,7 @@ bool RealHtmlView::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_findText && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            find(false);
+            findNextFromBox();
             return true;
         }
     }
@@ -589,6 +598,12 @@ void RealHtmlView::find(bool backward)
     if (backward)
         flags |= QWebEnginePage::FindBackward;
     m_view->findText(m_findText->text(), flags);
+}
+
+void RealHtmlView::findNextFromBox()
+{
+    if (!std::exchange(m_findTyped, false))
+        find(false);
 }
 
 void RealHtmlView::hideFindBar()

@@ -62,6 +62,8 @@ private:
     // The page asked for has loaded, or its load ended otherwise.
     void endLoad();
     void find(bool backward);
+    // Enter in the find box: the next match, or the first after the text was typed.
+    void findNextFromBox();
     void hideFindBar();
     // The ring around the page while it has the keyboard focus.
     void markFocus();
@@ -70,6 +72,7 @@ private:
     bool m_sharesEngine = false;
     bool m_releaseWindowOnHide = false;   // the engine left while the window was shown
     bool m_loading = false;               // from navigate() to the engine's end of the load
+    bool m_findTyped = false;             // the find text changed since the last Enter
     QEventLoop *m_pageWait = nullptr;     // the running waitForPage()'s
     QString m_lastUrl;
     QList<QMetaObject::Connection> m_connections;

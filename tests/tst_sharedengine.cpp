@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RealHtmlView.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineFindTextResult>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QWidget>
 
 // Views that share one engine: the one that navigates takes it, and only its own listeners
@@ -18,6 +23,7 @@ class TestSharedEngine : public QObject
 private slots:
     void theViewThatNavigatesTakesTheEngine();
     void aHiddenWindowGetsReadyAtItsOwnSize();
+    void findLandsOnTheFirstMatch();
 };
 
 namespace {
@@ -110,6 +116,30 @@ void TestSharedEngine::aHiddenWindowGetsReadyAtItsOwnSize()
     QVERIFY(QTest::qWaitForWindowExposed(&b.widget));
     QCOMPARE(engine->size(), b.view->size());
     QCOMPARE(resizes.count, 0);
+}
+
+// Typed into the find box and Enter: the first match, as the learner reads them.
+void TestSharedEngine::findLandsOnTheFirstMatch()
+{
+    QTemporaryDir dir;
+    Window a;
+    a.widget.show();
+    QSignalSpy loaded(a.view, &HtmlView::downloadComplete);
+    a.view->navigate(page(dir, "c punti 1 e 4, 3 punti 1 e 4"));
+    QVERIFY(loaded.wait(30000));
+    QWebEnginePage *engine = a.widget.findChild<QWebEngineView *>()->page();
+    QSignalSpy found(engine, &QWebEnginePage::findTextFinished);
+    a.widget.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&a.widget));
+    a.view->showFindBox();
+    auto *box = a.widget.findChild<QLineEdit *>(QStringLiteral("FindText"));
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    QTest::keyClicks(box, QStringLiteral("punti 1 e 4"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_VERIFY(!found.isEmpty()
+                && found.last().at(0).value<QWebEngineFindTextResult>().numberOfMatches() == 2);
+    QTest::qWait(500); // a second search, had Enter started one
+    QCOMPARE(found.last().at(0).value<QWebEngineFindTextResult>().activeMatch(), 1);
 }
 
 QTEST_MAIN(TestSharedEngine)
