@@ -12,11 +12,15 @@
 #include "platform/HtmlView.h"
 #include "platform/Platform.h"
 #include "platform/RealHtmlView.h"
+#include "platform/SingleCopy.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -40,6 +44,45 @@ static void keepPagesInsideTheCourse()
     };
 }
 
+// sentiero [FOLDER]: the course of that folder becomes the current one, where the program
+// takes its content from. False, having said why, when there is no such folder.
+static bool enterNamedCourse()
+{
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(QLatin1String("--")))
+            continue;
+        if (QFileInfo(argument).isDir() && QDir::setCurrent(argument))
+            return true;
+        platform().messages->showMessage(
+            QStringLiteral("La cartella del corso \"%1\" non c'è o non si può aprire.")
+                .arg(QDir::toNativeSeparators(argument)));
+        return false;
+    }
+    return true;
+}
+
+// Started where there is no course (an empty folder, a clone's root): what a course folder
+// is and how to name it; where the package installed the demo course, it is offered.
+static void explainCourseFolder()
+{
+    if (QFileInfo(contentFile(QStringLiteral("\\html\\fr1.htm"))).isFile())
+        return;
+    const QString text =
+        QStringLiteral("Nella cartella \"%1\" non c'è un corso di Sentiero dei Punti. Un corso è una "
+                       "cartella con le cartelle html, font, Ex, img, sound e pres: avvia il "
+                       "programma da quella cartella, oppure indicala così: sentiero CARTELLA.")
+            .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    const QString demo = QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                         + QStringLiteral("/../share/sentiero-dei-punti/course"));
+    if (!QFileInfo(demo + QStringLiteral("/html/fr1.htm")).isFile() || demo == QDir::currentPath()) {
+        platform().messages->showMessage(text);
+        return;
+    }
+    if (platform().messages->ask(text + QStringLiteral("\n\nVuoi aprire il corso dimostrativo installato?")))
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), {demo});
+}
+
 int RunProgram(int argc, char *argv[], const StartWatch &watch)
 {
     const auto step = [&watch](const char *name) {
@@ -55,7 +98,14 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
         QIcon::fromTheme(QStringLiteral("it.sentierodeipunti.sentiero")));
     application.setQuitOnLastWindowClosed(false);
     QApplication::setStyle(createFocusMarkingStyle());
+    // A second start of the same learner brings the first copy to the front, and ends.
+    if (SingleCopy::askRunningCopy())
+        return 0;
     installPlatform(realPlatform());
+    if (!enterNamedCourse()) {
+        installPlatform({});
+        return 1;
+    }
     keepPagesInsideTheCourse();
     exposePagesToAssistiveTechnology();
     step("application");
@@ -67,6 +117,14 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
         mainForm.ClassRegisterAtStart =
             QCoreApplication::arguments().contains(QStringLiteral("--registro"));
         mainForm.CheckFirstPage();
+        if (mainForm.Terminated)
+            explainCourseFolder();
+        const SingleCopy copy([&mainForm] {
+            if (mainForm.isMinimized())
+                mainForm.showMaximized();
+            mainForm.raise();
+            mainForm.activateWindow();
+        });
         step("main window");
         if (watch.mainWindow)
             watch.mainWindow(mainForm);

@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -113,6 +114,15 @@ public:
         QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok,
                         QApplication::activeWindow());
         box.exec();
+    }
+
+    bool ask(const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Sentiero dei Punti"), text,
+                        QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        return box.exec() == QMessageBox::Yes;
     }
 };
 

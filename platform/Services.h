@@ -48,6 +48,8 @@ public:
     virtual void showMessage(const QString &text) = 0;
     // A box with a caption and the information icon.
     virtual void information(const QString &caption, const QString &text) = 0;
+    // A question with the buttons "Sì" and "No"; whether the answer was yes.
+    virtual bool ask(const QString &text) = 0;
 };
 
 // The program's one random generator.

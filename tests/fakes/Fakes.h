@@ -101,7 +101,8 @@ class FakeMessageBoxes : public MessageBoxes
 public:
     void showMessage(const QString &text) override;
     void information(const QString &caption, const QString &text) override;
-    QStringList shown; // texts of plain boxes
+    bool ask(const QString &text) override { shown << text; return false; }
+    QStringList shown; // texts of plain boxes and questions (answered no)
     QList<QPair<QString, QString>> informations;
     std::function<void()> onShow; // runs while "the box is open"
 };
