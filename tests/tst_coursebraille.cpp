@@ -359,7 +359,9 @@ Cells musicCells(const QString &music, bool *ok)
         {QStringLiteral("#"), QStringLiteral("146")}, {QStringLiteral("B"), QStringLiteral("126")},
         {QStringLiteral("N"), QStringLiteral("16")}};
     QStringList cells;
-    QStringList tokens = music.split(u' ', Qt::SkipEmptyParts);
+    // The clefs are written out, for the ear: one token each.
+    QStringList tokens = QString(music).replace(QStringLiteral("chiave di "), QStringLiteral("ch."))
+                             .split(u' ', Qt::SkipEmptyParts);
     for (int i = tokens.indexOf(QStringLiteral("E")); i >= 0; i = tokens.indexOf(QStringLiteral("E"), i))
         tokens.replace(i, QStringLiteral("semicroma")), tokens.insert(i + 2, QStringLiteral("semicroma"));
     *ok = !tokens.isEmpty();
