@@ -1216,8 +1216,8 @@ def mus7():
 <p>In braille l'altezza delle note la danno i segni d'ottava, così la chiave
 non cambia la scrittura delle note: si scrive all'inizio, prima delle note,
 quando il brano la indica. La prima nota dopo la chiave ha sempre il suo
-segno d'ottava. Negli esercizi la chiave di sol è scritta ch.sol, quella di
-fa ch.fa.</p>
+segno d'ottava. Negli esercizi le chiavi sono scritte per esteso, "chiave di sol"
+e "chiave di fa".</p>
 %(clefs)s
 <h2 id="jump_legature">Le legature</h2>
 <p>La <strong>legatura di valore</strong> unisce due note della stessa
@@ -1233,8 +1233,8 @@ tranne l'ultima. Negli esercizi le note legate sono fra parentesi.</p>
 %(ex2)s
 %(typing)s
 %(exercises)s
-""" % {"clefs": music_signs("Le chiavi", [("chiave di sol (di violino)", "ch.sol", ">/l"),
-                                           ("chiave di fa (di basso)", "ch.fa", ">#l")], "Chiave"),
+""" % {"clefs": music_signs("Le chiavi", [("chiave di sol (di violino)", "chiave di sol", ">/l"),
+                                           ("chiave di fa (di basso)", "chiave di fa", ">#l")], "Chiave"),
        "ties": music_signs("Le legature", [("legatura di valore", "M do4 ~ M do4", "~n^cn"),
                                             ("legatura di portamento", "( C do4 C re4 )", "~dce")]),
        "ex1": music_example("4/4 M sol4 ~ S sol4 S la4 | O sol4 !", "tempo 4/4, minima sol legata alla "
@@ -1400,8 +1400,8 @@ def table6():
     for shown, name, braille in (("4/4", "tempo 4/4", "#d."), ("3/8", "tempo 3/8", "#c*"),
                                  ("|", "stanghetta", " "), ("!", "doppia stanghetta", "<k"),
                                  ("#", "diesis", "\u00ee"), ("B", "bemolle", "<"),
-                                 ("N", "bequadro", "\u00e2"), ("ch.sol", "chiave di sol", ">/l"),
-                                 ("ch.fa", "chiave di fa", ">#l"), ("~", "legatura di valore", "^c"),
+                                 ("N", "bequadro", "\u00e2"), ("chiave di sol", "chiave di sol", ">/l"),
+                                 ("chiave di fa", "chiave di fa", ">#l"), ("~", "legatura di valore", "^c"),
                                  ("( )", "legatura di portamento", "c")):
         music.append((musical(shown, name), braille, cells_of(braille)))
     for number, name, sign in INTERVALS:
