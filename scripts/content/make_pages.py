@@ -639,8 +639,8 @@ numeri, senza spazi, e il secondo numero ha il suo segnanumero.</p>
 <h2 id="jump_negativi">I numeri negativi</h2>
 <p>Un numero negativo ha il segno meno, i punti 3 e 6, subito prima del
 segnanumero. In un'operazione il meno della sottrazione e il meno del numero
-negativo hanno la stessa cella: il secondo viene dopo un altro segno, come
-l'uguale, o all'inizio.</p>
+negativo hanno la stessa cella; il meno del numero negativo viene all'inizio
+o subito dopo un altro segno, come l'uguale.</p>
 %(ex3)s
 %(ex4)s
 %(ex5)s
