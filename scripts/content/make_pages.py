@@ -676,6 +676,9 @@ punti 1 e 2, diventa i punti 2 e 3; e così via.</p>
 %(ex1)s
 %(ex2)s
 %(ex3)s
+<p>Le cifre abbassate hanno le celle di alcuni segni di punteggiatura: in un
+testo la cella dei punti 2, 5 e 6 dopo un numero è il punto fermo, in una
+frazione è il 4 del denominatore. Il contesto dice quale.</p>
 <p>La linea di frazione si usa nelle frazioni con lettere o con espressioni,
 che questo corso non tratta.</p>
 <p>Senza la scrittura a sei tasti le cifre abbassate dall'1 all'8 sono i
@@ -713,7 +716,7 @@ scrive senza spazi.</p>
 %(ex2)s
 <h2 id="jump_euro">L'euro</h2>
 <p>Il segno dell'euro è la cella dei punti 4 e 5 seguita dalla e, punti 1 e
-5. Si scrive dove lo scrive il nero, con lo stesso spazio. Senza la
+5. Si scrive dove lo scrive il testo in nero, con lo stesso spazio. Senza la
 scrittura a sei tasti è il tasto dell'euro.</p>
 %(ex3)s
 <h2 id="jump_misure">Le unità di misura</h2>
