@@ -594,8 +594,8 @@ alla fine: in una formula quella cella è il segno uguale.</p>
 <p>Con la scrittura a sei tasti la parentesi aperta è D e L insieme, la
 chiusa S e K insieme.</p>
 <h2 id="jump_stessecelle">Le stesse celle, segni diversi</h2>
-<p>Come in nero, alcune celle servono a più segni, e il contesto dice
-quale:</p>
+<p>Alcune celle servono a più segni, e il contesto dice quale, come in nero
+i due punti sono la divisione e la punteggiatura:</p>
 <ul>
 <li>i punti 2, 3 e 5 sono il segno più in un'operazione e il punto
 esclamativo in un testo;</li>
