@@ -212,7 +212,7 @@ braille. Ogni corso ha lezioni brevi, ognuna con i suoi esercizi.</p>
 <h2>I corsi</h2>
 <ul class="corsi">
 <li><a href="alfabeto.htm">Alfabeto: la cella, le lettere, gli accenti, le maiuscole, la punteggiatura, i numeri in un testo e i primi testi da leggere e scrivere</a></li>
-<li><a href="matematica.htm">Matematica: i numeri e le quattro operazioni</a></li>
+<li><a href="matematica.htm">Matematica: i numeri, le quattro operazioni, le espressioni, le frazioni, i decimali, l'euro e le misure</a></li>
 <li><a href="musica.htm">Musica: le note, le durate, le pause, i tempi, le alterazioni, le legature, gli accordi e una melodia</a></li>
 </ul>
 <p>Chi comincia da zero parta dall'alfabeto: i numeri e le note usano le
@@ -701,22 +701,69 @@ segnanumero.</p>
 cifre sono le celle delle lettere dalla a alla j. Senza, il segnanumero è il
 tasto #, il segno per è il tasto * e il segno diviso è il tasto dei due
 punti; le cifre si scrivono con i loro tasti e il font braille del corso le
-mostra con le celle delle lettere. Negli esercizi con le figure premi il pulsante della
-risposta giusta (RISPOSTA 1, 2 o 3) e poi Controlla.</p>""" % SIX_KEYS
+mostra con le celle delle lettere. I segni che non hanno un tasto, come le
+parentesi di una formula, si scrivono con la scrittura a sei tasti.</p>
+<p>Negli esercizi con tre tessere di pallini leggi il braille della domanda,
+premi il pulsante della risposta giusta (RISPOSTA 1, 2 o 3) e poi Controlla:
+il lettore di schermo dice quanti pallini ha ogni tessera. Negli esercizi con
+una sola tessera il lettore di schermo nomina i pallini uno per uno, da
+contare.</p>""" % SIX_KEYS
+
+
+def math_exercises(link, what, first=False):
+    """The exercises of a mathematics lesson, in the order of the window that
+    offers them."""
+    review = ("Il ripasso di questa prima lezione riprende le lettere dalla a alla j "
+              "del corso dell'alfabeto: sono le celle delle cifre."
+              if first else "Il ripasso riprende i segni delle lezioni precedenti.")
+    return """<h2>Gli esercizi</h2>
+<p>Gli esercizi sono di quattro tipi, nell'ordine in cui li propone la
+finestra di scelta: ripasso, esercizi sui nuovi segni, esercizi di
+consolidamento e il test di verifica, dieci esercizi con il voto finale.
+%s Comincia dal ripasso, passa ai nuovi segni e al consolidamento, e fai il
+test per ultimo.</p>
+<ul class="esercizi">
+<li><a href="%s">Esercizi della lezione: %s</a></li>
+</ul>""" % (review, link, what)
+
+
+MATH_LESSONS = [("mat1.htm", "i numeri e il segnanumero"),
+                ("mat2.htm", "addizione e sottrazione"),
+                ("mat3.htm", "moltiplicazione e divisione"),
+                ("mat4.htm", "l'ordine delle operazioni e le parentesi"),
+                ("mat5.htm", "maggiore e minore, i numeri negativi"),
+                ("mat6.htm", "le frazioni e la percentuale"),
+                ("mat7.htm", "decimali e migliaia nelle operazioni, l'euro e le misure")]
+
+
+def math_nav(number, table_anchor, table_what):
+    """Navigation of mathematics lesson `number` (1 ...): next, previous,
+    index, code table, front page."""
+    links = []
+    if number < len(MATH_LESSONS):
+        links.append((MATH_LESSONS[number][0], "Lezione seguente: " + MATH_LESSONS[number][1]))
+    if number > 1:
+        links.append((MATH_LESSONS[number - 2][0], "Lezione precedente: " + MATH_LESSONS[number - 2][1]))
+    links += [("matematica.htm", "Le lezioni di matematica"),
+              ("table6.html#" + table_anchor, "Tabella del codice braille: " + table_what),
+              ("fr1.htm", "Pagina iniziale del corso")]
+    return nav(*links)
 
 
 def matematica():
+    items = "\n".join('<li><a href="%s">Lezione %d: %s</a></li>' % (page_, k + 1, what)
+                      for k, (page_, what) in enumerate(MATH_LESSONS))
     body = """
 <h1>Matematica</h1>
-<p>Il corso di matematica insegna a leggere e scrivere in braille i numeri e
-le quattro operazioni, come si usa nella scuola italiana.</p>
+<p>Il corso di matematica insegna a leggere e scrivere in braille i numeri,
+le quattro operazioni, le espressioni con le parentesi, i confronti, i numeri
+negativi, le frazioni, la percentuale, i numeri decimali, l'euro e le unità di
+misura, come si usa nella scuola italiana.</p>
 <h2>Le lezioni</h2>
 <ol class="corsi">
-<li><a href="mat1.htm">Lezione 1: i numeri e il segnanumero</a></li>
-<li><a href="mat2.htm">Lezione 2: addizione e sottrazione</a></li>
-<li><a href="mat3.htm">Lezione 3: moltiplicazione e divisione</a></li>
+%s
 </ol>
-"""
+""" % items
     return page("Matematica - Sentiero dei Punti", body,
                 nav(("fr1.htm", "Pagina iniziale del corso"),
                     after=[("2ripasso.htm", "Ripassa gli esercizi di matematica da rifare"),
@@ -750,9 +797,9 @@ la virgola decimale, la cella del solo punto 2 come nei testi. Dopo di loro
 le cifre continuano senza un nuovo segnanumero.</p>
 %(ex3)s
 %(ex4)s
-<p>Una lettera dalla a alla j subito dopo un numero si leggerebbe come una
-cifra: per questo davanti a lei si scrive la cella dei punti 4, 5 e 6, che
-chiude il numero.</p>
+<p>Una lettera dalla a alla j subito dopo un numero, come nel numero civico
+12b, si leggerebbe come una cifra: per questo davanti alla lettera si scrive
+la cella dei punti 4, 5 e 6, che chiude il numero.</p>
 %(ex5)s
 %(typing)s
 %(exercises)s
@@ -763,12 +810,10 @@ chiude il numero.</p>
        "ex1": math_example("25", "#25"), "ex2": math_example("100", "#100"),
        "ex3": math_example("1.500", "#1'500"), "ex4": math_example("3,75", "#3,75"),
        "ex5": math_example("12b", "#12_b"),
-       "typing": MATH_TYPING, "exercises": exercises("201eser.htm", "i numeri e il segnanumero")}
+       "typing": MATH_TYPING,
+       "exercises": math_exercises("201eser.htm", "i numeri e il segnanumero", first=True)}
     return page("Matematica, lezione 1 - Sentiero dei Punti", body,
-                nav(("mat2.htm", "Lezione seguente: addizione e sottrazione"),
-                    ("matematica.htm", "Le lezioni di matematica"),
-                    ("table6.html#numeri", "Tabella del codice braille: i numeri"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+                math_nav(1, "numeri", "i numeri"))
 
 
 def mat2():
@@ -777,7 +822,10 @@ def mat2():
 <h2 id="jump_piumeno">I segni più, meno e uguale</h2>
 %(signs)s
 <p>Il segno più ha la stessa cella del punto esclamativo e il segno meno
-quella del trattino: fra due numeri sono sempre segni di operazione.</p>
+quella del trattino: in un'operazione, fra due numeri, sono il più e il meno.
+Fuori da un'operazione la stessa cella fra due numeri può essere il
+trattino: gli anni 1914-1918 hanno le stesse celle della sottrazione 1914 - 1918,
+e il contesto dice quale.</p>
 <h2>Le operazioni</h2>
 <p>L'operazione si scrive senza spazi, e ogni numero ha il suo
 segnanumero:</p>
@@ -790,13 +838,9 @@ segnanumero:</p>
                             ("- <span class=\"nome\">meno</span>", "-", bt.cells6("-")),
                             ("= <span class=\"nome\">uguale</span>", "=", bt.cells6("="))]),
        "ex1": math_example("3 + 4 = 7", "#3+#4=#7"), "ex2": math_example("9 - 4 = 5", "#9-#4=#5"),
-       "typing": MATH_TYPING, "exercises": exercises("202eser.htm", "addizione e sottrazione")}
+       "typing": MATH_TYPING, "exercises": math_exercises("202eser.htm", "addizione e sottrazione")}
     return page("Matematica, lezione 2 - Sentiero dei Punti", body,
-                nav(("mat3.htm", "Lezione seguente: moltiplicazione e divisione"),
-                    ("mat1.htm", "Lezione precedente: i numeri"),
-                    ("matematica.htm", "Le lezioni di matematica"),
-                    ("table6.html#matematica", "Tabella del codice braille: i segni matematici"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+                math_nav(2, "matematica", "i segni matematici"))
 
 
 def mat3():
@@ -805,8 +849,9 @@ def mat3():
 <h2 id="jump_perdiviso">I segni per e diviso</h2>
 <p>A scuola si scrive × per la moltiplicazione e : per la divisione. In
 braille il segno per è la cella dei punti 2, 3 e 6, il segno diviso quella
-dei punti 2 e 5, la stessa dei due punti della punteggiatura: fra due numeri
-è sempre la divisione.</p>
+dei punti 2 e 5, la stessa dei due punti della punteggiatura: in
+un'operazione è il segno diviso. Anche l'ora 10:30 ha la stessa cella fra
+due numeri, e il contesto dice quale.</p>
 %(signs)s
 %(ex1)s
 %(ex2)s
@@ -816,12 +861,175 @@ dei punti 2 e 5, la stessa dei due punti della punteggiatura: fra due numeri
                            [("× <span class=\"nome\">per</span>", "*", bt.cells6("×")),
                             (": <span class=\"nome\">diviso</span>", ":", bt.cells6(":"))]),
        "ex1": math_example("3 × 4 = 12", "#3*#4=#12"), "ex2": math_example("12 : 4 = 3", "#12:#4=#3"),
-       "typing": MATH_TYPING, "exercises": exercises("203eser.htm", "moltiplicazione e divisione")}
+       "typing": MATH_TYPING, "exercises": math_exercises("203eser.htm", "moltiplicazione e divisione")}
     return page("Matematica, lezione 3 - Sentiero dei Punti", body,
-                nav(("mat2.htm", "Lezione precedente: addizione e sottrazione"),
-                    ("matematica.htm", "Le lezioni di matematica"),
-                    ("table6.html#matematica", "Tabella del codice braille: i segni matematici"),
-                    ("fr1.htm", "Pagina iniziale del corso")))
+                math_nav(3, "matematica", "i segni matematici"))
+
+
+def mat4():
+    body = """
+<h1>Matematica, lezione 4: l'ordine delle operazioni e le parentesi</h1>
+<h2 id="jump_ordine">L'ordine delle operazioni</h2>
+<p>In un'espressione con più operazioni si fanno prima le moltiplicazioni e
+le divisioni, da sinistra a destra, poi le addizioni e le sottrazioni, da
+sinistra a destra. In braille l'espressione si scrive come in nero, senza
+spazi, e ogni numero ha il suo segnanumero.</p>
+%(ex1)s
+<h2 id="jump_parentesi">Le parentesi di una formula</h2>
+<p>Le parentesi dicono che cosa si fa per primo. In una formula la parentesi
+tonda aperta è la cella dei punti 2 e 6, la chiusa quella dei punti 3 e 5.
+Non sono le parentesi di un testo, che hanno i punti 2, 3, 5 e 6 all'inizio e
+alla fine: in una formula quella cella è il segno uguale.</p>
+%(signs)s
+%(ex2)s
+%(ex3)s
+<p>Con la scrittura a sei tasti la parentesi aperta è D e L insieme, la
+chiusa S e K insieme.</p>
+<h2 id="jump_stessecelle">Le stesse celle, segni diversi</h2>
+<p>Alcune celle servono a più segni, e il contesto dice quale, come in nero
+i due punti sono la divisione e la punteggiatura:</p>
+<ul>
+<li>i punti 2, 3 e 5 sono il segno più in un'operazione e il punto
+esclamativo in un testo;</li>
+<li>i punti 3 e 6 sono il segno meno in un'operazione e il trattino in un
+testo, anche fra due anni (1914-1918);</li>
+<li>i punti 2, 3 e 6 sono il segno per in un'operazione e le virgolette
+aperte in un testo;</li>
+<li>i punti 2 e 5 sono il segno diviso in un'operazione e i due punti in un
+testo e nell'ora (10:30);</li>
+<li>i punti 2, 3, 5 e 6 sono il segno uguale in un'operazione e le parentesi
+tonde di un testo;</li>
+<li>i punti 2 e 6 sono la parentesi aperta di una formula e il punto
+interrogativo in un testo;</li>
+<li>dentro un numero il punto 2 è la virgola decimale e il punto 3 il punto
+delle migliaia; in un testo sono la virgola e l'apostrofo.</li>
+</ul>
+%(typing)s
+%(exercises)s
+""" % {"ex1": math_example("2 + 3 × 4 = 14", "#2+#3*#4=#14"),
+       "signs": sign_table("Le parentesi tonde di una formula",
+                           [("( <span class=\"nome\">parentesi aperta</span>", "\u2039", ["26"]),
+                            (") <span class=\"nome\">parentesi chiusa</span>", "\u203a", ["35"])]),
+       "ex2": math_example("(2 + 3) × 4 = 20", "\u2039#2+#3\u203a*#4=#20"),
+       "ex3": math_example("24 : (4 + 2) = 4", "#24:\u2039#4+#2\u203a=#4"),
+       "typing": MATH_TYPING,
+       "exercises": math_exercises("204eser.htm", "l'ordine delle operazioni e le parentesi")}
+    return page("Matematica, lezione 4 - Sentiero dei Punti", body,
+                math_nav(4, "matematica", "i segni matematici"))
+
+
+def mat5():
+    body = """
+<h1>Matematica, lezione 5: maggiore e minore, i numeri negativi</h1>
+<h2 id="jump_confronto">Minore e maggiore</h2>
+<p>Il segno minore, «è minore di», è la cella dei punti 1, 2 e 6; il segno
+maggiore, «è maggiore di», quella dei punti 3, 4 e 5. Si scrivono fra i due
+numeri, senza spazi, e il secondo numero ha il suo segnanumero.</p>
+%(signs)s
+%(ex1)s
+%(ex2)s
+<h2 id="jump_negativi">I numeri negativi</h2>
+<p>Un numero negativo ha il segno meno, i punti 3 e 6, subito prima del
+segnanumero. In un'operazione il meno della sottrazione e il meno del numero
+negativo hanno la stessa cella; il meno del numero negativo viene all'inizio
+o subito dopo un altro segno, come l'uguale.</p>
+%(ex3)s
+%(ex4)s
+%(ex5)s
+%(typing)s
+%(exercises)s
+""" % {"signs": sign_table("I segni del confronto",
+                           [("&lt; <span class=\"nome\">minore</span>", "<", bt.cells6("<")),
+                            ("&gt; <span class=\"nome\">maggiore</span>", ">", bt.cells6(">"))]),
+       "ex1": math_example("3 < 8", "#3<#8"), "ex2": math_example("9 > 4", "#9>#4"),
+       "ex3": math_example("-5", "-#5"), "ex4": math_example("3 - 7 = -4", "#3-#7=-#4"),
+       "ex5": math_example("-3 + 5 = 2", "-#3+#5=#2"),
+       "typing": MATH_TYPING,
+       "exercises": math_exercises("205eser.htm", "maggiore e minore, i numeri negativi")}
+    return page("Matematica, lezione 5 - Sentiero dei Punti", body,
+                math_nav(5, "matematica", "i segni matematici"))
+
+
+LOWERED = [("1", ","), ("2", ";"), ("3", ":"), ("4", "."), ("5", "?"), ("6", "!"),
+           ("7", "="), ("8", "*"), ("9", "\u203a"), ("0", "\u00bb")]
+
+
+def mat6():
+    body = """
+<h1>Matematica, lezione 6: le frazioni e la percentuale</h1>
+<h2 id="jump_frazioni">Le frazioni</h2>
+<p>Una frazione fra due numeri si scrive senza linea di frazione. Prima
+viene il numeratore, con il segnanumero e le cifre di sempre; subito dopo il
+denominatore, senza segnanumero, con le <strong>cifre abbassate</strong>,
+scritte nella parte bassa della cella: la cifra abbassata ha i punti della
+cifra spostati di una riga in giù. L'1, punto 1, diventa il punto 2; il 2,
+punti 1 e 2, diventa i punti 2 e 3; e così via.</p>
+%(lowered)s
+%(ex1)s
+%(ex2)s
+%(ex3)s
+<p>Le cifre abbassate hanno le celle di alcuni segni di punteggiatura: in un
+testo la cella dei punti 2, 5 e 6 dopo un numero è il punto fermo, in una
+frazione è il 4 del denominatore. Il contesto dice quale.</p>
+<p>La linea di frazione si usa nelle frazioni con lettere o con espressioni,
+che questo corso non tratta.</p>
+<p>Senza la scrittura a sei tasti le cifre abbassate dall'1 all'8 sono i
+tasti della virgola, del punto e virgola, dei due punti, del punto, del
+punto interrogativo, del punto esclamativo, dell'uguale e dell'asterisco;
+il 9 e lo 0 abbassati si scrivono con la scrittura a sei tasti.</p>
+<h2 id="jump_percento">La percentuale</h2>
+<p>Il segno di per cento si scrive subito dopo il numero: i punti 3, 4, 5 e 6
+e poi i punti 3, 5 e 6, come uno zero abbassato dopo un segnanumero. Senza
+la scrittura a sei tasti è il tasto %%.</p>
+%(ex4)s
+%(typing)s
+%(exercises)s
+""" % {"lowered": sign_table("Le cifre abbassate del denominatore",
+                             [(d, ch, bt.cells6(ch)) for d, ch in LOWERED],
+                             ("Cifra", "Braille", "Punti")),
+       "ex1": math_example("1/2", "#1;"), "ex2": math_example("3/4", "#3."),
+       "ex3": math_example("1/10", "#1,\u00bb"), "ex4": math_example("25%", "#25%"),
+       "typing": MATH_TYPING,
+       "exercises": math_exercises("206eser.htm", "le frazioni e la percentuale")}
+    return page("Matematica, lezione 6 - Sentiero dei Punti", body,
+                math_nav(6, "matematica", "i segni matematici"))
+
+
+def mat7():
+    units = [("km", "chilometri"), ("m", "metri"), ("cm", "centimetri"), ("kg", "chilogrammi"),
+             ("g", "grammi"), ("l", "litri")]
+    body = """
+<h1>Matematica, lezione 7: decimali e migliaia nelle operazioni, l'euro e le misure</h1>
+<h2 id="jump_decimali">Decimali e migliaia nelle operazioni</h2>
+<p>Nelle operazioni la virgola decimale, punto 2, e il punto delle migliaia,
+punto 3, restano dentro il numero, come nella lezione 1, e l'operazione si
+scrive senza spazi.</p>
+%(ex1)s
+%(ex2)s
+<h2 id="jump_euro">L'euro</h2>
+<p>Il segno dell'euro è la cella dei punti 4 e 5 seguita dalla e, punti 1 e
+5. Si scrive dove lo scrive il testo in nero, con lo stesso spazio. Senza la
+scrittura a sei tasti è il tasto dell'euro.</p>
+%(ex3)s
+<h2 id="jump_misure">Le unità di misura</h2>
+<p>Le unità di misura si scrivono come in nero, in lettere minuscole dopo uno
+spazio. Lo spazio chiude il numero: la lettera che segue non ha bisogno della
+cella dei punti 4, 5 e 6.</p>
+%(units)s
+%(ex4)s
+%(typing)s
+%(exercises)s
+""" % {"ex1": math_example("2,5 + 1,5 = 4", "#2,5+#1,5=#4"),
+       "ex2": math_example("1.000 + 500 = 1.500", "#1'000+#500=#1'500"),
+       "ex3": math_example("4,50 \u20ac", "#4,50 \u20ac"),
+       "units": sign_table("Alcune unità di misura",
+                           [("%s <span class=\"nome\">%s</span>" % (u, n), u, cells_of(u))
+                            for u, n in units], ("Unità", "Braille", "Punti")),
+       "ex4": math_example("5 kg", "#5 kg"),
+       "typing": MATH_TYPING,
+       "exercises": math_exercises("207eser.htm", "decimali e migliaia nelle operazioni, l'euro e le misure")}
+    return page("Matematica, lezione 7 - Sentiero dei Punti", body,
+                math_nav(7, "matematica", "i segni matematici"))
 
 
 # ------------------------------------------------------------------ music --
@@ -1383,7 +1591,10 @@ def table6():
         ("+", "+", "più"), ("-", "-", "meno"), ("×", "*", "per"), (":", ":", "diviso"),
         ("=", "=", "uguale"), ("(", "\u2039", "parentesi aperta"),
         (")", "\u203a", "parentesi chiusa"), (",", ",", "virgola decimale"),
-        (".", "'", "punto delle migliaia"), ("/", ".", "linea di frazione"))]
+        (".", "'", "punto delle migliaia"), ("12b", "#12_b", "lettera dopo un numero"),
+        ("<", "<", "minore"), (">", ">", "maggiore"), ("-5", "-#5", "numero negativo"),
+        ("3/4", "#3.", "frazione: il denominatore in basso"), ("25%", "#25%", "per cento"),
+        ("€", "\u20ac", "euro"))]
     # Music: the print side is the sign in the music font.
     def musical(key, name):
         return '%s <span class="nome">%s</span>' % (mus(key, name), name)
@@ -1455,7 +1666,9 @@ lezioni, invece, portano alla lezione.</p>
                         "spazi. Il più ha la cella del punto esclamativo, il meno quella del "
                         "trattino, il diviso quella dei due punti. Nelle formule le parentesi "
                         "tonde sono i punti 2 e 6 e i punti 3 e 5. La virgola decimale e il punto "
-                        "delle migliaia fanno parte del numero.</p>", math,
+                        "delle migliaia fanno parte del numero. Una frazione fra due numeri non ha "
+                        "linea: il denominatore segue il numeratore con le cifre abbassate, nella "
+                        "parte bassa della cella, senza segnanumero.</p>", math,
                         ("mat2.htm#jump_piumeno", "addizione e sottrazione")),
         "music": section("musica", "Segni musicali",
                          "<p>Nelle note i punti 1, 2, 4 e 5 danno il nome, i punti 3 e 6 la "
@@ -1486,7 +1699,8 @@ ALFABETO_PAGES = ((("alfabeto.htm", alfabeto),)
                   + tuple(zip((name for name, _ in ALF_LESSONS),
                               (alf1, alf2, alf3, alf4, alf5, alf6, alf7, alf8, alf9, alf10))))
 MATEMATICA_PAGES = (("matematica.htm", matematica), ("mat1.htm", mat1), ("mat2.htm", mat2),
-                    ("mat3.htm", mat3))
+                    ("mat3.htm", mat3), ("mat4.htm", mat4), ("mat5.htm", mat5), ("mat6.htm", mat6),
+                    ("mat7.htm", mat7))
 MUSICA_PAGES = (("musica.htm", musica), ("mus1.htm", mus1), ("mus2.htm", mus2),
                 ("mus3.htm", mus3), ("mus4.htm", mus4), ("mus5.htm", mus5), ("mus6.htm", mus6),
                 ("mus7.htm", mus7), ("mus8.htm", mus8), ("mus9.htm", mus9))

@@ -6,7 +6,9 @@ course-src/pictures/pictures.txt names each picture and says what it shows
 (one line: name, kind, numbers).  Each is written as course-src/pictures/
 NAME.bmp (stored in the table by the course builder) and, for the program,
 as course/imgex/b/LEZIONE/T_ESER/NUMBER[a|b|c].bmp, the name being
-LEZIONE_T_ESER_NUMBER[a|b|c].
+LEZIONE_T_ESER_NUMBER[a|b|c].  The text after the bar "|" of the line is the
+picture's text alternative, what a screen reader says of it: it is written,
+one line of UTF-8, as NUMBER[a|b|c].txt beside the picture in course/imgex.
 
 Kinds:  dots N       a card with N dots (a choice of type 103, or a count)
         sum A B      A dots, a plus sign, B dots
@@ -116,11 +118,18 @@ def main():
             line = line.split("#", 1)[0].strip()
             if not line:
                 continue
-            name, kind, *numbers = line.split()
+            shown, _, text = line.partition("|")
+            text = " ".join(text.split())
+            if not text:
+                sys.exit("pictures.txt: %s has no text alternative after a bar" % line)
+            name, kind, *numbers = shown.split()
             lezione, t_eser, number = name.split("_")
             draw(name, kind, [int(n) for n in numbers],
                  [os.path.join(pictures, name + ".bmp"),
                   os.path.join(imgex, lezione, t_eser, number + ".bmp")])
+            with open(os.path.join(imgex, lezione, t_eser, number + ".txt"), "w",
+                      encoding="utf-8") as alt:
+                alt.write(text + "\n")
             count += 1
     print("pictures: %d drawn" % count)
 

@@ -55,7 +55,7 @@ answer_right() {
     case "$type" in
       103) choose "$answer" 200 5 210 415 ;;
       201) choose "$answer" 245 15 265 515 ;;
-      *) keys ctrl+a; xdotool type --delay "$delay" "$answer" ;;
+      *) keys ctrl+a; xdotool type --delay "$delay" -- "$answer" ;;
     esac
     sleep 0.2
     keys alt+c
