@@ -96,7 +96,7 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     html1 = platform().createHtmlView(this, ViewEngine::Shared);
     html1->setObjectName(viewName);
     html1->setAccessibleName(QStringLiteral("Esercizio"));
-    html1->ReadingScript = pageReadingScript;
+    html1->ReadingScript = [] { return exercisePageReadingScript(dm ? dm->PageFile() : QString()); };
     m_layout->addWidget(html1, 1);
     sayEachPage(html1);
 

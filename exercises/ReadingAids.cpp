@@ -8,6 +8,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFile>
+#include <QRegularExpression>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -99,6 +101,36 @@ QString pageReadingScript()
                .arg(json(cells), json(names), json(kinds))
                .prepend(QStringLiteral("(function () {"))
            + QString::fromLatin1(PageScript) + QStringLiteral("})();");
+}
+
+QString exercisePageReadingScript(const QString &pagePath)
+{
+    QFile page(pagePath);
+    if (!page.open(QIODevice::ReadOnly))
+        return pageReadingScript();
+    // The pictures' paths as the page names them, below the course folder.
+    static const QRegularExpression pictures(QStringLiteral("imgex[\\\\/][^\"'<>]*?\\.bmp"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QJsonObject texts;
+    const QString html = fromCp1252(page.readAll());
+    for (auto match = pictures.globalMatch(html); match.hasNext();) {
+        QString relative = match.next().captured(0);
+        relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        QFile text(contentFile(QLatin1Char('\\') + relative.chopped(4) + QStringLiteral(".txt")));
+        if (text.open(QIODevice::ReadOnly))
+            texts.insert(relative.replace(QLatin1Char('\\'), QLatin1Char('/')).toLower(),
+                         QString::fromUtf8(text.readAll()).trimmed());
+    }
+    if (texts.isEmpty())
+        return pageReadingScript();
+    return pageReadingScript()
+           + QStringLiteral("(function (texts) { for (const picture of document.images) {"
+                            " const src = decodeURIComponent(picture.src).replace(/\\\\/g, '/')"
+                            ".toLowerCase();"
+                            " for (const name in texts) if (src.endsWith(name)) {"
+                            " picture.alt = texts[name]; picture.setAttribute('aria-label', texts[name]); } }"
+                            " })(%1);")
+                 .arg(QString::fromUtf8(QJsonDocument(texts).toJson(QJsonDocument::Compact)));
 }
 
 namespace {

@@ -13,6 +13,10 @@ class QTextEdit;
 // braille stands for is hidden from assistive technologies. Made from the course's cell
 // table and music sign table when called. The page itself is not changed on disk.
 QString pageReadingScript();
+// The same for a page that shows the course's exercise pictures (the page file at
+// `pagePath`): each picture also gets its text alternative, the line of UTF-8 text the
+// course keeps beside it (".txt" in place of ".bmp"), so that it is heard, not skipped.
+QString exercisePageReadingScript(const QString &pagePath);
 
 // Gives a braille writing box an accessible interface of its own: its text, its caret and
 // selection, and the changes a screen reader hears as the learner writes, are the cells
