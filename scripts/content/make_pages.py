@@ -95,11 +95,13 @@ def cells_of(text):
     return [c for ch in text for c in bt.cells6(ch)]
 
 
-def brl(text, label=None):
+def brl(text, label=None, teaches=True):
     """Braille drawn by the course's braille font, with its dots as the text
-    alternative for screen readers."""
-    return ('<span class="brl" role="img" aria-label="braille: %s">%s</span>'
-            % (html.escape(label or cells_words(cells_of(text))), html.escape(text)))
+    alternative for screen readers. teaches=False: braille that the page shows
+    but does not teach (check_course.py leaves it out of the page's signs)."""
+    return ('<span class="brl"%s role="img" aria-label="braille: %s">%s</span>'
+            % ("" if teaches else ' data-insegna="no"',
+               html.escape(label or cells_words(cells_of(text))), html.escape(text)))
 
 
 def mus(text, label):
