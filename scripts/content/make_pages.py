@@ -334,6 +334,11 @@ note musicali con il loro nome («croma do4»), e la casella della risposta
 legge così anche quello che scrivi. La riga di stato è annunciata dopo ogni
 controllo, e «Aiuto» dice dove è il primo errore («terza cella: dovrebbe
 essere punti 1 4»).</p>
+<p>Negli esercizi che chiedono di scrivere in braille un testo in nero conta
+ogni segno: nelle preferenze di Orca, alla voce della sintesi vocale, fai
+leggere tutta la punteggiatura e fai segnalare le lettere maiuscole.
+Altrimenti un trattino, i puntini di sospensione o una parola tutta in
+maiuscolo possono non sentirsi.</p>
 
 <h2 id="display">Con un display braille</h2>
 <p>Con un display braille collegato tramite brltty, mentre è aperto un
