@@ -329,7 +329,7 @@ documenti, da dare all'insegnante.</li>
 <h2 id="lettore-schermo">Con un lettore di schermo</h2>
 <p>Il programma funziona con Orca, il lettore di schermo del desktop: se è
 attivo quando il programma parte, le pagine e gli esercizi si leggono con
-esso. Le celle braille si leggono come punti («punti 1 e 4» per la c), le
+esso. Le celle braille si leggono come punti («punti 1 4» per la c), le
 note musicali con il loro nome («croma do4»), e la casella della risposta
 legge così anche quello che scrivi. La riga di stato è annunciata dopo ogni
 controllo, e «Aiuto» dice dove è il primo errore («terza cella: dovrebbe
