@@ -9,7 +9,9 @@
   * every lesson with records has its lesson page, and a test of exactly ten records;
   * every picture of a record has its text alternative (a one-line UTF-8 .txt beside
     it), which for a picture to describe does not give the answer away;
-  * no title of a record and no page says something only the eye can do.
+  * no title of a record and no page says something only the eye can do, and the title of
+    an alphabet exercise that asks to write a print text in braille names what a screen
+    reader does not tell apart (capitals, figures, dashes, the ellipsis).
 
 A lesson page is a page of course/html/ with an exercise link NNNeser.htm (course
 digit, lesson + 1). The signs of a page are those in its braille spans (class "brl"),
@@ -215,6 +217,8 @@ def check(root):
                                     "of Lezione %d" % (where, page, dots(sign, course, table), lesson))
             for record in records:
                 problems += picture_problems(root, record, where)
+                if course == 1:
+                    problems += unheard_problems(record, where)
                 for line in lines(record, "tit_doma"):
                     for match in SIGHT.finditer(re.sub(r"<[^>]*>", "", line)):
                         problems.append("%s nr %s: the title says \"%s\", which assumes sight"
@@ -227,6 +231,29 @@ def check(root):
             problems.append("%s: \"%s\" assumes sight (…%s…)"
                             % (os.path.basename(path), match.group(0), context))
     return problems
+
+
+# What a screen reader does not tell apart in a print text, and the words of which the title
+# of an alphabet exercise that asks to write that text in braille must hold one: a word in
+# capitals sounds like any other, "3" like "tre", the two dashes (36-36, 456-36) alike or not
+# at all, and the ellipsis is often left unsaid.
+UNHEARD = ((re.compile(r"\b[A-ZÀ-Ý]{2,}\b"), ("maiuscol",), "a word in capitals"),
+           (re.compile(r"\d"), ("cifr", "numer", "data", "date", "anno"), "a number in figures"),
+           (re.compile("[–—]"), ("lineett", "dialogo"), "a dash"),
+           (re.compile("…"), ("puntini",), "the ellipsis"))
+
+
+def unheard_problems(record, where):
+    """An alphabet exercise that asks to write a print text in braille names in its title
+    what a screen reader does not tell apart in that text."""
+    if record.get("t_eser") != "0":
+        return []
+    title = " ".join(lines(record, "tit_doma")).lower()
+    text = " ".join(lines(record, "doma_rch") + lines(record, "list_doma"))
+    return ["%s nr %s: the title does not say that \"%s\" has %s, which a screen reader "
+            "does not tell apart" % (where, record.get("eser_nr", "?"), text, what)
+            for pattern, words, what in UNHEARD
+            if pattern.search(text) and not any(w in title for w in words)]
 
 
 def picture_problems(root, record, where):
