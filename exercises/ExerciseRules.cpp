@@ -72,24 +72,6 @@ QByteArray RewriteMusicPairs(QByteArray line)
     return line;
 }
 
-QByteArray PageText(const QByteArray &line)
-{
-    QByteArray text;
-    text.reserve(line.size());
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        const char next = i + 1 < line.size() ? line[i + 1] : '\0';
-        const bool letter = (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
-        if (c == '<' && (letter || next == '/' || next == '!' || next == '?'))
-            text += "&lt;";
-        else if (c == '&' && (letter || (next >= '0' && next <= '9') || next == '#'))
-            text += "&amp;";
-        else
-            text += c;
-    }
-    return text;
-}
-
 QByteArray bitmapData(const QByteArray &picture)
 {
     return hasGraphicHeader(picture) ? picture.mid(8) : picture;

@@ -28,12 +28,5 @@ QByteArray RewriteBrailleRun(QByteArray line, int category);
 // by 'v'. The length never changes.
 QByteArray RewriteMusicPairs(QByteArray line);
 
-// A line of a record's text as the page shows it: a "<" that would open a tag there (before
-// a letter, "/", "!" or "?") becomes "&lt;", and a "&" that would begin a character
-// reference (before a letter, a digit or "#") becomes "&amp;", so that braille such as the
-// double bar "<k" (1-2-6, 1-3) stays on the page as its characters. Every other byte, and a
-// line without such a pair, stays as it is.
-QByteArray PageText(const QByteArray &line);
-
 // The BMP data of a picture field, without the 8-byte header that Paradox may put in front.
 QByteArray bitmapData(const QByteArray &picture);

@@ -366,7 +366,7 @@ void TExerciseWindow::BuildPage()
 void TExerciseWindow::WriteLines(const QList<QByteArray> &lines, QByteArray (*rewrite)(QByteArray))
 {
     for (const QByteArray &line : lines) {
-        dm->WriteText(PageText(rewrite ? rewrite(line) : line));
+        dm->WriteText(rewrite ? rewrite(line) : line);
         dm->WriteText("<br>");
     }
 }

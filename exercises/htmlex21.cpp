@@ -35,7 +35,7 @@ void TFhtmlex21::WriteBody()
     for (const HiddenRichEdit *candidate : {&RichEdit3, &RichEdit4, &RichEdit5}) {
         dm->OpenMusicCell(Category());
         for (const QByteArray &line : candidate->Lines)
-            dm->WriteText(PageText(RewriteMusicPairs(line)));
+            dm->WriteText(RewriteMusicPairs(line));
         dm->WriteText("</td>");
     }
     dm->WriteText("</tr></table></div>");

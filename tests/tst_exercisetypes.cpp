@@ -44,7 +44,6 @@ private slots:
     void rewriteBrailleRun();
     void rewriteMusicPairs_data();
     void rewriteMusicPairs();
-    void pageText();
 
     void pageOfEachType_data();
     void pageOfEachType();
@@ -174,11 +173,6 @@ void TestExerciseTypes::rewriteMusicPairs()
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, written);
     QCOMPARE(RewriteMusicPairs(line), written);
-}
-
-void TestExerciseTypes::pageText() // the double bar "<k" at the end of a line, and the like
-{
-    QCOMPARE(PageText("n<k &c </F <~ <#3 a&b & <"), QByteArray("n&lt;k &amp;c &lt;/F <~ <#3 a&amp;b & <"));
 }
 
 void TestExerciseTypes::pageOfEachType_data()
