@@ -9,6 +9,7 @@
   * every lesson with records has its lesson page, and a test of exactly ten records;
   * every picture of a record has its text alternative (a one-line UTF-8 .txt beside
     it), which for a picture to describe does not give the answer away;
+  * the texts a record puts into its exercise page open no tag but a FONT tag;
   * no title of a record and no page says something only the eye can do, and the title of
     an alphabet exercise that asks to write a print text in braille names what a screen
     reader does not tell apart (capitals, figures, dashes, the ellipsis).
@@ -217,6 +218,7 @@ def check(root):
                                     "of Lezione %d" % (where, page, dots(sign, course, table), lesson))
             for record in records:
                 problems += picture_problems(root, record, where)
+                problems += page_text_problems(record, where)
                 if course == 1:
                     problems += unheard_problems(record, where)
                 for line in lines(record, "tit_doma"):
@@ -254,6 +256,21 @@ def unheard_problems(record, where):
             "does not tell apart" % (where, record.get("eser_nr", "?"), text, what)
             for pattern, words, what in UNHEARD
             if pattern.search(text) and not any(w in title for w in words)]
+
+
+# The exercise windows write the title, the question and the candidates into the page as
+# they stand, so that a FONT tag in them takes effect: any other "<" before a letter, "/", "!"
+# or "?" opens a tag there and swallows the text up to the next ">" (the braille double bar
+# "<k" vanished so), and "&" before a letter, a digit or "#" begins a character reference.
+# The course writes cell 1-2-6 in them as "ê", which the braille font draws alike.
+PAGE_FIELDS = ("tit_doma", "doma_rch", "list_doma", "risp_img1", "risp_img2", "risp_img3")
+OPENS = re.compile(r"<(?!/?font\b)[A-Za-z/!?]|&[A-Za-z0-9#]", re.I)
+
+
+def page_text_problems(record, where):
+    return ["%s nr %s: %s \"%s\" would open a tag or a reference in the exercise page"
+            % (where, record.get("eser_nr", "?"), field, line)
+            for field in PAGE_FIELDS for line in lines(record, field) if OPENS.search(line)]
 
 
 def picture_problems(root, record, where):
