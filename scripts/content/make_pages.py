@@ -342,9 +342,10 @@ maiuscolo possono non sentirsi.</p>
 
 <h2 id="display">Con un display braille</h2>
 <p>Con un display braille collegato tramite brltty, mentre è aperto un
-esercizio il display mostra il braille della domanda, una riga alla volta
-(si scorre con i tasti di riga del display), e mentre scrivi mostra la
-riga della risposta con il cursore. I punti premuti sulla tastiera braille
+esercizio con la domanda in braille il display mostra la domanda, una riga
+alla volta (si scorre con i tasti di riga del display); nelle scelte fra tre
+scritture musicali mostra poi le tre risposte. Mentre scrivi in braille
+mostra la riga della risposta con il cursore. I punti premuti sulla tastiera braille
 del display si scrivono nella casella come con la scrittura a sei tasti;
 il suo Backspace cancella e il suo Invio va a capo.</p>
 
