@@ -594,7 +594,7 @@ private slots:
         QList<QChar> witnessed;
         for (const Expected &e : kCodice) {
             QString characters = QString::fromUtf16(e.characters);
-            for (QChar c : characters)
+            for (QChar c : QString::fromUtf16(e.characters)) // a copy: the loop appends
                 if (c.isLower() && c.toUpper() != c)
                     characters += c.toUpper();
             for (QChar c : characters) {
@@ -904,7 +904,7 @@ private slots:
                 problems << QStringLiteral("course %1: %2 lessons").arg(course).arg(perCategory.size());
             for (const auto &[lesson, categories] : perCategory) {
                 for (int c = 1; c <= 4; ++c)
-                    if (!categories.count(c))
+                    if (!categories.count(c) && (c != 1 || lesson != 0)) // nothing to review yet
                         problems << QStringLiteral("course %1 lesson %2: no category %3").arg(course).arg(lesson).arg(c);
                 if (categories.count(4) && categories.at(4) != 10)
                     problems << QStringLiteral("course %1 lesson %2: %3 test exercises")

@@ -8,6 +8,8 @@
 #      pictures       course/imgex, course-src/pictures/*.bmp     make_pictures.py
 #   4. var.ini        course/var.ini
 #   5. tables         course/Ex/ESER_[123].DB/.MB  the course builder sentiero-course
+#   6. checks         the teaching rules           check_course.py (last: a failure
+#                     leaves every file written, and the script exits with it)
 #
 # Usage: scripts/content/generate.sh [--no-tables] [--no-media] [--builder PATH]
 #   --no-media leaves the sounds, clips and backgrounds as they are (no sox, ffmpeg).
@@ -75,3 +77,5 @@ if [ "$TABLES" = 1 ]; then
   done
 fi
 echo "== done: $(du -sh "$COURSE" | cut -f1) in course/"
+echo "== teaching checks"
+"$PY" "$HERE/check_course.py" "$ROOT"

@@ -4,7 +4,8 @@
 
 Pages: fr1.htm (the front page: the three courses), an index and three
 lessons per course (alfabeto.htm, alf1-3.htm; matematica.htm, mat1-3.htm;
-musica.htm, mus1-3.htm), table6.html (the six-dot code table) and
+musica.htm, mus1-3.htm), table6.html (the six-dot code table), guida.htm
+(the learner's guide: keys, exercises, progress) and
 stile.css.  The cells come from the course's cell table course/braille6.txt
 (braille_table.py).
 
@@ -221,6 +222,7 @@ celle delle lettere.</p>
 <h2>Da consultare</h2>
 <ul>
 <li><a href="table6.html">Tabella del codice braille a sei punti</a></li>
+<li><a href="guida.htm">Come si usa Sentiero dei Punti: i tasti, gli esercizi, i progressi</a></li>
 <li><a href="http://www.bibliotecaciechi.it/">Biblioteca Italiana per i Ciechi «Regina Margherita» di Monza (sito web)</a></li>
 <li><a href="http://www.uiciechi.it/">Unione Italiana dei Ciechi e degli Ipovedenti (sito web)</a></li>
 <li><a href="http://liblouis.io/">liblouis, la libreria libera per la traduzione in braille (sito web)</a></li>
@@ -234,6 +236,129 @@ pagina e uscire dal programma.</p>
 """
     return page("Sentiero dei Punti", body,
                 nav(after=[("progressi.htm", "I tuoi progressi")]))
+
+
+# ------------------------------------------------------- learner's guide --
+def guida():
+    body = """
+<h1 id="jump_inizio">Come si usa Sentiero dei Punti</h1>
+<p>Questa pagina spiega come muoversi nel programma con la tastiera, come
+rispondere agli esercizi e dove trovare i propri progressi. Tutto si fa con
+la tastiera; il mouse non è necessario.</p>
+
+<h2 id="lettore">Le pagine delle lezioni</h2>
+<ul>
+<li><strong>Tab</strong> passa al collegamento seguente, <strong>Maiusc+Tab</strong>
+al precedente; <strong>Invio</strong> apre il collegamento.</li>
+<li>In fondo a ogni pagina ci sono tre comandi: «Torna alla pagina
+precedente», «Cerca una parola nella pagina» e «Esci dal programma».</li>
+<li>«Cerca una parola nella pagina» apre una casella di ricerca: scrivi la
+parola e premi Invio (o il pulsante Successivo) per trovare la volta
+seguente; Esc chiude la ricerca.</li>
+<li>Ogni lezione finisce con il collegamento «Esercizi della lezione».
+Si apre la finestra «SELEZIONE TIPO DI ESERCIZIO» con quattro categorie:
+ripasso, nuovi simboli, consolidamento e test di verifica. Scegli la
+categoria con le frecce Su e Giù e conferma con Invio; Esc annulla.</li>
+</ul>
+
+<h2 id="esercizi">Le finestre degli esercizi</h2>
+<p>Ogni esercizio si apre in una finestra sua, con la casella della risposta
+già pronta per scrivere. Sotto l'esercizio ci sono i pulsanti, ognuno con il
+suo tasto:</p>
+<table>
+<caption>I pulsanti degli esercizi</caption>
+<tr><th scope="col">Tasti</th><th scope="col">Pulsante</th><th scope="col">Che cosa fa</th></tr>
+<tr><th scope="row">Alt+C</th><td>Controlla</td><td>controlla la risposta, con un suono e una riga di stato</td></tr>
+<tr><th scope="row">Alt+V</th><td>Avanti</td><td>salta all'esercizio seguente (non nel test)</td></tr>
+<tr><th scope="row">Alt+A</th><td>Aiuto</td><td>indica il primo segno sbagliato</td></tr>
+<tr><th scope="row">Alt+R</th><td>Risposta</td><td>scrive la risposta giusta</td></tr>
+<tr><th scope="row">Alt+T</th><td>Tabelle</td><td>apre la tabella del codice braille</td></tr>
+<tr><th scope="row">Alt+E</th><td>Esci</td><td>esce dagli esercizi</td></tr>
+</table>
+<p>Aiuto, Risposta e Tabelle si accendono dopo il quarto controllo sbagliato.
+Nel test di verifica non ci sono aiuti: dopo il quarto controllo sbagliato
+si passa all'esercizio seguente, senza punto. Alla fine del test la
+finestra «Risultati» dà il voto, su dieci esercizi: insufficiente fino a 5,
+sufficiente con 6 o 7, buono con 8 o 9, ottimo con 10.</p>
+<p>La riga di stato, a destra dei pulsanti, dice l'esito di ogni controllo
+(«Risposta sbagliata: 2 tentativi errati.») e quale esercizio è («Esercizio
+3 di 10»); il lettore di schermo la legge. Invio nella casella della
+risposta va a capo; Esc non chiude la finestra, si esce con Alt+E.</p>
+<p>Negli esercizi con tre risposte da scegliere (RISPOSTA 1, 2 e 3) premi il
+tasto 1, 2 o 3 e poi Alt+C.</p>
+<p>Nella tabella del codice braille (Alt+T) Alt+T cerca una parola e Alt+E
+torna all'esercizio.</p>
+
+<h2 id="seitasti">La scrittura a sei tasti</h2>
+<p>Nelle caselle che chiedono il braille si può scrivere ogni cella con i
+suoi punti, come sulla macchina dattilobraille. <strong>F2</strong> accende e
+spegne la scrittura a sei tasti; la riga di stato dice se è accesa, e la
+casella diventa gialla chiara. Resta accesa fino alla chiusura del
+programma.</p>
+<ul>
+<li>F, D e S sono i punti 1, 2 e 3; J, K e L i punti 4, 5 e 6.</li>
+<li>Premi insieme i tasti dei punti della cella: la cella è scritta quando
+lasci l'ultimo tasto.</li>
+<li>La barra spaziatrice è la cella vuota, Backspace cancella, Invio va a
+capo; gli altri tasti delle lettere non scrivono nulla.</li>
+<li>Una maiuscola sono due celle: prima il segno di maiuscola (J e L
+insieme), poi la lettera.</li>
+</ul>
+<p>Senza la scrittura a sei tasti ogni tasto scrive la cella del suo segno:
+il tasto b scrive la cella della b.</p>
+
+<h2 id="zoom">Ingrandire le pagine</h2>
+<p><strong>Ctrl+più</strong> (o Ctrl+uguale) ingrandisce, <strong>Ctrl+meno</strong>
+rimpicciolisce, <strong>Ctrl+0</strong> torna alla grandezza normale; anche
+Ctrl con la rotella del mouse. L'ingrandimento vale per tutte le pagine, gli
+esercizi e le caselle delle risposte, fino alla chiusura del programma.</p>
+
+<h2 id="progressi">I progressi e il ripasso</h2>
+<ul>
+<li><a href="progressi.htm">I tuoi progressi</a> (anche dalla pagina iniziale
+e dalle pagine dei corsi): per ogni lezione le categorie fatte e quando,
+l'ultimo e il miglior voto del test, quanti esercizi sono da rifare.</li>
+<li>«Ripassa gli esercizi … da rifare» ripropone, lezione per lezione, gli
+esercizi di un corso che non sono riusciti al primo controllo. Un esercizio
+giusto al primo controllo esce dal ripasso.</li>
+<li>«Esporta tutto il registro in un file CSV», nella pagina dei progressi,
+scrive il file «Sentiero dei Punti - progressi.csv» nella cartella dei
+documenti, da dare all'insegnante.</li>
+</ul>
+
+<h2 id="lettore-schermo">Con un lettore di schermo</h2>
+<p>Il programma funziona con Orca, il lettore di schermo del desktop: se è
+attivo quando il programma parte, le pagine e gli esercizi si leggono con
+esso. Le celle braille si leggono come punti («punti 1 4» per la c), le
+note musicali con il loro nome («croma do4»), e la casella della risposta
+legge così anche quello che scrivi. La riga di stato è annunciata dopo ogni
+controllo, e «Aiuto» dice dove è il primo errore («terza cella: dovrebbe
+essere punti 1 4»).</p>
+<p>Negli esercizi che chiedono di scrivere in braille un testo in nero conta
+ogni segno: nelle preferenze di Orca, alla voce della sintesi vocale, fai
+leggere tutta la punteggiatura e fai segnalare le lettere maiuscole.
+Altrimenti un trattino, i puntini di sospensione o una parola tutta in
+maiuscolo possono non sentirsi.</p>
+
+<h2 id="display">Con un display braille</h2>
+<p>Con un display braille collegato tramite brltty, mentre è aperto un
+esercizio con la domanda in braille il display mostra la domanda, una riga
+alla volta (si scorre con i tasti di riga del display); nelle scelte fra tre
+scritture musicali mostra poi le tre risposte. Mentre scrivi in braille
+mostra la riga della risposta con il cursore. I punti premuti sulla tastiera braille
+del display si scrivono nella casella come con la scrittura a sei tasti;
+il suo Backspace cancella e il suo Invio va a capo.</p>
+
+<h2 id="registro">Dove resta il registro</h2>
+<p>Il registro degli esercizi di chi usa il computer con questo account è
+nel file <code>progressi.sqlite</code>, nella cartella
+<code>~/.local/share/Sentiero dei Punti/</code>. Ogni esercizio è
+registrato subito: se il programma si chiude all'improvviso, si perde al
+massimo l'esercizio aperto.</p>
+"""
+    return page("Come si usa Sentiero dei Punti", body,
+                nav(("fr1.htm", "Pagina iniziale del corso"),
+                    ("table6.html", "Tabella del codice braille a sei punti")))
 
 
 # --------------------------------------------------------------- alphabet --
@@ -1705,7 +1830,8 @@ MUSICA_PAGES = (("musica.htm", musica), ("mus1.htm", mus1), ("mus2.htm", mus2),
                 ("mus3.htm", mus3), ("mus4.htm", mus4), ("mus5.htm", mus5), ("mus6.htm", mus6),
                 ("mus7.htm", mus7), ("mus8.htm", mus8), ("mus9.htm", mus9))
 PAGES = ((("fr1.htm", fr1),) + ALFABETO_PAGES + MATEMATICA_PAGES + MUSICA_PAGES
-         + (("table6.html", table6),))
+         + (("table6.html", table6),)
+         + (("guida.htm", guida),))
 
 
 def main():
