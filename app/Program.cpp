@@ -66,7 +66,9 @@ static bool enterNamedCourse()
 // is and how to name it; where the package installed the demo course, it is offered.
 static void explainCourseFolder()
 {
-    if (QFileInfo(contentFile(QStringLiteral("\\html\\fr1.htm"))).isFile())
+    // A course with a page or a font missing says so itself.
+    if (QFileInfo(contentFile(QStringLiteral("\\html"))).isDir()
+        || QFileInfo(contentFile(QStringLiteral("\\font"))).isDir())
         return;
     const QString text =
         QStringLiteral("Nella cartella \"%1\" non c'è un corso di Sentiero dei Punti. Un corso è una "
