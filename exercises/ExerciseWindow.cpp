@@ -338,7 +338,12 @@ void TExerciseWindow::LoadRich(const DBRichEdit &source, HiddenRichEdit &box)
 
 void TExerciseWindow::ExportPicture(const DBImage &image, int number)
 {
-    const QString path = QDir(QDir::tempPath()).filePath(QStringLiteral("$$img%1.bmp").arg(number));
+    // A TMPDIR that names no existing folder gives an empty temporary folder, and the bare
+    // file name would then land in the current folder, the course's: nothing is saved.
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty())
+        return;
+    const QString path = QDir(folder).filePath(QStringLiteral("$$img%1.bmp").arg(number));
     try {
         const QByteArray picture = bitmapData(image.Picture());
         if (picture.isEmpty()) {
