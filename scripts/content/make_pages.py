@@ -333,7 +333,9 @@ esso. Le celle braille si leggono come punti («punti 1 4» per la c), le
 note musicali con il loro nome («croma do4»), e la casella della risposta
 legge così anche quello che scrivi. La riga di stato è annunciata dopo ogni
 controllo, e «Aiuto» dice dove è il primo errore («terza cella: dovrebbe
-essere punti 1 4»).</p>
+essere punti 1 4»). Ogni pagina, quando si apre, è letta per intero, e un
+tasto qualsiasi interrompe la lettura; ogni esercizio dice la sua domanda;
+nella tabella del codice il tasto Tab passa da un segno all'altro.</p>
 <p>Negli esercizi che chiedono di scrivere in braille un testo in nero conta
 ogni segno: nelle preferenze di Orca, alla voce della sintesi vocale, fai
 leggere tutta la punteggiatura e fai segnalare le lettere maiuscole.
