@@ -39,6 +39,12 @@ QString day(const QDateTime &at)
 
 const char *const categoryNames[] = {"ripasso", "nuovi simboli", "consolidamento", "test"};
 
+QString categoryName(int category)
+{
+    return category >= 1 && category <= 4 ? QString::fromLatin1(categoryNames[category - 1])
+                                          : QString::number(category);
+}
+
 QString csvField(QString text)
 {
     if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"'))
@@ -246,26 +252,49 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
     return page.toUtf8();
 }
 
+static QString outcomeWords(ExerciseOutcome::Kind kind)
+{
+    switch (kind) {
+    case ExerciseOutcome::RightFirst:
+        return QStringLiteral("giusto al primo controllo");
+    case ExerciseOutcome::RightAfterWrong:
+        return QStringLiteral("giusto dopo qualche errore");
+    case ExerciseOutcome::RightWithHelp:
+        return QStringLiteral("giusto con l'aiuto");
+    case ExerciseOutcome::FailedTest:
+        return QStringLiteral("non superato nel test");
+    case ExerciseOutcome::Skipped:
+        return QStringLiteral("saltato");
+    case ExerciseOutcome::Left:
+        return QStringLiteral("lasciato");
+    case ExerciseOutcome::Unreadable:
+        return QStringLiteral("non leggibile");
+    }
+    return {};
+}
+
 QByteArray recordCsv(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs)
 {
+    // Italian words for the teacher; what a program needs to tell exercises apart (the
+    // record's digest, the outcome's stored word) comes last, where it can be ignored.
     QStringList lines{QStringLiteral(
-        "voce;data;corso;lezione;categoria;eser_nr;t_eser;identita;esito;errori;giusti;"
-        "totale;voto")};
+        "voce;data;corso;lezione;categoria;esercizio;tipo;esito;controlli sbagliati;giusti;"
+        "totale;voto;identità (per il programma)")};
     for (const ExerciseEntry &entry : exercises) {
         lines << QStringList{QStringLiteral("esercizio"), entry.at.toString(Qt::ISODate),
                              courseName(entry.course), QString::number(entry.lesson + 1),
-                             QString::number(entry.category), QString::number(entry.number),
-                             QString::number(entry.type), entry.identity, entry.outcome.code(),
+                             categoryName(entry.category), QString::number(entry.number),
+                             QString::number(entry.type), outcomeWords(entry.outcome.kind),
                              QString::number(entry.outcome.wrongChecks), QString(), QString(),
-                             QString()}
+                             QString(), entry.identity + QLatin1Char(' ') + entry.outcome.code()}
                      .join(QLatin1Char(';'));
     }
     for (const RunEntry &run : runs) {
         lines << QStringList{QStringLiteral("categoria finita"), run.at.toString(Qt::ISODate),
                              courseName(run.course), QString::number(run.lesson + 1),
-                             QString::number(run.category), QString(), QString(), QString(),
-                             QString(), QString(), QString::number(run.right),
-                             QString::number(run.total), csvField(run.grade)}
+                             categoryName(run.category), QString(), QString(), QString(),
+                             QString(), QString::number(run.right), QString::number(run.total),
+                             csvField(run.grade), QString()}
                      .join(QLatin1Char(';'));
     }
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's record on disk: what survives a damaged file, an unwritable folder and a
 // program killed in the middle of a run.
+#include "app/Progress.h"
 #include "fakes/Fakes.h"
 #include "platform/ClassServer.h"
 #include "platform/LearnerRecord.h"
@@ -44,6 +45,8 @@ private slots:
     void olderStoreKeepsItsRows();
     void classSettings_data();
     void classSettings();
+    void csvSpeaksItalian_data();
+    void csvSpeaksItalian();
 };
 
 void TestProgress::badPlaces_data()
@@ -188,6 +191,30 @@ void TestProgress::classSettings()
     QCOMPARE(read.configured() ? where + read.database + " as " + read.user : QString(), server);
     QVERIFY2(problem.isEmpty() ? read.problem.isEmpty() : read.problem.contains(problem),
              qPrintable(read.problem));
+}
+
+// The teacher's export: Italian words, the category's name, the program's identity last.
+void TestProgress::csvSpeaksItalian_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("right") << int(ExerciseOutcome::RightFirst) << 2
+        << "Alfabeto;1;nuovi simboli;3;0;giusto al primo controllo;0;;;;abc right_first";
+    QTest::newRow("failed") << int(ExerciseOutcome::FailedTest) << 4
+        << "Alfabeto;1;test;3;0;non superato nel test;0;;;;abc failed_test";
+}
+
+void TestProgress::csvSpeaksItalian()
+{
+    QFETCH(int, kind);
+    QFETCH(int, category);
+    QFETCH(QString, line);
+    const ExerciseEntry entry{QString(), QDateTime(), 1, 0, category, 3, 0, "abc",
+                              {ExerciseOutcome::Kind(kind), 0}};
+    const QStringList lines = QString::fromUtf8(recordCsv({entry}, {})).split(QStringLiteral("\r\n"));
+    QVERIFY2(lines.value(1).endsWith(line), qPrintable(lines.value(1)));
+    QVERIFY(lines.value(0).endsWith(QStringLiteral(";identità (per il programma)")));
 }
 
 QTEST_MAIN(TestProgress)
