@@ -8,6 +8,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
+#include "platform/Zoom.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -48,25 +49,33 @@ TFresult::TFresult(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Fresult"));
     setWindowTitle(QStringLiteral("Risultati"));
-    setFixedSize(491, 249);
 
     html1 = platform().createHtmlView(this, ViewEngine::Shared);
     html1->setObjectName(QStringLiteral("html1"));
     html1->setAccessibleName(QStringLiteral("Risultati del test"));
     html1->ReadingScript = pageReadingScript;
     sayEachPage(html1);
-    html1->setGeometry(0, 0, 491, 203);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 203, 491, 46);
     Button1 = new QPushButton(QStringLiteral("&OK"), Panel1);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(191, 10, 101, 26);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { done(ModalOk); });
+    // Zoomed, the window grows with its page, so that the advice never needs scrolling in a
+    // small box; at the normal zoom it has its usual size.
+    Zoom::instance().follow(this, [this](double factor) { LayOut(factor); });
 
     centreOnScreen(this);
+}
+
+void TFresult::LayOut(double factor)
+{
+    const auto scaled = [factor](int pixels) { return qRound(pixels * factor); };
+    setFixedSize(scaled(491), scaled(249));
+    html1->setGeometry(0, 0, scaled(491), scaled(203));
+    Panel1->setGeometry(0, scaled(203), scaled(491), scaled(46));
+    Button1->setGeometry(scaled(191), scaled(10), scaled(101), scaled(26));
 }
 
 void TFresult::PreparePage()

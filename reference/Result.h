@@ -42,6 +42,8 @@ protected:
 
 private:
     void FormShow();
+    // Sizes the window and its parts for the zoom `factor`.
+    void LayOut(double factor);
 
     bool m_prepared = false; // the showing's page is asked for already
 };
