@@ -2,18 +2,18 @@
 #include "app/MainForm.h"
 
 #include "app/ClassRegister.h"
-#include "app/Commands.h"
-#include "app/DamagedContent.h"
+#include "rules/Commands.h"
+#include "rules/DamagedContent.h"
 #include "app/Progress.h"
 #include "app/Runner.h"
 #include "app/Splash.h"
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
 #include "platform/Announcer.h"
 #include "platform/ErrorReport.h"
-#include "platform/MissingPage.h"
+#include "rules/MissingPage.h"
 #include "platform/Platform.h"
-#include "platform/SafeFile.h"
+#include "rules/SafeFile.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Progress.h"
 
-#include "data/CourseFields.h"
-#include "platform/Table.h"
+#include "rules/CourseFields.h"
+#include "rules/Table.h"
 #include "reference/Result.h"
 
 #include <QCryptographicHash>

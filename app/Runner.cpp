@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Runner.h"
 
-#include "app/DamagedContent.h"
+#include "rules/DamagedContent.h"
 #include "app/Progress.h"
 #include "app/Seleser_Unit1.h"
 #include "app/Windows.h"
-#include "data/CourseFields.h"
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
+#include "rules/CourseFields.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
 #include "exercises/ExerciseWindow.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Seleser_Unit1.h"
 
-#include "data/CourseLook.h"
-#include "data/ProgramState.h"
+#include "rules/CourseLook.h"
+#include "rules/ProgramState.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Splash.h"
 
-#include "data/ProgramState.h"
+#include "rules/ProgramState.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>

@@ -3,12 +3,12 @@
 // rewrites, the rich-text reader, a whole page composed and saved, and a course table on disk
 // opened, filtered and walked. Not a test: ./bench.sh runs it (or build-bench/benchmarks/
 // bench_core -csv) and compares with the targets in the design notes.
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
-#include "exercises/ExerciseRules.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
+#include "rules/ExerciseRules.h"
 #include "platform/LearnerRecord.h"
-#include "platform/RichText.h"
-#include "platform/Table.h"
+#include "rules/RichText.h"
+#include "rules/Table.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/CourseLook.h"
+#include "rules/CourseLook.h"
 #include "exercises/ExerciseWindow.h"
 
 class CellTable;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/ChoiceWindow.h"
 
-#include "data/dm_Unit1.h"
-#include "exercises/ExerciseRules.h"
+#include "rules/dm_Unit1.h"
+#include "rules/ExerciseRules.h"
 #include "platform/HtmlView.h"
 
 #include <QFrame>

@@ -2,12 +2,12 @@
 #include "exercises/DisplayLink.h"
 
 #include "exercises/AnswerWindows.h"
-#include "exercises/CellSpeech.h"
+#include "rules/CellSpeech.h"
 #include "exercises/ChoiceWindow.h"
-#include "exercises/ExerciseRules.h"
+#include "rules/ExerciseRules.h"
 #include "exercises/SixKeyEntry.h"
 #include "exercises/htmlex21.h"
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 #include "platform/Platform.h"
 
 #include <QApplication>

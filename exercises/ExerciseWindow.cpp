@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/ExerciseWindow.h"
 
-#include "data/CourseFields.h"
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
+#include "rules/CourseFields.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
 #include "exercises/DisplayLink.h"
-#include "exercises/ExerciseRules.h"
-#include "exercises/ReadingAids.h"
+#include "rules/ExerciseRules.h"
+#include "platform/ReadingAids.h"
 #include "platform/Announcer.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
-#include "platform/RichText.h"
-#include "platform/SafeFile.h"
+#include "rules/RichText.h"
+#include "rules/SafeFile.h"
 #include "reference/table_Unit1.h"
 
 #include <QAccessible>

@@ -8,9 +8,9 @@
 
 #include <optional>
 
-#include "exercises/ExerciseRules.h"
+#include "rules/ExerciseRules.h"
 #include "platform/Modal.h"
-#include "platform/Outcome.h"
+#include "rules/Outcome.h"
 
 class DataSource;
 class HtmlView;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exercises/SixKey.h"
+#include "rules/SixKey.h"
 
 #include <QObject>
 #include <QPalette>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/htmlex00.h"
 
-#include "data/dm_Unit1.h"
+#include "rules/dm_Unit1.h"
 #include "randomdata/RandomLists.h"
 
 TFhtmlex00 *Fhtmlex00 = nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/htmlex01.h"
 
-#include "data/dm_Unit1.h"
+#include "rules/dm_Unit1.h"
 #include "randomdata/RandomLists.h"
 
 TFhtmlex01 *Fhtmlex01 = nullptr;

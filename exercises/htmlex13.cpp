@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/htmlex13.h"
 
-#include "data/dm_Unit1.h"
+#include "rules/dm_Unit1.h"
 
 TFhtmlex13 *Fhtmlex13 = nullptr;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/htmlex14.h"
 
-#include "data/dm_Unit1.h"
+#include "rules/dm_Unit1.h"
 
 TFhtmlex14 *Fhtmlex14 = nullptr;
 

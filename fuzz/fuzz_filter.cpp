@@ -6,7 +6,7 @@
 // lesson (each quote written twice) and joined with "and" to a second condition; the record
 // that holds exactly that value must then be found, and only it.
 
-#include "platform/Table.h"
+#include "rules/Table.h"
 
 #include <cstddef>
 #include <cstdint>

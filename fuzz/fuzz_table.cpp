@@ -4,8 +4,8 @@
 // Input: a 4-byte little-endian length n, then n bytes of .DB, then the .MB. With the top
 // bit of n set there is no blob file at all. Seeds: fuzz/corpus/table/.
 
-#include "platform/Paradox.h"
-#include "platform/Table.h"
+#include "rules/Paradox.h"
+#include "rules/Table.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "platform/HtmlView.h"
 #include "platform/LearnerRecord.h"
 #include "platform/MediaPlayer.h"
-#include "platform/Services.h"
+#include "rules/Services.h"
 #include "platform/Sounds.h"
 
 #include <functional>

@@ -3,8 +3,8 @@
 
 #include "platform/Accessibility.h"
 #include "platform/ErrorReport.h"
-#include "platform/MissingPage.h"
-#include "platform/NavigationPolicy.h"
+#include "rules/MissingPage.h"
+#include "rules/NavigationPolicy.h"
 #include "platform/Platform.h"
 
 #include <QAction>

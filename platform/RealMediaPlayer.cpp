@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RealMediaPlayer.h"
 
-#include "platform/Services.h"
+#include "rules/Services.h"
 
 #include <QAudioOutput>
 #include <QFileInfo>

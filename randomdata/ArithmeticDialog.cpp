@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "randomdata/ArithmeticDialog.h"
 
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 #include "platform/Platform.h"
-#include "randomdata/RandomRules.h"
+#include "rules/RandomRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "randomdata/DataDialog.h"
 
-#include "data/dm_Unit1.h"
-#include "data/CourseLook.h"
-#include "platform/Cp1252.h"
+#include "rules/dm_Unit1.h"
+#include "rules/CourseLook.h"
+#include "rules/Cp1252.h"
 #include "platform/Platform.h"
-#include "randomdata/RandomRules.h"
+#include "rules/RandomRules.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/Result.h"
 
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
-#include "exercises/ReadingAids.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
+#include "platform/ReadingAids.h"
 #include "platform/Announcer.h"
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
 #include "platform/Zoom.h"

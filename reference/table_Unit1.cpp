@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/table_Unit1.h"
 
-#include "data/ProgramState.h"
-#include "exercises/ReadingAids.h"
+#include "rules/ProgramState.h"
+#include "platform/ReadingAids.h"
 #include "platform/Announcer.h"
-#include "platform/MissingPage.h"
+#include "rules/MissingPage.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
 

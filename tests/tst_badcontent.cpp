@@ -3,17 +3,17 @@
 // damaged, run from its lesson link as a learner would; and content folders whose names
 // do not fit a file URL as they stand.
 
-#include "data/ProgramState.h"
+#include "rules/ProgramState.h"
 #include "app/MainForm.h"
 #include "app/Runner.h"
 #include "app/Windows.h"
 #include "app/Seleser_Unit1.h"
-#include "data/PagePath.h"
-#include "data/dm_Unit1.h"
+#include "rules/PagePath.h"
+#include "rules/dm_Unit1.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestProgram.h"
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Braille and music as a learner who cannot see the screen hears them.
-#include "exercises/CellSpeech.h"
-#include "exercises/ExerciseRules.h"
-#include "platform/Cp1252.h"
-#include "platform/RichText.h"
-#include "platform/Paradox.h"
+#include "rules/CellSpeech.h"
+#include "rules/ExerciseRules.h"
+#include "rules/Cp1252.h"
+#include "rules/RichText.h"
+#include "rules/Paradox.h"
 
 #include <QFile>
 #include <QtTest>

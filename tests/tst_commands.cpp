@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Commands.h"
-#include "platform/NavigationPolicy.h"
+#include "rules/Commands.h"
+#include "rules/NavigationPolicy.h"
 
 #include <QTest>
 

@@ -2,10 +2,10 @@
 // The page composer of Tdm: the page header, each appending operation, whole pages as the
 // exercise windows build them, where the page file goes, and the answer normaliser.
 
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
 #include "fakes/MemoryTable.h"
-#include "platform/Services.h"
+#include "rules/Services.h"
 
 #include <QDir>
 #include <QFile>

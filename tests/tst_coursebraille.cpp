@@ -7,10 +7,10 @@
 // has every category and every type of its course, and a verification test of exactly ten
 // exercises.
 
-#include "platform/Cp1252.h"
-#include "platform/Paradox.h"
-#include "platform/RichText.h"
-#include "platform/Table.h"
+#include "rules/Cp1252.h"
+#include "rules/Paradox.h"
+#include "rules/RichText.h"
+#include "rules/Table.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // sentiero-course: the source format and its errors, read back through the table reader.
 
-#include "platform/Paradox.h"
-#include "platform/Table.h"
+#include "rules/Paradox.h"
+#include "rules/Table.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
-#include "exercises/ExerciseRules.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
+#include "rules/ExerciseRules.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
-#include "exercises/ExerciseRules.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
+#include "rules/ExerciseRules.h"
 #include "exercises/htmlex01.h"
 #include "exercises/htmlex02.h"
 #include "exercises/htmlex10.h"
@@ -13,7 +13,7 @@
 #include "exercises/htmlex21.h"
 #include "fakes/MemoryTable.h"
 #include "fakes/TestProgram.h"
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 #include "randomdata/RandomLists.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainForm.h"
-#include "platform/ContentPath.h"
+#include "rules/ContentPath.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -4,9 +4,9 @@
 
 #include "app/MainForm.h"
 #include "app/Seleser_Unit1.h"
-#include "data/ProgramState.h"
+#include "rules/ProgramState.h"
 #include "exercises/htmlex00.h"
-#include "data/dm_Unit1.h"
+#include "rules/dm_Unit1.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"
 #include "fakes/TestProgram.h"

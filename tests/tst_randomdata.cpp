@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes/Fakes.h"
-#include "randomdata/RandomRules.h"
+#include "rules/RandomRules.h"
 
 #include <QSet>
 #include <QTest>

@@ -3,10 +3,10 @@
 // window writes, shown in a real browser view with the reading aids, and everything that view
 // exposes to assistive technology. No run drawn in the braille or music fonts may be exposed
 // as its print; each must be heard as its cells or signs.
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
-#include "exercises/CellSpeech.h"
-#include "exercises/ReadingAids.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
+#include "rules/CellSpeech.h"
+#include "platform/ReadingAids.h"
 #include "exercises/htmlex00.h"
 #include "exercises/htmlex01.h"
 #include "exercises/htmlex02.h"
@@ -19,7 +19,7 @@
 #include "exercises/htmlex21.h"
 #include "fakes/TestProgram.h"
 #include "platform/Accessibility.h"
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 #include "platform/RealHtmlView.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results window (graded page of a verification test) and the braille code table window.
 
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
 #include "fakes/Fakes.h"
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/RichText.h"
+#include "rules/RichText.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/ProgramState.h"
+#include "rules/ProgramState.h"
 #include "app/Runner.h"
 #include "app/Windows.h"
 #include "app/Seleser_Unit1.h"
-#include "data/dm_Unit1.h"
+#include "rules/dm_Unit1.h"
 #include "exercises/SixKeyEntry.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"

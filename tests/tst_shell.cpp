@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/ProgramState.h"
+#include "rules/ProgramState.h"
 #include "app/MainForm.h"
 #include "app/Splash.h"
-#include "data/dm_Unit1.h"
+#include "rules/dm_Unit1.h"
 #include "fakes/Fakes.h"
 
 #include <QDir>

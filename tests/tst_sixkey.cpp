@@ -2,8 +2,8 @@
 // Six-key entry: chords read from key presses and releases and the cell tables, without a
 // window; then the exercise windows driven by keys as a learner would (F2, chords, the Alt
 // shortcuts, whose button clicks a moment later), on the demo course's cell table.
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
 #include "exercises/SixKeyEntry.h"
 #include "exercises/htmlex00.h"
 #include "exercises/htmlex01.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Paradox reader and the table cursor, over tables written by sentiero-course.
 
-#include "platform/Paradox.h"
-#include "platform/Table.h"
+#include "rules/Paradox.h"
+#include "rules/Table.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/CourseSource.h"
 
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 
 #include <QDir>
 #include <QFile>

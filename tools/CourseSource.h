@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/CourseFields.h"
+#include "rules/CourseFields.h"
 
 #include <QByteArray>
 #include <QList>

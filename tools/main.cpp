@@ -3,7 +3,7 @@
 // file OUTPUT.MB from a course source text (docs/course-format.md). Only pxlib's writer is
 // used: its reader is not safe on real blob files.
 
-#include "platform/Paradox.h"
+#include "rules/Paradox.h"
 #include "tools/CourseSource.h"
 
 // The header declares no C linkage of its own.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes/TestProgram.h"
 
-#include "data/ProgramState.h"
-#include "data/dm_Unit1.h"
+#include "rules/ProgramState.h"
+#include "rules/dm_Unit1.h"
 
 TestProgram::TestProgram() : holder(std::make_unique<Tdm>())
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/ContentPath.h"
+#include "rules/ContentPath.h"
 
 #include <QDir>
 #include <QFileInfo>

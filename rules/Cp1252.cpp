@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/RichText.h"
-#include "platform/Table.h"
+#include "rules/RichText.h"
+#include "rules/Table.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercises/CellSpeech.h"
+#include "rules/CellSpeech.h"
 
-#include "data/ProgramState.h"
-#include "platform/Cp1252.h"
+#include "rules/ProgramState.h"
+#include "rules/Cp1252.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Commands.h"
+#include "rules/Commands.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercises/ExerciseRules.h"
+#include "rules/ExerciseRules.h"
 
-#include "data/dm_Unit1.h"
-#include "platform/Paradox.h"
+#include "rules/dm_Unit1.h"
+#include "rules/Paradox.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Table.h"
+#include "rules/Table.h"
 
-#include "platform/Cp1252.h"
-#include "platform/Paradox.h"
+#include "rules/Cp1252.h"
+#include "rules/Paradox.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/PagePath.h"
+#include "rules/PagePath.h"
 
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "randomdata/RandomRules.h"
+#include "rules/RandomRules.h"
 
-#include "platform/Services.h"
+#include "rules/Services.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/dm_Unit1.h"
+#include "rules/dm_Unit1.h"
 
-#include "data/CourseLook.h"
-#include "data/PagePath.h"
-#include "data/ProgramState.h"
-#include "platform/SafeFile.h"
-#include "platform/Services.h"
+#include "rules/CourseLook.h"
+#include "rules/PagePath.h"
+#include "rules/ProgramState.h"
+#include "rules/SafeFile.h"
+#include "rules/Services.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/ProgramState.h"
+#include "rules/ProgramState.h"
 
-#include "platform/ContentPath.h"
+#include "rules/ContentPath.h"
 
 ProgramState &state()
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/MissingPage.h"
+#include "rules/MissingPage.h"
 
 QString missingPageHtml(const QString &path, const QString &links)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercises/SixKey.h"
+#include "rules/SixKey.h"
 
 #include <Qt>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/SafeFile.h"
+#include "rules/SafeFile.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/DamagedContent.h"
+#include "rules/DamagedContent.h"
 
 QString unreadableExerciseMessage(const QString &table, int lesson, int category,
                                   const QVariant &number, const QString &problem)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercises/ReadingAids.h"
+#include "platform/ReadingAids.h"
 
-#include "data/CourseLook.h"
-#include "exercises/CellSpeech.h"
+#include "rules/CourseLook.h"
+#include "rules/CellSpeech.h"
 #include "platform/Announcer.h"
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/ProgramState.h"
+#include "rules/ProgramState.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

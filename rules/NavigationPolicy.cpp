@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/NavigationPolicy.h"
+#include "rules/NavigationPolicy.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exercises/CellTable.h"
+#include "rules/CellTable.h"
 
 #include <optional>
 

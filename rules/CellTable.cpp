@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercises/CellTable.h"
+#include "rules/CellTable.h"
 
-#include "data/ProgramState.h"
-#include "exercises/ExerciseRules.h"
-#include "platform/Cp1252.h"
+#include "rules/ProgramState.h"
+#include "rules/ExerciseRules.h"
+#include "rules/Cp1252.h"
 
 #include <QFile>
 

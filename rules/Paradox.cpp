@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Paradox.h"
+#include "rules/Paradox.h"
 
-#include "platform/Cp1252.h"
+#include "rules/Cp1252.h"
 
 #include <QDateTime>
 #include <QDir>
