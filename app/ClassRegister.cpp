@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ClassRegister.h"
 
+#include "rules/Codes.h"
+
 #include "app/Progress.h"
 
 #include <QStringList>
@@ -81,7 +83,10 @@ QByteArray classRegisterPage(const QList<LearnerEntries> &learners, const QDateT
                          .arg(readAt.toString(QStringLiteral("dd/MM/yyyy 'alle' HH:mm")));
     if (learners.isEmpty())
         page += QStringLiteral("<p>Nella classe non c'è ancora nessun allievo.</p>\n");
-    for (int course = 1; course <= 3 && !learners.isEmpty(); ++course) {
+    for (const Course each : AllCourses) {
+        const int course = int(each);
+        if (learners.isEmpty())
+            break;
         page += QStringLiteral("<h2>%1</h2>\n<table><caption>%1: allievi</caption><thead><tr>"
                                "<th scope=\"col\">Allievo</th>"
                                "<th scope=\"col\">Lezione raggiunta</th>"
@@ -111,7 +116,8 @@ QByteArray classRegisterCsv(const QList<LearnerEntries> &learners)
     QStringList lines{QStringLiteral("allievo;corso;lezione raggiunta;ultimo test;miglior test;"
                                      "da ripassare;ultimo giorno di pratica")};
     for (const LearnerEntries &learner : learners) {
-        for (int course = 1; course <= 3; ++course) {
+        for (const Course each : AllCourses) {
+            const int course = int(each);
             QStringList fields{csvField(learner.learner), courseName(course)};
             for (const QString &cell : cells(courseLine(learner, course)))
                 fields << csvField(cell);

@@ -76,11 +76,9 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 
 void TMainForm::FormCreate()
 {
-    ProgramState &program = state();
-    program.PendingAction = PendingCommand::None;
+    PendingAction.reset();
     BackEnabled = false;
-    program.ContentDir = currentDirectory();
-    program.WrongAttempts = 0;
+    state().ContentDir = currentDirectory();
     platform().sounds.setPlayer(MP1);
 
     KeyboardState &keyboard = *platform().keyboard;
@@ -131,8 +129,9 @@ void TMainForm::StartFirstPage()
 void TMainForm::FormShow()
 {
     if (std::exchange(ClassRegisterAtStart, false)) {
-        state().PendingAction = PendingCommand::ClassRegister;
-        enableTimer();
+        NavigationCommand command;
+        command.kind = NavigationCommand::ClassRegister;
+        defer(command);
     } else if (std::exchange(m_firstPageStarted, false))
         FocusDocument();
     else
@@ -202,49 +201,32 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
         if (BackEnabled)
             WB->goBack();
         return;
-    case NavigationCommand::Exit:
-        cancel = true;
-        state().PendingAction = PendingCommand::Quit;
-        enableTimer();
-        return;
     case NavigationCommand::Find:
-        cancel = true;
+        // The find box comes once the focus is in the page.
         FocusDocument();
-        state().PendingAction = PendingCommand::FindBox;
-        enableTimer();
-        return;
-    case NavigationCommand::Lesson:
-        cancel = true;
-        state().PendingLesson = command.lesson;
-        if (command.startsRun()) {
-            state().PendingAction = command.course;
-            enableTimer();
-        }
-        return;
+        [[fallthrough]];
+    case NavigationCommand::Exit:
     case NavigationCommand::Progress:
     case NavigationCommand::Export:
-        cancel = true;
-        state().PendingAction = command.kind == NavigationCommand::Progress
-                                    ? PendingCommand::Progress
-                                    : PendingCommand::Export;
-        enableTimer();
-        return;
     case NavigationCommand::ClassRegister:
     case NavigationCommand::ClassExport:
         cancel = true;
-        state().PendingAction = command.kind == NavigationCommand::ClassRegister
-                                    ? PendingCommand::ClassRegister
-                                    : PendingCommand::ClassExport;
-        enableTimer();
+        defer(command);
         return;
+    case NavigationCommand::Lesson:
     case NavigationCommand::Review:
+        // A link whose digit names no course starts nothing: no command is pending.
         cancel = true;
-        if (command.course != 0) {
-            state().PendingAction = PendingCommand::Review + command.course;
-            enableTimer();
-        }
+        if (command.runCourse())
+            defer(command);
         return;
     }
+}
+
+void TMainForm::defer(const NavigationCommand &command)
+{
+    PendingAction = command;
+    enableTimer();
 }
 
 // Writes a file of the learner's (its folder made when missing); says why it could not.
@@ -356,30 +338,40 @@ void TMainForm::ExportClass()
 void TMainForm::Timer1Timer()
 {
     Timer1->stop();
+    const NavigationCommand command = PendingAction.value_or(NavigationCommand());
     // A run that fails (a course table that cannot be read) has shown its message; the
     // lesson page gets the focus back all the same.
-    ProgramState &program = state();
-    if (PendingCommand::isCourse(program.PendingAction))
-        runGuarded([&program] { RunExercises(program.PendingAction, program.PendingLesson); });
-    if (PendingCommand::isReview(program.PendingAction))
-        runGuarded([&program] { RunReview(program.PendingAction - PendingCommand::Review); });
-    if (program.PendingAction == PendingCommand::Progress)
-        runGuarded([this] { ShowProgress(); });
-    if (program.PendingAction == PendingCommand::Export)
-        runGuarded([this] { ExportRecord(); });
-    if (program.PendingAction == PendingCommand::ClassRegister)
-        runGuarded([this] { ShowClassRegister(); });
-    if (program.PendingAction == PendingCommand::ClassExport)
-        runGuarded([this] { ExportClass(); });
-    if (program.PendingAction == PendingCommand::FindBox) {
+    switch (command.kind) {
+    case NavigationCommand::Find:
+        // The command stays until the next command link replaces it, and the focus stays
+        // in the find box.
         ShowFindBox();
         return;
-    }
-    if (program.PendingAction == PendingCommand::Quit) {
+    case NavigationCommand::Exit:
         close();
         return;
+    case NavigationCommand::Lesson:
+        runGuarded([&command] { RunExercises(*command.runCourse(), command.lesson); });
+        break;
+    case NavigationCommand::Review:
+        runGuarded([&command] { RunReview(*command.runCourse()); });
+        break;
+    case NavigationCommand::Progress:
+        runGuarded([this] { ShowProgress(); });
+        break;
+    case NavigationCommand::Export:
+        runGuarded([this] { ExportRecord(); });
+        break;
+    case NavigationCommand::ClassRegister:
+        runGuarded([this] { ShowClassRegister(); });
+        break;
+    case NavigationCommand::ClassExport:
+        runGuarded([this] { ExportClass(); });
+        break;
+    default:
+        break;
     }
-    program.PendingAction = PendingCommand::None;
+    PendingAction.reset();
     FocusDocument();
     // The command's windows have closed, and with them the frames and pages they drew.
     returnFreedMemory();
@@ -398,7 +390,7 @@ void TMainForm::FormClose()
 {
     // A command still waiting for the timer would run inside the closing clip's wait.
     Timer1->stop();
-    state().PendingAction = PendingCommand::None;
+    PendingAction.reset();
     for (const QString &font : FontFiles)
         platform().fonts->removeFont(contentFile(font));
 

@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
+#include "rules/Commands.h"
+
 class HtmlView;
 class MediaPlayer;
 class QTimer;
@@ -22,6 +26,10 @@ public:
     MediaPlayer *MP1 = nullptr;
     QTimer *Timer1 = nullptr;
     bool BackEnabled = false;
+    // The deferred command: the last command link's, carried out by Timer1 once the browser's
+    // navigation event has returned (for a lesson link, its course and PendingLesson, the
+    // lesson). None when nothing is pending; the find box's stays after it is carried out.
+    std::optional<NavigationCommand> PendingAction;
     // Set when start-up failed (the fonts): the program ends instead of running.
     bool Terminated = false;
 
@@ -66,6 +74,8 @@ private:
     void WBDownloadComplete();
     void WBCommandStateChange(bool backEnabled);
     void enableTimer();
+    // Makes `command` the pending one and starts the timer.
+    void defer(const NavigationCommand &command);
 
     bool m_closed = false;
     bool m_firstPageStarted = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Progress.h"
 
+#include "rules/Codes.h"
 #include "rules/CourseFields.h"
 #include "rules/Table.h"
 #include "reference/Result.h"
@@ -41,8 +42,9 @@ const char *const categoryNames[] = {"ripasso", "nuovi simboli", "consolidamento
 
 QString categoryName(int category)
 {
-    return category >= 1 && category <= 4 ? QString::fromLatin1(categoryNames[category - 1])
-                                          : QString::number(category);
+    return category >= int(FirstCategory) && category <= int(LastCategory)
+               ? QString::fromLatin1(categoryNames[category - int(FirstCategory)])
+               : QString::number(category);
 }
 
 QString csvField(QString text)
@@ -58,7 +60,7 @@ QString csvField(QString text)
 
 QString gradeText(const RunEntry &run)
 {
-    return QStringLiteral("%1, %2/10 (%3)").arg(run.grade).arg(run.right).arg(day(run.at));
+    return QStringLiteral("%1, %2/%3 (%4)").arg(run.grade).arg(run.right).arg(TestLength).arg(day(run.at));
 }
 
 std::pair<const RunEntry *, const RunEntry *> lastAndBestTest(const QList<RunEntry> &runs,
@@ -184,7 +186,8 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
                    + QStringLiteral("<p><a href=\"indietro.htm\">%1</a></p>\n")
                          .arg(own ? QStringLiteral("Torna indietro")
                                   : QStringLiteral("Torna al registro della classe"));
-    for (int course = 1; course <= 3; ++course) {
+    for (const Course each : AllCourses) {
+        const int course = int(each);
         page += QStringLiteral("<h2>%1</h2>\n").arg(courseName(course));
         QSet<int> lessonSet;
         for (const ExerciseEntry &entry : exercises)
@@ -215,10 +218,7 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
             const auto [last, best] = lastAndBestTest(runs, course, lesson);
             QStringList categories;
             for (auto it = done.cbegin(); it != done.cend(); ++it) {
-                const QString name = it.key() >= 1 && it.key() <= 4
-                                         ? QString::fromLatin1(categoryNames[it.key() - 1])
-                                         : QString::number(it.key());
-                categories << QStringLiteral("%1 (%2)").arg(name, day(it.value()));
+                categories << QStringLiteral("%1 (%2)").arg(categoryName(it.key()), day(it.value()));
             }
             const auto waiting = std::count_if(review.begin(), review.end(),
                                                [lesson](const ExerciseEntry &entry) {

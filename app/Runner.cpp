@@ -6,6 +6,7 @@
 #include "app/Seleser_Unit1.h"
 #include "app/Windows.h"
 #include "rules/CourseFields.h"
+#include "rules/Codes.h"
 #include "rules/ProgramState.h"
 #include "rules/dm_Unit1.h"
 #include "exercises/ExerciseWindow.h"
@@ -33,16 +34,16 @@ QVariant exerciseNumber(const Table &table)
 
 // Keeps how an exercise ended in the learner's record. A record that cannot be read leaves
 // nothing to review.
-void record(int course, const Table &table, const ExerciseOutcome &outcome)
+void record(Course course, const Table &table, const ExerciseOutcome &outcome)
 {
     if (!platform().record)
         return;
     try {
-        platform().record->addExercise(exerciseEntry(course, table, outcome));
+        platform().record->addExercise(exerciseEntry(int(course), table, outcome));
     } catch (const TableError &) {
         ExerciseEntry entry;
         entry.at = QDateTime::currentDateTime();
-        entry.course = course;
+        entry.course = int(course);
         entry.outcome = outcome;
         platform().record->addExercise(entry);
     }
@@ -50,7 +51,7 @@ void record(int course, const Table &table, const ExerciseOutcome &outcome)
 
 // The course's table opened, with `filter` when one is given; its exercise windows in
 // practice mode, with the code table.
-QList<TExerciseWindow *> openCourse(int course, const QString &filter)
+QList<TExerciseWindow *> openCourse(Course course, const QString &filter)
 {
     Table &table = dm->Table1;
     table.close();
@@ -62,7 +63,7 @@ QList<TExerciseWindow *> openCourse(int course, const QString &filter)
     const QList<TExerciseWindow *> windows =
         registry ? registry->courseWindows(course) : QList<TExerciseWindow *>();
     for (TExerciseWindow *window : windows) {
-        window->TableWindow = tblbraille;
+        window->TableWindow = registry->tblbraille();
         window->TestMode = false;
     }
     return windows;
@@ -115,7 +116,7 @@ int exerciseType(const Table &table)
 
 // The window of an exercise type of the course: none for no type, as for a type of another
 // course.
-TExerciseWindow *exerciseWindow(int course, int type)
+TExerciseWindow *exerciseWindow(Course course, int type)
 {
     const WindowRegistry *registry = WindowRegistry::instance();
     return type >= 0 && registry ? registry->exerciseWindow(course, type) : nullptr;
@@ -123,19 +124,20 @@ TExerciseWindow *exerciseWindow(int course, int type)
 
 } // namespace
 
-QString CourseTableFile(int course)
+QString CourseTableFile(Course course)
 {
-    const CourseInfo *info = courseInfo(course);
+    const CourseInfo *info = courseInfo(int(course));
     return info ? QString::fromLatin1(info->tableFile) : QString();
 }
 
-void RunExercises(int course, int lesson)
+void RunExercises(Course course, int lesson)
 {
+    WindowRegistry *registry = WindowRegistry::instance();
+    TSeleserDlg *dialog = registry->SeleserDlg();
     const QList<TExerciseWindow *> windows =
         openCourse(course, QStringLiteral("Lezione='%1'").arg(lesson));
     Table &table = dm->Table1;
-    ProgramState &program = state();
-    program.CorrectCount = 0;
+    qint32 CorrectCount = 0; // the run's right answers
 
     // While the learner chooses, the engine gets ready in the window of the lesson's first
     // exercise, which is most often the first of the category chosen too, on the page file
@@ -146,13 +148,13 @@ void RunExercises(int course, int lesson)
         first = windows.first();
     if (first)
         first->html1->prepareEngine(dm->PageFile());
-    if (execFrom(SeleserDlg) != ModalOk)
+    if (execFrom(dialog) != ModalOk)
         return;
-    const int category = SeleserDlg->ChosenCategory;
+    const Category category = categoryOf(dialog->ChosenCategory);
     table.setFiltered(false);
-    table.setFilter(table.filter() + QStringLiteral(" and Cat_eser='%1'").arg(category));
+    table.setFilter(table.filter() + QStringLiteral(" and Cat_eser='%1'").arg(int(category)));
     table.setFiltered(true);
-    const QString title = SeleserDlg->RadioButton(category)->text();
+    const QString title = dialog->RadioButton(int(category))->text();
     if (category == Category::Test) {
         for (TExerciseWindow *window : windows)
             window->TestMode = true;
@@ -170,23 +172,23 @@ void RunExercises(int course, int lesson)
     QString previous; // how the last exercise shown ended, for the status line
     FrontExercise front;
     do {
-        program.WrongAttempts = 0;
-        program.CurrentExerciseType = exerciseType(table);
-        TExerciseWindow *window = exerciseWindow(course, program.CurrentExerciseType);
+        const qint32 CurrentExerciseType = exerciseType(table);
+        TExerciseWindow *window = exerciseWindow(course, CurrentExerciseType);
         if (window) {
+            window->WrongAttempts = 0;
             window->setWindowTitle(title);
             window->SetRunPosition(table.matchingPosition(), total, previous);
             lastResult = front.run(window);
             const ExerciseOutcome outcome = window->Outcome();
             if (outcome.right())
-                ++program.CorrectCount;
+                ++CorrectCount;
             previous = previousWord(outcome);
             record(course, table, outcome);
         }
         if (window && lastResult == ResultUnreadable) {
             front.end();
             platform().messages->showMessage(
-                unreadableExerciseMessage(table.tableName(), lesson, category,
+                unreadableExerciseMessage(table.tableName(), lesson, int(category),
                                           exerciseNumber(table), window->UnreadableRecord()));
         }
         if (lastResult == ResultLeave)
@@ -196,14 +198,14 @@ void RunExercises(int course, int lesson)
 
     RunEntry run;
     run.at = QDateTime::currentDateTime();
-    run.course = course;
+    run.course = int(course);
     run.lesson = lesson;
-    run.category = category;
-    run.right = program.CorrectCount;
+    run.category = int(category);
+    run.right = CorrectCount;
     run.total = total;
     if (category == Category::Test) {
         // As the results window grades it.
-        run.right = std::min(program.CorrectCount, 10);
+        run.right = testScore(CorrectCount);
         run.grade = QString::fromLatin1(gradeFor(run.right).word);
     }
     if (platform().record)
@@ -216,26 +218,28 @@ void RunExercises(int course, int lesson)
     } else {
         // The results take the place of the last exercise, with no glimpse of the main
         // window in between.
-        Fresult->PreparePage();
+        TFresult *results = registry->Fresult();
+        results->CorrectCount = CorrectCount;
+        results->PreparePage();
         front.end();
-        execFrom(Fresult);
+        execFrom(results);
     }
 }
 
-void RunReview(int course)
+void RunReview(Course course)
 {
-    const QList<ExerciseEntry> review =
-        platform().record ? reviewList(platform().record->exercises(), course) : QList<ExerciseEntry>();
+    const QList<ExerciseEntry> review = platform().record
+                                            ? reviewList(platform().record->exercises(), int(course))
+                                            : QList<ExerciseEntry>();
     if (review.isEmpty()) {
         platform().messages->showMessage(
-            QStringLiteral("Non ci sono esercizi %1 da rifare.").arg(ofCourse(course)));
+            QStringLiteral("Non ci sono esercizi %1 da rifare.").arg(ofCourse(int(course))));
         return;
     }
     openCourse(course, QString());
     Table &table = dm->Table1;
     table.checkBlobFile();
 
-    ProgramState &program = state();
     int shown = 0, right = 0;
     QString previous;
     FrontExercise front;
@@ -249,14 +253,16 @@ void RunReview(int course)
         } else {
             table.first();
         }
-        while (!table.eof() && !sameExercise(entry, course, table))
+        while (!table.eof() && !sameExercise(entry, int(course), table))
             table.next();
         TExerciseWindow *window = table.eof() ? nullptr : exerciseWindow(course, entry.type);
         if (!window)
             continue; // edited or removed since: nothing left to review
-        program.WrongAttempts = 0;
-        program.CurrentExerciseType = entry.type;
-        window->setWindowTitle(SeleserDlg->RadioButton(std::clamp(entry.category, 1, 4))->text());
+        window->WrongAttempts = 0;
+        window->setWindowTitle(WindowRegistry::instance()
+                                   ->SeleserDlg()
+                                   ->RadioButton(int(categoryOf(entry.category)))
+                                   ->text());
         window->SetRunPosition(++shown, review.size(), previous);
         const int result = front.run(window);
         const ExerciseOutcome outcome = window->Outcome();

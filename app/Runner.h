@@ -3,14 +3,16 @@
 
 #include <QString>
 
-// The course table file of a course (1 alphabet, 2 mathematics, 3 music), under ContentDir.
-QString CourseTableFile(int course);
+#include "rules/Codes.h"
+
+// The course table file of a course, under ContentDir.
+QString CourseTableFile(Course course);
 
 // Runs the exercises of a lesson of a course: asks for the category and shows one exercise
 // window per record. Returns when the run is over.
-void RunExercises(int course, int lesson);
+void RunExercises(Course course, int lesson);
 
 // Runs the exercises of a course that wait for review (see reviewList), each in its window
 // as in a run of its category, in practice mode; ends with how many were right, or says
 // that there is nothing to review.
-void RunReview(int course);
+void RunReview(Course course);

@@ -2,6 +2,7 @@
 #include "app/Seleser_Unit1.h"
 
 #include "rules/CourseLook.h"
+#include "rules/Codes.h"
 #include "rules/ProgramState.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 
-TSeleserDlg *SeleserDlg = nullptr;
 
 namespace {
 
@@ -125,7 +125,7 @@ void TSeleserDlg::FormShow()
 
 void TSeleserDlg::RadioButtonClick(int category)
 {
-    for (int other = 1; other <= 4; ++other) {
+    for (int other = int(FirstCategory); other <= int(LastCategory); ++other) {
         if (other != category)
             RadioButton(other)->setChecked(false);
     }
@@ -142,7 +142,7 @@ bool TSeleserDlg::eventFilter(QObject *watched, QEvent *event)
             && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             const int step = key->key() == Qt::Key_Up ? -1 : 1;
             QRadioButton *chosen = RadioButton(
-                std::clamp(ChosenCategory + step, int(Category::First), int(Category::Last)));
+                int(categoryOf(ChosenCategory + step)));
             chosen->setChecked(true);
             chosen->setFocus(Qt::OtherFocusReason);
             return true;

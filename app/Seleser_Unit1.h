@@ -38,4 +38,3 @@ private:
     void RadioButtonClick(int category);
 };
 
-extern TSeleserDlg *SeleserDlg;

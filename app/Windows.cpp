@@ -22,51 +22,53 @@ namespace {
 WindowRegistry *current = nullptr;
 } // namespace
 
-template <class Window> void WindowRegistry::add(Window *&global)
+template <class Window> Window *WindowRegistry::add()
 {
-    global = new Window;
+    auto *window = new Window;
     Entry entry;
-    entry.destroy = [&global] {
-        delete global;
-        global = nullptr;
-    };
+    entry.window.reset(window);
     if constexpr (std::is_base_of_v<TExerciseWindow, Window>) {
-        entry.exercise = global;
+        entry.exercise = window;
         entry.course = Window::Course;
         entry.type = Window::Type;
     }
     m_entries.push_back(std::move(entry));
+    return window;
 }
 
 WindowRegistry::WindowRegistry()
 {
     current = this;
-    add(SeleserDlg);
-    add(Fhtmlex02);
-    add(Fhtmlex01);
-    add(Fhtmlex00);
-    add(Formex01dc);
-    add(Formex00dc);
-    add(tblbraille);
-    add(Fresult);
-    add(Fhtmlex14);
-    add(Formex11dc);
-    add(Fhtmlex10);
-    add(Fhtmlex11);
-    add(Fhtmlex12);
-    add(Fhtmlex13);
-    add(Formex10dc);
-    add(Fhtmlex21);
-    add(Fhtmlex20);
+    m_seleser = add<TSeleserDlg>();
+    add<TFhtmlex02>();
+    auto *type1 = add<TFhtmlex01>();
+    auto *type0 = add<TFhtmlex00>();
+    type1->DataDialog = add<TFormex01dc>();
+    type0->DataDialog = add<TFormex00dc>();
+    m_table = add<Ttblbraille>();
+    m_results = add<TFresult>();
+    add<TFhtmlex14>();
+    auto *lists101 = add<TFormex11dc>();
+    auto *type100 = add<TFhtmlex10>();
+    auto *type101 = add<TFhtmlex11>();
+    type101->DataDialog = lists101;
+    add<TFhtmlex12>();
+    add<TFhtmlex13>();
+    type100->DataDialog = add<TFormex10dc>();
+    add<TFhtmlex21>();
+    add<TFhtmlex20>();
 }
 
 WindowRegistry::~WindowRegistry()
 {
     // Out of reach first, so that nothing asks for a window being destroyed.
     current = nullptr;
+    m_seleser = nullptr;
+    m_table = nullptr;
+    m_results = nullptr;
     std::vector<Entry> entries = std::move(m_entries);
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
-        entry->destroy();
+    while (!entries.empty())
+        entries.pop_back();
 }
 
 WindowRegistry *WindowRegistry::instance()
@@ -74,7 +76,7 @@ WindowRegistry *WindowRegistry::instance()
     return current;
 }
 
-TExerciseWindow *WindowRegistry::exerciseWindow(int course, int type) const
+TExerciseWindow *WindowRegistry::exerciseWindow(Course course, int type) const
 {
     for (const Entry &entry : m_entries) {
         if (entry.exercise && entry.course == course && entry.type == type)
@@ -83,7 +85,7 @@ TExerciseWindow *WindowRegistry::exerciseWindow(int course, int type) const
     return nullptr;
 }
 
-QList<TExerciseWindow *> WindowRegistry::courseWindows(int course) const
+QList<TExerciseWindow *> WindowRegistry::courseWindows(Course course) const
 {
     QList<TExerciseWindow *> windows;
     for (const Entry &entry : m_entries) {

@@ -2,16 +2,24 @@
 #pragma once
 
 #include <QList>
+#include <QWidget>
 
-#include <functional>
+#include <memory>
+#include <typeinfo>
 #include <vector>
 
-class TExerciseWindow;
+#include "rules/Codes.h"
 
-// Owns the windows that live from start-up to the end of the program. It creates them
-// hidden, once each, from one list in the order the program relies on (the category dialog
-// first, the music windows last), each into the global that names it, and destroys them in
-// reverse. It answers which exercise window shows a type of a course.
+class TExerciseWindow;
+class TFresult;
+class TSeleserDlg;
+class Ttblbraille;
+
+// Owns the windows that live from start-up to the end of the program, and is the only way to
+// reach them. It creates them hidden, once each, from one list, and destroys them in reverse.
+// The order of the list is the one the course's windows have always been made in; nothing
+// depends on it any more, since each window is handed what it uses of another (an exercise
+// window its random-data dialog here, its code table by the runner) once all are made.
 class WindowRegistry
 {
 public:
@@ -23,20 +31,38 @@ public:
     // The registry that exists now; null before start-up made it or after it is gone.
     static WindowRegistry *instance();
 
+    // The category dialog, the code table and the results window.
+    TSeleserDlg *SeleserDlg() const { return m_seleser; }
+    Ttblbraille *tblbraille() const { return m_table; }
+    TFresult *Fresult() const { return m_results; }
+
     // The window that a type code selects in a course; null when it selects none.
-    TExerciseWindow *exerciseWindow(int course, int type) const;
+    TExerciseWindow *exerciseWindow(Course course, int type) const;
     // The exercise windows of a course, in the order they were created.
-    QList<TExerciseWindow *> courseWindows(int course) const;
+    QList<TExerciseWindow *> courseWindows(Course course) const;
+
+    // The window of exactly this class (not of a class derived from it); null when none is.
+    template <class Window> Window *find() const
+    {
+        for (const Entry &entry : m_entries) {
+            if (typeid(*entry.window) == typeid(Window))
+                return static_cast<Window *>(entry.window.get());
+        }
+        return nullptr;
+    }
 
 private:
     struct Entry
     {
-        std::function<void()> destroy;
+        std::unique_ptr<QWidget> window;
         TExerciseWindow *exercise = nullptr;
-        int course = 0;
+        Course course = Course::Alphabet;
         int type = 0;
     };
-    template <class Window> void add(Window *&global);
+    template <class Window> Window *add();
 
     std::vector<Entry> m_entries;
+    TSeleserDlg *m_seleser = nullptr;
+    Ttblbraille *m_table = nullptr;
+    TFresult *m_results = nullptr;
 };

@@ -219,18 +219,22 @@ public:
         m_main.installEventFilter(this);
     }
 
+    static TFresult *results() { return WindowRegistry::instance()->Fresult(); }
+    static TSeleserDlg *dialog() { return WindowRegistry::instance()->SeleserDlg(); }
+
     // The windows exist once the start-up has created them.
     void watchWindows()
     {
-        for (int course = 1; course <= 3; ++course)
+        for (Course course : AllCourses)
             m_windows << WindowRegistry::instance()->courseWindows(course);
         for (TExerciseWindow *window : m_windows) {
             window->installEventFilter(this);
             connect(window->html1, &HtmlView::downloadComplete, this,
                     [this, window] { pageLoaded(window); });
         }
-        connect(Fresult->html1, &HtmlView::downloadComplete, this, [this] { pageLoaded(nullptr); });
-        Fresult->installEventFilter(this);
+        TFresult *results = WindowRegistry::instance()->Fresult();
+        connect(results->html1, &HtmlView::downloadComplete, this, [this] { pageLoaded(nullptr); });
+        results->installEventFilter(this);
         m_tick.setInterval(5);
         connect(&m_tick, &QTimer::timeout, this, &Learner::step);
         m_tick.start();
@@ -306,7 +310,7 @@ private:
     {
         if (m_waiting == Waiting::Nothing)
             return;
-        const QWidget *shown = window ? static_cast<QWidget *>(window) : Fresult;
+        const QWidget *shown = window ? static_cast<QWidget *>(window) : results();
         if (!shown->isVisible()) {
             m_loadedHidden = shown;
             return;
@@ -328,7 +332,7 @@ private:
                              m_events[i].receiver.constData(), busy);
         }
         m_events.clear();
-        traceLoad((window ? window->html1 : Fresult->html1)->findChild<QWebEngineView *>(), ms,
+        traceLoad((window ? window->html1 : results()->html1)->findChild<QWebEngineView *>(), ms,
                   !window                           ? "results"
                   : m_waiting == Waiting::FirstPage ? "first"
                                                     : "next");
@@ -377,7 +381,7 @@ private:
             return;
         }
         case State::WaitCategory:
-            if (!SeleserDlg->isVisible()) {
+            if (!dialog()->isVisible()) {
                 if (qEnvironmentVariableIsSet("SENTIERO_BENCH_TRACE"))
                     for (QWidget *w : QApplication::topLevelWidgets())
                         if (w->isVisible())
@@ -391,18 +395,17 @@ private:
             if (msSince(m_dialogSince) < ChoosingMs)
                 return;
             m_dialogSince = 0;
-            SeleserDlg->RadioButton4->setChecked(true);
+            dialog()->RadioButton4->setChecked(true);
             m_waiting = Waiting::FirstPage;
             m_since = nowNs();
             enter(State::InRun);
-            SeleserDlg->OKBtn->click();
+            dialog()->OKBtn->click();
             return;
         case State::InRun:
             inRun();
             return;
         case State::AfterRun:
-            if (state().PendingAction != PendingCommand::None || shownExercise()
-                || Fresult->isVisible())
+            if (m_main.PendingAction || shownExercise() || results()->isVisible())
                 return;
             if (++m_course <= 3) {
                 enter(State::StartRun);
@@ -436,16 +439,15 @@ private:
         // time after the page is there, once its window has painted, as it would on screen.
         if ((m_ready || m_resultsReady) && msSince(m_readySince) < ReadingMs)
             return;
-        if (m_resultsReady && Fresult->isVisible()) {
+        if (m_resultsReady && results()->isVisible()) {
             m_resultsReady = false;
             enter(State::AfterRun);
-            Fresult->Button1->click();
+            results()->Button1->click();
             return;
         }
         TExerciseWindow *window = shownExercise();
         if (!window) {
-            if (m_waiting == Waiting::Nothing && !Fresult->isVisible()
-                && state().PendingAction == PendingCommand::None)
+            if (m_waiting == Waiting::Nothing && !results()->isVisible() && !m_main.PendingAction)
                 enter(State::AfterRun); // no records, or a message ended the run
             return;
         }

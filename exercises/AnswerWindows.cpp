@@ -213,10 +213,15 @@ void TTypedAnswerWindow::LoadPlainRecord()
     CheckBox2 = RandomFlag();
 }
 
+QList<QByteArray> TTypedAnswerWindow::DisplayLines() const
+{
+    return AnswersInBraille() ? QList<QByteArray>() : RichEdit2.Lines;
+}
+
 void TTypedAnswerWindow::LoadRandomRecord()
 {
     LoadRich(DBRichEdit1, RichEdit1);
-    RandomDataLists *dialog = DataDialog();
+    RandomDataLists *dialog = DataDialog;
 
     ScratchStream = DBMemo1.Lines().join("\r\n");
     if (dialog)

@@ -44,6 +44,9 @@ protected:
     // program's zoom; its font is set before.
     static void FollowZoom(QTextEdit *box, int height);
 
+    // Whether the answer box is a braille box, written by dots or by the braille font.
+    bool AnswersInBraille() const { return m_sixKeys != nullptr; }
+
     bool AnswerIsRight() override;
     QString WrongDetail() override;
     QWidget *FocusWidget() const override;
@@ -79,17 +82,18 @@ class TTypedAnswerWindow : public TTextAnswerWindow
     Q_OBJECT
 public:
     HiddenRichEdit RichEdit2; // question
+    // The random-data dialog the type hands the random lists of its records to; given by
+    // whoever made the windows, none for a type that keeps its lists.
+    RandomDataLists *DataDialog = nullptr;
 
     void LoadPlainRecord() override;
     void LoadRandomRecord() override;
+    QList<QByteArray> DisplayLines() const override;
 
 protected:
-    // With `handsOnLists`, a record in random mode hands its lists to DataDialog().
+    // With `handsOnLists`, a record in random mode hands its lists to DataDialog.
     TTypedAnswerWindow(const QString &name, const QString &viewName, const AnswerLook &look,
                        bool handsOnLists, QWidget *parent);
-
-    // The random-data dialog of the type; called only when the type hands on its lists.
-    virtual RandomDataLists *DataDialog() const { return nullptr; }
 
     bool HasDataDialog() const override { return m_handsOnLists; }
     void SetQuestion(const QByteArray &text) override { RichEdit2.SetText(text); }

@@ -23,6 +23,8 @@ public:
     QToolButton *SpeedButton3 = nullptr;
     HiddenRichEdit RichEdit2; // question
 
+    QList<QByteArray> DisplayLines() const override { return RichEdit2.Lines; }
+
     // The choice that is down, 0 to 2; -1 when none is.
     int PressedChoice() const;
 

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/DisplayLink.h"
 
-#include "exercises/AnswerWindows.h"
 #include "rules/CellSpeech.h"
-#include "exercises/ChoiceWindow.h"
 #include "rules/ExerciseRules.h"
+#include "exercises/ExerciseWindow.h"
 #include "exercises/SixKeyEntry.h"
-#include "exercises/htmlex21.h"
 #include "rules/Cp1252.h"
 #include "platform/Platform.h"
 
@@ -55,25 +53,8 @@ QTextEdit *DisplayLink::brailleBox() const
 QList<QByteArray> DisplayLink::exerciseLines() const
 {
     QList<QByteArray> lines;
-    // The question is braille where the learner answers in print or by a choice.
-    if (auto *typed = dynamic_cast<const TTypedAnswerWindow *>(m_window)) {
-        if (!brailleBox()) {
-            for (const QByteArray &line : typed->RichEdit2.Lines)
-                lines << cellsOf(line);
-        }
-    } else if (auto *choice = dynamic_cast<const TChoiceWindow *>(m_window)) {
-        for (const QByteArray &line : choice->RichEdit2.Lines)
-            lines << cellsOf(line);
-        if (auto *music = dynamic_cast<const TFhtmlex21 *>(m_window)) {
-            // The candidates are music: their signs by name, written in the course's cells.
-            int number = 1;
-            for (const HiddenRichEdit *candidate : {&music->RichEdit3, &music->RichEdit4, &music->RichEdit5}) {
-                const QString heard = spokenMusic(RewriteMusicPairs(candidate->Lines.join()),
-                                                  courseMusicSigns());
-                lines << cellsOf(toCp1252(QString::number(number++) + QLatin1Char(' ') + heard));
-            }
-        }
-    }
+    for (const QByteArray &line : m_window->DisplayLines())
+        lines << cellsOf(line);
     return lines;
 }
 

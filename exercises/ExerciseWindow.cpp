@@ -2,6 +2,7 @@
 #include "exercises/ExerciseWindow.h"
 
 #include "rules/CourseFields.h"
+#include "rules/Codes.h"
 #include "rules/ProgramState.h"
 #include "rules/dm_Unit1.h"
 #include "exercises/DisplayLink.h"
@@ -12,7 +13,6 @@
 #include "platform/Platform.h"
 #include "rules/RichText.h"
 #include "rules/SafeFile.h"
-#include "reference/table_Unit1.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -387,13 +387,13 @@ void TExerciseWindow::PlaySound(const QString &relative)
 
 void TExerciseWindow::Finish(int result, ExerciseOutcome::Kind outcome)
 {
-    m_outcome = {outcome, state().WrongAttempts};
+    m_outcome = {outcome, WrongAttempts};
     done(result);
 }
 
 void TExerciseWindow::Button2Click()
 {
-    qint32 &wrong = state().WrongAttempts;
+    qint32 &wrong = WrongAttempts;
     if (AnswerIsRight()) {
         PlaySound(QStringLiteral("\\sound\\good5.wav"));
         ShowStatus(QStringLiteral("Risposta giusta."), StatusTone::Right);

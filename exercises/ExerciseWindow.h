@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "rules/Codes.h"
 #include "rules/ExerciseRules.h"
 #include "platform/Modal.h"
 #include "rules/Outcome.h"
@@ -19,7 +20,6 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
-class Ttblbraille;
 
 // A rich-text box that is never shown: what counts is its text and its lines (the
 // paragraphs, since it does not wrap).
@@ -120,7 +120,10 @@ public:
 
     QByteArray ScratchStream;
     bool TestMode = false;
-    Ttblbraille *TableWindow = nullptr;
+    // The code table "&Tabelle" opens; given by the runner.
+    QDialog *TableWindow = nullptr;
+    // Wrong checks on the current exercise; the runner sets it to 0 before each showing.
+    qint32 WrongAttempts = 0;
 
     // Where the exercise stands in its run, set by the runner before each showing: its
     // place from 1, the run's length, and a word on how the previous exercise ended.
@@ -186,6 +189,15 @@ protected:
     virtual QWidget *FocusWidget() const { return nullptr; }
     // Whether the type hands the random lists of its records to a random-data dialog.
     virtual bool HasDataDialog() const { return false; }
+
+public:
+    // What a braille display shows of the exercise above the answer: the question's lines as
+    // the course's text, one cell a character, where the learner answers in print or by a
+    // choice (a braille answer box is shown on the display by itself). Asked each time the
+    // window takes the display and at each new exercise; none by default.
+    virtual QList<QByteArray> DisplayLines() const { return {}; }
+
+protected:
 
     // Writes the exercise page through the composer and shows it: the title section with
     // each title line through RewriteTitleLine(), then WriteBody(), then the page's end.

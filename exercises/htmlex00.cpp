@@ -2,9 +2,7 @@
 #include "exercises/htmlex00.h"
 
 #include "rules/dm_Unit1.h"
-#include "randomdata/RandomLists.h"
 
-TFhtmlex00 *Fhtmlex00 = nullptr;
 
 TFhtmlex00::TFhtmlex00(QWidget *parent)
     : TFhtmlex00(QStringLiteral("Fhtmlex00"), AnswerLook::braille(false), parent)
@@ -14,11 +12,6 @@ TFhtmlex00::TFhtmlex00(QWidget *parent)
 TFhtmlex00::TFhtmlex00(const QString &name, const AnswerLook &look, QWidget *parent)
     : TTypedAnswerWindow(name, QStringLiteral("html1"), look, true, parent)
 {
-}
-
-RandomDataLists *TFhtmlex00::DataDialog() const
-{
-    return Formex00dc;
 }
 
 void TFhtmlex00::WriteBody()

@@ -8,7 +8,7 @@ class TFhtmlex00 : public TTypedAnswerWindow
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 1;
+    static constexpr ::Course Course = ::Course::Alphabet;
     static constexpr int Type = 0;
 
     explicit TFhtmlex00(QWidget *parent = nullptr);
@@ -17,7 +17,5 @@ protected:
     TFhtmlex00(const QString &name, const AnswerLook &look, QWidget *parent);
 
     void WriteBody() override;
-    RandomDataLists *DataDialog() const override;
 };
 
-extern TFhtmlex00 *Fhtmlex00;

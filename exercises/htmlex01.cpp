@@ -2,9 +2,7 @@
 #include "exercises/htmlex01.h"
 
 #include "rules/dm_Unit1.h"
-#include "randomdata/RandomLists.h"
 
-TFhtmlex01 *Fhtmlex01 = nullptr;
 
 TFhtmlex01::TFhtmlex01(QWidget *parent)
     : TFhtmlex01(QStringLiteral("Fhtmlex01"), QStringLiteral("Html1"), parent)
@@ -14,11 +12,6 @@ TFhtmlex01::TFhtmlex01(QWidget *parent)
 TFhtmlex01::TFhtmlex01(const QString &name, const QString &viewName, QWidget *parent)
     : TTypedAnswerWindow(name, viewName, AnswerLook::print(), true, parent)
 {
-}
-
-RandomDataLists *TFhtmlex01::DataDialog() const
-{
-    return Formex01dc;
 }
 
 void TFhtmlex01::WriteBody()

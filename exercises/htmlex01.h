@@ -8,7 +8,7 @@ class TFhtmlex01 : public TTypedAnswerWindow
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 1;
+    static constexpr ::Course Course = ::Course::Alphabet;
     static constexpr int Type = 1;
 
     explicit TFhtmlex01(QWidget *parent = nullptr);
@@ -17,7 +17,5 @@ protected:
     TFhtmlex01(const QString &name, const QString &viewName, QWidget *parent);
 
     void WriteBody() override;
-    RandomDataLists *DataDialog() const override;
 };
 
-extern TFhtmlex01 *Fhtmlex01;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/htmlex02.h"
 
-TFhtmlex02 *Fhtmlex02 = nullptr;
 
 TFhtmlex02::TFhtmlex02(QWidget *parent)
     : TFhtmlex02(QStringLiteral("Fhtmlex02"), QStringLiteral("Html1"), parent)

@@ -9,7 +9,7 @@ class TFhtmlex02 : public TWorkBoxWindow
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 1;
+    static constexpr ::Course Course = ::Course::Alphabet;
     static constexpr int Type = 2;
 
     explicit TFhtmlex02(QWidget *parent = nullptr);
@@ -18,4 +18,3 @@ protected:
     TFhtmlex02(const QString &name, const QString &viewName, QWidget *parent);
 };
 
-extern TFhtmlex02 *Fhtmlex02;

@@ -8,13 +8,10 @@ class TFhtmlex10 : public WithBrailleTitles<TFhtmlex00>
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 2;
+    static constexpr ::Course Course = ::Course::Mathematics;
     static constexpr int Type = 100;
 
     explicit TFhtmlex10(QWidget *parent = nullptr);
 
-protected:
-    RandomDataLists *DataDialog() const override;
 };
 
-extern TFhtmlex10 *Fhtmlex10;

@@ -8,13 +8,10 @@ class TFhtmlex11 : public WithBrailleTitles<TFhtmlex01>
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 2;
+    static constexpr ::Course Course = ::Course::Mathematics;
     static constexpr int Type = 101;
 
     explicit TFhtmlex11(QWidget *parent = nullptr);
 
-protected:
-    RandomDataLists *DataDialog() const override;
 };
 
-extern TFhtmlex11 *Fhtmlex11;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/htmlex12.h"
 
-TFhtmlex12 *Fhtmlex12 = nullptr;
 
 TFhtmlex12::TFhtmlex12(QWidget *parent)
     : WithBrailleTitles(QStringLiteral("Fhtmlex12"), QStringLiteral("html1"), parent)

@@ -9,10 +9,9 @@ class TFhtmlex12 : public WithBrailleTitles<TFhtmlex02>
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 2;
+    static constexpr ::Course Course = ::Course::Mathematics;
     static constexpr int Type = 102;
 
     explicit TFhtmlex12(QWidget *parent = nullptr);
 };
 
-extern TFhtmlex12 *Fhtmlex12;

@@ -3,7 +3,6 @@
 
 #include "rules/dm_Unit1.h"
 
-TFhtmlex13 *Fhtmlex13 = nullptr;
 
 TFhtmlex13::TFhtmlex13(QWidget *parent)
     : WithBrailleTitles(QStringLiteral("Fhtmlex13"), 200, {5, 210, 415}, parent)

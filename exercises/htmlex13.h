@@ -8,7 +8,7 @@ class TFhtmlex13 : public WithBrailleTitles<TChoiceWindow>
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 2;
+    static constexpr ::Course Course = ::Course::Mathematics;
     static constexpr int Type = 103;
 
     explicit TFhtmlex13(QWidget *parent = nullptr);
@@ -21,4 +21,3 @@ protected:
     void WriteBody() override;
 };
 
-extern TFhtmlex13 *Fhtmlex13;

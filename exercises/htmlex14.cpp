@@ -3,7 +3,6 @@
 
 #include "rules/dm_Unit1.h"
 
-TFhtmlex14 *Fhtmlex14 = nullptr;
 
 TFhtmlex14::TFhtmlex14(QWidget *parent)
     : WithBrailleTitles(QStringLiteral("Fhtmlex14"), QStringLiteral("html1"),

@@ -9,7 +9,7 @@ class TFhtmlex14 : public WithBrailleTitles<TTypedAnswerWindow>
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 2;
+    static constexpr ::Course Course = ::Course::Mathematics;
     static constexpr int Type = 104;
 
     explicit TFhtmlex14(QWidget *parent = nullptr);
@@ -22,4 +22,3 @@ protected:
     void WriteBody() override;
 };
 
-extern TFhtmlex14 *Fhtmlex14;

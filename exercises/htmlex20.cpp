@@ -4,7 +4,6 @@
 #include "rules/dm_Unit1.h"
 #include "rules/ExerciseRules.h"
 
-TFhtmlex20 *Fhtmlex20 = nullptr;
 
 TFhtmlex20::TFhtmlex20(QWidget *parent)
     : TTypedAnswerWindow(QStringLiteral("Fhtmlex20"), QStringLiteral("html1"),

@@ -8,7 +8,7 @@ class TFhtmlex20 : public TTypedAnswerWindow
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 3;
+    static constexpr ::Course Course = ::Course::Music;
     static constexpr int Type = 200;
 
     explicit TFhtmlex20(QWidget *parent = nullptr);
@@ -17,4 +17,3 @@ protected:
     void WriteBody() override;
 };
 
-extern TFhtmlex20 *Fhtmlex20;

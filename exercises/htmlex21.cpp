@@ -2,9 +2,10 @@
 #include "exercises/htmlex21.h"
 
 #include "rules/dm_Unit1.h"
+#include "rules/CellSpeech.h"
+#include "rules/Cp1252.h"
 #include "rules/ExerciseRules.h"
 
-TFhtmlex21 *Fhtmlex21 = nullptr;
 
 TFhtmlex21::TFhtmlex21(QWidget *parent)
     : TChoiceWindow(QStringLiteral("Fhtmlex21"), 245, {15, 265, 515}, parent)
@@ -23,6 +24,18 @@ void TFhtmlex21::LoadPlainRecord()
     LoadRich(DBRichEdit3, RichEdit3);
     LoadRich(DBRichEdit4, RichEdit4);
     LoadRich(DBRichEdit5, RichEdit5);
+}
+
+QList<QByteArray> TFhtmlex21::DisplayLines() const
+{
+    QList<QByteArray> lines = TChoiceWindow::DisplayLines();
+    int number = 1;
+    for (const HiddenRichEdit *candidate : {&RichEdit3, &RichEdit4, &RichEdit5}) {
+        const QString heard =
+            spokenMusic(RewriteMusicPairs(candidate->Lines.join()), courseMusicSigns());
+        lines << toCp1252(QString::number(number++) + QLatin1Char(' ') + heard);
+    }
+    return lines;
 }
 
 void TFhtmlex21::WriteBody()

@@ -9,7 +9,7 @@ class TFhtmlex21 : public TChoiceWindow
 {
     Q_OBJECT
 public:
-    static constexpr int Course = 3;
+    static constexpr ::Course Course = ::Course::Music;
     static constexpr int Type = 201;
 
     explicit TFhtmlex21(QWidget *parent = nullptr);
@@ -18,9 +18,10 @@ public:
     DBRichEdit DBRichEdit4, DBRichEdit5; // DBRichEdit3 holds Risp_img1 here
 
     void LoadPlainRecord() override;
+    // The question, then the candidates by the names of their signs, numbered.
+    QList<QByteArray> DisplayLines() const override;
 
 protected:
     void WriteBody() override;
 };
 
-extern TFhtmlex21 *Fhtmlex21;

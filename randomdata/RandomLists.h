@@ -8,8 +8,5 @@
 #include "randomdata/ex11datcas_Unit1.h"
 
 // The random-data dialogs of the alphabet types 0 and 1 and of the mathematics types 100 and
-// 101, made hidden at start-up; the exercise windows of those types fill their lists.
-extern TFormex00dc *Formex00dc;
-extern TFormex01dc *Formex01dc;
-extern TFormex10dc *Formex10dc;
-extern TFormex11dc *Formex11dc;
+// 101, made hidden at start-up and handed to the exercise windows of those types, which fill
+// their lists.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/Result.h"
 
+#include "rules/Codes.h"
 #include "rules/ProgramState.h"
 #include "rules/dm_Unit1.h"
 #include "platform/ReadingAids.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TFresult *Fresult = nullptr;
 
 Grade gradeFor(int correct)
 {
@@ -40,7 +40,7 @@ QByteArray resultPage(const QByteArray &dir, int correct)
     page += QByteArray("\" width=\"32\" height=\"32\"></p><p align=\"center\">") + grade.word
             + "<BR>Esercizi corretti ";
     page += QByteArray::number(correct);
-    page += QByteArray("/10<BR>") + grade.advice;
+    page += "/" + QByteArray::number(TestLength) + "<BR>" + grade.advice;
     page += "</P></BODY></HTML>";
     return page;
 }
@@ -102,10 +102,8 @@ void TFresult::showEvent(QShowEvent *event)
 
 void TFresult::FormShow()
 {
-    qint32 &count = state().CorrectCount;
-    if (count >= 10)
-        count = 10;
-    dm->PageBuffer = resultPage(toCp1252(state().ContentDir), count);
+    CorrectCount = testScore(CorrectCount);
+    dm->PageBuffer = resultPage(toCp1252(state().ContentDir), CorrectCount);
     dm->SavePage();
     html1->navigate(dm->PageFile());
     Button1->setFocus();

@@ -17,7 +17,7 @@ struct Grade
 };
 Grade gradeFor(int correct);
 
-// The results page for a count of right answers (already capped at 10), with the
+// The results page for a count of right answers (already capped at the test's length), with the
 // content folder as cp1252 bytes.
 QByteArray resultPage(const QByteArray &dir, int correct);
 
@@ -31,6 +31,9 @@ public:
     QFrame *Panel1 = nullptr;
     QPushButton *Button1 = nullptr;
     HtmlView *html1 = nullptr;
+    // The right answers of the test it grades, handed by the run; capped at the test's
+    // length when the window shows.
+    qint32 CorrectCount = 0;
 
     // Writes the page of the run's results and waits for it to load, so that the window
     // shows with it. Showing the window does it unless it was done for that showing.
@@ -48,4 +51,3 @@ private:
     bool m_prepared = false; // the showing's page is asked for already
 };
 
-extern TFresult *Fresult;

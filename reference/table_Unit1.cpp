@@ -14,7 +14,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-Ttblbraille *tblbraille = nullptr;
 
 bool isUnitLink(const QString &url)
 {

@@ -34,4 +34,3 @@ private:
     void Button2Click();
 };
 
-extern Ttblbraille *tblbraille;

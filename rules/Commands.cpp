@@ -45,28 +45,20 @@ NavigationCommand classifyNavigation(const QString &url, const QString &contentD
         return command;
     }
     const QString own = partBelow(url, contentDirUrl);
-    if (own.contains(QLatin1String("indietro")))
-        command.kind = NavigationCommand::Back;
-    else if (own.contains(QLatin1String("esci")))
-        command.kind = NavigationCommand::Exit;
-    else if (own.contains(QLatin1String("trova")))
-        command.kind = NavigationCommand::Find;
-    else if (own.contains(QLatin1String("eser.htm")))
-        command = readLessonLink(own);
-    // The learner's record comes after every word above, so that none of them changes.
-    else if (own.contains(QLatin1String("progressi.htm")))
-        command.kind = NavigationCommand::Progress;
-    else if (own.contains(QLatin1String("progressi.csv")))
-        command.kind = NavigationCommand::Export;
-    else if (const int p = own.indexOf(QLatin1String("ripasso.htm")); p >= 0) {
-        command.kind = NavigationCommand::Review;
-        const QChar digit = p > 0 ? own.at(p - 1) : QChar();
-        command.course = digit >= QLatin1Char('1') && digit <= QLatin1Char('3') ? digit.unicode() - '0' : 0;
+    for (const CommandWord &entry : CommandWords) {
+        const qsizetype at = own.indexOf(entry.word);
+        if (at < 0)
+            continue;
+        if (entry.kind == NavigationCommand::Lesson)
+            return readLessonLink(own);
+        command.kind = entry.kind;
+        if (entry.kind == NavigationCommand::Review) {
+            // The course is the digit before the word; 0 when there is none.
+            const char16_t digit = at > 0 ? own.at(at - 1).unicode() : u' ';
+            const int value = digit >= u'0' && digit <= u'9' ? digit - u'0' : 0;
+            command.course = courseOf(value) ? value : 0;
+        }
+        return command;
     }
-    // The class register's words come last of all.
-    else if (own.contains(QLatin1String("classe.htm")))
-        command.kind = NavigationCommand::ClassRegister;
-    else if (own.contains(QLatin1String("classe.csv")))
-        command.kind = NavigationCommand::ClassExport;
     return command;
 }

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
+
+#include <optional>
+
+#include "rules/Codes.h"
 
 // What a navigation of the lesson browser asks for.
 struct NavigationCommand
@@ -27,7 +32,34 @@ struct NavigationCommand
     int course = 0;
     int lesson = 0;
 
-    bool startsRun() const { return kind == Lesson && course >= 1 && course <= 3; }
+    // The course whose run the command starts (a lesson link) or reviews; none for a
+    // digit that names no course, and for every other command.
+    std::optional<Course> runCourse() const
+    {
+        return kind == Lesson || kind == Review ? courseOf(course) : std::nullopt;
+    }
+    bool startsRun() const { return kind == Lesson && runCourse().has_value(); }
+};
+
+// The command words of the lesson pages, in the order they are looked for: the first word a
+// navigation holds is its command. Web and e-mail addresses are recognised before any word.
+// The words of the learner's record come after the older words, and those of the class
+// register last of all, so that none of them changes what an older link does.
+struct CommandWord
+{
+    QLatin1StringView word;
+    NavigationCommand::Kind kind;
+};
+inline constexpr CommandWord CommandWords[] = {
+    {QLatin1StringView("indietro"), NavigationCommand::Back},
+    {QLatin1StringView("esci"), NavigationCommand::Exit},
+    {QLatin1StringView("trova"), NavigationCommand::Find},
+    {QLatin1StringView("eser.htm"), NavigationCommand::Lesson},
+    {QLatin1StringView("progressi.htm"), NavigationCommand::Progress},
+    {QLatin1StringView("progressi.csv"), NavigationCommand::Export},
+    {QLatin1StringView("ripasso.htm"), NavigationCommand::Review},
+    {QLatin1StringView("classe.htm"), NavigationCommand::ClassRegister},
+    {QLatin1StringView("classe.csv"), NavigationCommand::ClassExport},
 };
 
 // Reads a navigation's URL. Command words are looked for only in the part of the URL below

@@ -119,7 +119,7 @@ private:
             QTest::keyClicks(window->RichEdit3, QStringLiteral("giusto"));
             window->Button2->click();
         } else if (modal->objectName() == QLatin1String("Fresult")) {
-            counted = ::state().CorrectCount;
+            counted = static_cast<TFresult *>(modal)->CorrectCount;
             modal->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
         } else {
             unexpected << modal->objectName();
@@ -240,7 +240,7 @@ void TestBadContent::damagedTable()
         Learner learner(15000);
         QVERIFY(
             view->fireNavigation(QUrl::fromLocalFile(state.path("html/101eser.htm")).toString()));
-        QTRY_VERIFY_WITH_TIMEOUT(::state().PendingAction == 0 && view->focusCalls > focusBefore, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!mainForm->PendingAction && view->focusCalls > focusBefore, 20000);
         QVERIFY(!learner.timedOut);
         QCOMPARE(learner.shown, shown);
         QCOMPARE(learner.counted, counted);

@@ -10,6 +10,7 @@ class TestCommands : public QObject
 private slots:
     void classify_data();
     void classify();
+    void everyWordIsItsCommand();
     void lessonLink_data();
     void lessonLink();
     void pageNavigation_data();
@@ -82,6 +83,18 @@ void TestCommands::classify()
     // A review names its course by the digit before the word; any other character, none.
     for (const auto &[link, course] : {std::pair{"/3ripasso.htm", 3}, {"/4ripasso.htm", 0}, {"/ripasso.htm", 0}})
         QCOMPARE(classifyNavigation(Dir + link, Dir).course, course);
+}
+
+// A word that holds an earlier word of the table would never be reached.
+void TestCommands::everyWordIsItsCommand()
+{
+    for (const CommandWord &entry : CommandWords) {
+        const NavigationCommand command =
+            classifyNavigation(Dir + "/html/101" + QString(entry.word), Dir);
+        QCOMPARE(command.kind, entry.kind);
+        if (entry.kind == NavigationCommand::Lesson || entry.kind == NavigationCommand::Review)
+            QCOMPARE(command.runCourse(), Course::Alphabet);
+    }
 }
 
 void TestCommands::lessonLink_data()

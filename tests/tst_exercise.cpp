@@ -65,6 +65,7 @@ private:
     std::unique_ptr<TestProgram> m_state;
     FakePlatform *m_platform = nullptr;
     FakeMediaPlayer *m_sounds = nullptr;
+    std::unique_ptr<TFormex00dc> m_lists;
     std::unique_ptr<TFhtmlex00> m_window;
 };
 
@@ -91,15 +92,15 @@ void TestExercise::init()
     m_state = std::make_unique<TestProgram>();
     m_platform = &m_state->platform;
     m_sounds = &m_state->sounds;
-    Formex00dc = new TFormex00dc;
+    m_lists = std::make_unique<TFormex00dc>();
     m_window = std::make_unique<TFhtmlex00>();
+    m_window->DataDialog = m_lists.get();
 }
 
 void TestExercise::cleanup()
 {
     m_window.reset();
-    delete Formex00dc;
-    Formex00dc = nullptr;
+    m_lists.reset();
     m_state.reset();
 }
 
@@ -228,7 +229,7 @@ void TestExercise::rightAnswerCountsWithGoodSound()
     QCOMPARE(m_window->result(), 1);
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->Outcome().kind, ExerciseOutcome::RightFirst);
-    QCOMPARE(state().WrongAttempts, 0);
+    QCOMPARE(m_window->WrongAttempts, 0);
     QCOMPARE(m_sounds->played, QStringList{m_state->path("sound/good5.wav")});
 }
 
@@ -239,7 +240,7 @@ void TestExercise::helpComesWithTheFourthWrongCheck()
     type("cosa");
     for (int i = 0; i < 3; ++i)
         press(m_window->Button2);
-    QCOMPARE(state().WrongAttempts, 3);
+    QCOMPARE(m_window->WrongAttempts, 3);
     QVERIFY(!m_window->Button3->isEnabled());
     QVERIFY(!m_window->Button12->isEnabled());
     QVERIFY(!m_window->Button14->isEnabled());
@@ -259,7 +260,7 @@ void TestExercise::helpComesWithTheFourthWrongCheck()
     // An empty answer is a wrong check too.
     type("");
     press(m_window->Button2);
-    QCOMPARE(state().WrongAttempts, 5);
+    QCOMPARE(m_window->WrongAttempts, 5);
 }
 
 void TestExercise::testModeEndsAtTheFourthWrongCheck()
@@ -351,7 +352,7 @@ void TestExercise::sameWindowShownTwice()
     press(m_window->Button13);
 
     dm->Table1.next();
-    state().WrongAttempts = 0;
+    m_window->WrongAttempts = 0;
     showWindow();
     QCOMPARE(m_window->RichEdit2.Lines, QList<QByteArray>{"secondo"});
     QCOMPARE(m_window->RichEdittemp.Text(), "due");
@@ -382,8 +383,8 @@ void TestExercise::randomModeKeepsQuestionAndAnswerInStep()
     }
     QCOMPARE(m_platform->random->randomizeCalls, 3);
     // The random-data lists of the type receive the record's lists.
-    QCOMPARE(Formex00dc->QuestionItems(), QList<QByteArray>({"a", "b", "c"}));
-    QCOMPARE(Formex00dc->AnswerItems(), QList<QByteArray>({"1", "2", "3"}));
+    QCOMPARE(m_lists->QuestionItems(), QList<QByteArray>({"a", "b", "c"}));
+    QCOMPARE(m_lists->AnswerItems(), QList<QByteArray>({"1", "2", "3"}));
 }
 
 void TestExercise::randomModeWithShortLists()
@@ -407,7 +408,7 @@ void TestExercise::randomModeWithShortLists()
     QCOMPARE(m_window->RichEdittemp.Text(), "");
     type("qualcosa");
     press(m_window->Button2);
-    QCOMPARE(state().WrongAttempts, 1);
+    QCOMPARE(m_window->WrongAttempts, 1);
 }
 
 void TestExercise::unplayableSoundDoesNotStopTheCheck()
@@ -417,7 +418,7 @@ void TestExercise::unplayableSoundDoesNotStopTheCheck()
     showWindow();
     type("cosa");
     press(m_window->Button2);
-    QCOMPARE(state().WrongAttempts, 1);
+    QCOMPARE(m_window->WrongAttempts, 1);
     type("casa");
     press(m_window->Button2);
     QCOMPARE(m_window->result(), 1);
@@ -477,7 +478,7 @@ void TestExercise::noBreakSpaceSurvivesTheAnswerBox()
     showWindow();
     type("a b");
     press(m_window->Button2);
-    QCOMPARE(state().WrongAttempts, 1);
+    QCOMPARE(m_window->WrongAttempts, 1);
     for (int i = 0; i < 3; ++i)
         press(m_window->Button2);
     press(m_window->Button12);

@@ -14,6 +14,7 @@
 #include "fakes/MemoryTable.h"
 #include "fakes/TestProgram.h"
 #include "rules/Cp1252.h"
+#include "app/Windows.h"
 #include "randomdata/RandomLists.h"
 
 #include <QDir>
@@ -308,7 +309,7 @@ void TestExerciseTypes::workBoxIsEditedIntoTheAnswer()
 
     // Unchanged, the question is not the answer; "Aiuto" then selects in the work box.
     window->Button2->click();
-    QCOMPARE(state().WrongAttempts, 1);
+    QCOMPARE(window->WrongAttempts, 1);
     for (int i = 0; i < 3; ++i)
         window->Button2->click();
     QVERIFY(window->Button3->isEnabled());
@@ -324,7 +325,7 @@ void TestExerciseTypes::workBoxIsEditedIntoTheAnswer()
     QCOMPARE(window->Outcome().kind, ExerciseOutcome::RightWithHelp);
 
     // Shown again, the work box holds the question again, and "Risposta" replaces it all.
-    state().WrongAttempts = 4;
+    window->WrongAttempts = 4;
     window->show();
     QCOMPARE(box->toPlainText(), "cosa");
     for (int i = 0; i < 4; ++i)
@@ -395,7 +396,7 @@ void TestExerciseTypes::choiceCheck()
     }
     window->Button2->click();
     QCOMPARE(window->Outcome().right(), isRight);
-    QCOMPARE(state().WrongAttempts, isRight ? 0 : 1);
+    QCOMPARE(window->WrongAttempts, isRight ? 0 : 1);
     QCOMPARE(window->isVisible(), !isRight);
     QCOMPARE(m_state->sounds.played.last(),
              m_state->path(isRight ? "sound/good5.wav" : "sound/bad5.wav"));
@@ -447,7 +448,7 @@ void TestExerciseTypes::choiceHelpAndTestMode()
 
     // Risp_img outside 0 to 2: "Risposta" changes nothing.
     dm->Table1.next();
-    state().WrongAttempts = 0;
+    window->WrongAttempts = 0;
     window->show();
     for (int i = 0; i < 4; ++i)
         window->Button2->click();
@@ -459,7 +460,7 @@ void TestExerciseTypes::choiceHelpAndTestMode()
 
     // In a test "Avanti" stays off and the fourth wrong check ends without credit.
     dm->Table1.first();
-    state().WrongAttempts = 0;
+    window->WrongAttempts = 0;
     window->TestMode = true;
     window->show();
     QVERIFY(!window->Button13->isEnabled());
@@ -474,22 +475,20 @@ void TestExerciseTypes::choiceHelpAndTestMode()
 
 void TestExerciseTypes::mathematicsListsGoToTheirDialogs_data()
 {
-    QTest::addColumn<Factory>("factory");
-    QTest::addColumn<bool>("print"); // the dialog of the type is TFormex11dc
-    QTest::newRow("100") << Factory([this] { return make<TFhtmlex10>(); }) << false;
-    QTest::newRow("101") << Factory([this] { return make<TFhtmlex11>(); }) << true;
+    QTest::addColumn<bool>("print"); // the type is 101, whose dialog is TFormex11dc
+    QTest::newRow("100") << false;
+    QTest::newRow("101") << true;
 }
 
 void TestExerciseTypes::mathematicsListsGoToTheirDialogs()
 {
-    QFETCH(Factory, factory);
     QFETCH(bool, print);
-    TFormex10dc arithmetic;
-    TFormex11dc swapped;
-    Formex10dc = &arithmetic;
-    Formex11dc = &swapped;
-    TRandomDataDialog *own = print ? static_cast<TRandomDataDialog *>(&swapped) : &arithmetic;
-    TRandomDataDialog *other = print ? static_cast<TRandomDataDialog *>(&arithmetic) : &swapped;
+    // The windows as the program makes them, each type handed its dialog.
+    WindowRegistry windows;
+    TRandomDataDialog *arithmetic = windows.find<TFormex10dc>();
+    TRandomDataDialog *swapped = windows.find<TFormex11dc>();
+    TRandomDataDialog *own = print ? swapped : arithmetic;
+    TRandomDataDialog *other = print ? arithmetic : swapped;
 
     Record random = record(100, 2, {"Calcola:"}, {"ignorata"}, "ignorata");
     random["Doma_rnd"] = true;
@@ -498,7 +497,8 @@ void TestExerciseTypes::mathematicsListsGoToTheirDialogs()
     Record plain = record(100, 2, {"Calcola:"}, {"1+1"}, "#b");
     plain["List_doma"] = QByteArray("9+9");
     openTable({random, plain});
-    auto *window = static_cast<TTypedAnswerWindow *>(factory());
+    TTypedAnswerWindow *window = print ? static_cast<TTypedAnswerWindow *>(windows.find<TFhtmlex11>())
+                                       : windows.find<TFhtmlex10>();
     m_state->platform.random->queued = {1};
     window->show();
     QCOMPARE(window->RichEdit2.Text(), "3+3");
@@ -513,8 +513,6 @@ void TestExerciseTypes::mathematicsListsGoToTheirDialogs()
     window->show();
     QCOMPARE(window->RichEdit2.Text(), "1+1");
     QCOMPARE(own->QuestionItems(), QList<QByteArray>({"2+2", "3+3"}));
-    Formex10dc = nullptr;
-    Formex11dc = nullptr;
 }
 
 void TestExerciseTypes::pictureTypeIgnoresRandomMode()

@@ -80,8 +80,9 @@ void TestKeys::keys()
     dm->Table1.setTableName(program.path("Ex/ESER_1.DB"));
     dm->Table1.open();
     TMainForm mainForm;
-    Formex00dc = new TFormex00dc;
+    TFormex00dc lists;
     auto exercise = std::make_unique<TFhtmlex00>();
+    exercise->DataDialog = &lists;
     Ttblbraille table;
     TFresult results;
     TSeleserDlg dialog;
@@ -143,8 +144,6 @@ void TestKeys::keys()
         QCOMPARE(table.result(), 0);
     }
     exercise.reset();
-    delete Formex00dc;
-    Formex00dc = nullptr;
 }
 
 QTEST_MAIN(TestKeys)

@@ -38,7 +38,7 @@
 
 namespace {
 
-const QString Course = QStringLiteral(SENTIERO_SOURCE_DIR "/course");
+const QString CourseFolder = QStringLiteral(SENTIERO_SOURCE_DIR "/course");
 
 // One window of each type, made up front: the windows follow the table while they live, as in
 // the program.
@@ -134,17 +134,16 @@ QStringList TestReading::pagesOf(const QString &table)
     m_program = std::make_unique<TestProgram>();
     const QString dir = state().ContentDir;
     QDir().mkpath(dir + QStringLiteral("/font"));
-    QFile::copy(Course + QStringLiteral("/braille6.txt"), dir + QStringLiteral("/braille6.txt"));
-    QFile::copy(Course + QStringLiteral("/font/segni_musicali.txt"),
+    QFile::copy(CourseFolder + QStringLiteral("/braille6.txt"), dir + QStringLiteral("/braille6.txt"));
+    QFile::copy(CourseFolder + QStringLiteral("/font/segni_musicali.txt"),
                 dir + QStringLiteral("/font/segni_musicali.txt"));
-    dm->Table1.setTableName(Course + QStringLiteral("/Ex/") + table + QStringLiteral(".DB"));
+    dm->Table1.setTableName(CourseFolder + QStringLiteral("/Ex/") + table + QStringLiteral(".DB"));
     dm->Table1.open();
     const auto made = windowsOfTypes<TFhtmlex00, TFhtmlex01, TFhtmlex02, TFhtmlex10, TFhtmlex11,
                                      TFhtmlex12, TFhtmlex13, TFhtmlex14, TFhtmlex20, TFhtmlex21>();
     QStringList pages;
     for (; !dm->Table1.eof(); dm->Table1.next()) {
         const int type = dm->Table1.fieldByName(QStringLiteral("t_eser")).toInt();
-        state().CurrentExerciseType = type;
         const auto found = made.find(type);
         if (found == made.end())
             continue;
@@ -266,7 +265,7 @@ void TestReading::hiddenSharedPageLoadsAgain()
     (new QVBoxLayout(&window))->addWidget(view);
     window.show();
     QSignalSpy loaded(view, &HtmlView::downloadComplete);
-    const QString page = Course + QStringLiteral("/html/fr1.htm");
+    const QString page = CourseFolder + QStringLiteral("/html/fr1.htm");
     view->navigate(page);
     QVERIFY(loaded.wait(30000));
     window.hide();

@@ -106,7 +106,6 @@ void TestReference::init()
     m_platform = std::make_unique<FakePlatform>();
     m_dm = std::make_unique<Tdm>();
     dm = m_dm.get();
-    state().CorrectCount = 0;
 }
 
 void TestReference::cleanup()
@@ -121,7 +120,7 @@ void TestReference::cleanup()
 void TestReference::resultPageForSeven()
 {
     TFresult form;
-    state().CorrectCount = 7;
+    form.CorrectCount = 7;
     form.show();
     QCOMPARE(readAll(contentPage()),
              "<HTML><HEAD><TITLE></TITLE><meta http-equiv=\"Content-Type\" "
@@ -133,7 +132,7 @@ void TestReference::resultPageForSeven()
                  + "\\img\\img036.gif\" width=\"32\" height=\"32\"></p><p align=\"center\">"
                    "SUFFICIENTE<BR>Esercizi corretti 7/10<BR>"
                    "Si consiglia di ripassare la lezione</P></BODY></HTML>");
-    QCOMPARE(state().CorrectCount, 7);
+    QCOMPARE(form.CorrectCount, 7);
     QVERIFY(dm->PageBuffer.isEmpty());
 }
 
@@ -176,7 +175,7 @@ void TestReference::resultGrades()
     QFETCH(QByteArray, advice);
 
     TFresult form;
-    state().CorrectCount = correct;
+    form.CorrectCount = correct;
     form.show();
     const QByteArray expected = resultHead + '"' + dir() + "\\img\\Image202.jpg\">"
                                 + "<p align=\"center\"><img border=\"0\" src=\"" + dir() + picture
@@ -184,7 +183,7 @@ void TestReference::resultGrades()
                                 + "<BR>Esercizi corretti " + QByteArray::number(shown) + "/10<BR>"
                                 + advice + "</P></BODY></HTML>";
     QCOMPARE(readAll(contentPage()), expected);
-    QCOMPARE(state().CorrectCount, shown);
+    QCOMPARE(form.CorrectCount, shown);
 }
 
 void TestReference::resultWindow()
@@ -209,10 +208,10 @@ void TestReference::resultWindow()
 void TestReference::resultShownAgainRebuildsThePage()
 {
     TFresult form;
-    state().CorrectCount = 3;
+    form.CorrectCount = 3;
     form.show();
     form.Button1->click();
-    state().CorrectCount = 9;
+    form.CorrectCount = 9;
     form.show();
     const QByteArray page = readAll(contentPage());
     QVERIFY(page.contains("BUONO<BR>Esercizi corretti 9/10<BR>"));
@@ -224,7 +223,7 @@ void TestReference::resultPageGoesToTheUserFolderWhenContentIsReadOnly()
 {
     QVERIFY(QDir(state().ContentDir).mkdir(QStringLiteral("tvp.htm")));
     TFresult form;
-    state().CorrectCount = 10;
+    form.CorrectCount = 10;
     form.show();
     const QByteArray page = readAll(userPage());
     QVERIFY(page.startsWith(resultHead));
@@ -236,7 +235,7 @@ void TestReference::resultPageGoesToTheUserFolderWhenContentIsReadOnly()
 void TestReference::exercisePageReplacesTheResults()
 {
     TFresult form;
-    state().CorrectCount = 4;
+    form.CorrectCount = 4;
     form.show();
     dm->BeginPage();
     dm->OpenTitle(1);

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rules/ProgramState.h"
+#include "app/MainForm.h"
 #include "app/Runner.h"
 #include "app/Windows.h"
 #include "app/Seleser_Unit1.h"
 #include "rules/dm_Unit1.h"
+#include "rules/ProgramState.h"
 #include "exercises/SixKeyEntry.h"
 #include "exercises/htmlex00.h"
 #include "fakes/Fakes.h"
 #include "fakes/MemoryTable.h"
 #include "fakes/TestProgram.h"
-#include "randomdata/RandomLists.h"
 #include "reference/Result.h"
 #include "reference/table_Unit1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDialog>
 #include <QLabel>
 #include <QPointer>
@@ -110,9 +111,14 @@ private slots:
 
 private:
     void useTable(const MemoryTable &table);
+    // Follows a link of the lesson page, as the learner does, and waits until the run or
+    // the review it starts is over.
+    void follow(const QString &link);
 
     std::unique_ptr<TestProgram> m_state;
     std::unique_ptr<WindowRegistry> m_windows;
+    std::unique_ptr<TMainForm> m_form;
+    QString m_oldDir;
     FakePlatform *m_platform = nullptr;
     FakeMediaPlayer *m_sounds = nullptr;
     QStringList m_opened;
@@ -179,9 +185,14 @@ static ModalDriver::Step press(const char *button)
     };
 }
 
+static TFresult *results()
+{
+    return WindowRegistry::instance()->Fresult();
+}
+
 static FakeHtmlView *resultsPage()
 {
-    return qobject_cast<FakeHtmlView *>(Fresult->html1);
+    return qobject_cast<FakeHtmlView *>(results()->html1);
 }
 
 static QMap<QString, QVariant> record(int lesson, int category, int type, const QByteArray &answer)
@@ -208,12 +219,27 @@ void TestRunner::init()
     m_sounds = &m_state->sounds;
     m_windows = std::make_unique<WindowRegistry>();
     m_opened.clear();
+    // The lesson page's window, in the course folder, with the test's sound player.
+    m_oldDir = QDir::currentPath();
+    QDir::setCurrent(m_state->dir.path());
+    m_form = std::make_unique<TMainForm>();
+    ::platform().sounds.setPlayer(m_sounds);
 }
 
 void TestRunner::cleanup()
 {
+    m_form.reset();
+    QDir::setCurrent(m_oldDir);
     m_windows.reset();
     m_state.reset();
+}
+
+void TestRunner::follow(const QString &link)
+{
+    auto *page = static_cast<FakeHtmlView *>(m_form->WB);
+    QVERIFY(page->fireNavigation(QUrl::fromLocalFile(m_state->path("html/" + link)).toString()));
+    QVERIFY(m_form->PendingAction);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_form->PendingAction, 30000);
 }
 
 void TestRunner::useTable(const MemoryTable &table)
@@ -223,6 +249,7 @@ void TestRunner::useTable(const MemoryTable &table)
 
 void TestRunner::dialogLooksRight()
 {
+    TSeleserDlg *SeleserDlg = m_windows->SeleserDlg();
     QCOMPARE(SeleserDlg->windowTitle(), "SELEZIONE TIPO DI ESERCIZIO");
     QCOMPARE(SeleserDlg->size(), QSize(492, 228));
     const QStringList captions = {"Esercizi di ripasso dei simboli precedenti",
@@ -250,6 +277,7 @@ void TestRunner::dialogLooksRight()
 
 void TestRunner::dialogKeys()
 {
+    TSeleserDlg *SeleserDlg = m_windows->SeleserDlg();
     SeleserDlg->show();
     QVERIFY(QTest::qWaitForWindowActive(SeleserDlg));
     // Tab reaches the categories at the chosen one; the arrows choose; Tab leaves them.
@@ -284,14 +312,11 @@ void TestRunner::dialogKeys()
 void TestRunner::cancelledDialogEndsTheRun()
 {
     useTable(MemoryTable().add(record(2, 2, 0, "a")));
-    state().CorrectCount = 7;
     ModalDriver driver({press("CancelBtn")});
-    RunExercises(1, 2);
+    follow("103eser.htm");
     QCOMPARE(driver.seen, QStringList{"SeleserDlg"});
     QCOMPARE(m_opened, QStringList{m_state->path("Ex/ESER_1.DB")});
-    QCOMPARE(dm->Table1.filter(), "Lezione='2'");
     QVERIFY(dm->Table1.active());
-    QCOMPARE(state().CorrectCount, 0);
     QVERIFY(m_platform->messages->shown.isEmpty());
 }
 
@@ -299,8 +324,7 @@ void TestRunner::categoryWithoutRecords()
 {
     useTable(MemoryTable().add(record(0, 2, 0, "a")));
     ModalDriver driver({choose(3)});
-    RunExercises(1, 0);
-    QCOMPARE(dm->Table1.filter(), "Lezione='0' and Cat_eser='3'");
+    follow("101eser.htm");
     QCOMPARE(m_platform->messages->shown,
              QStringList{" Non ci sono esercizi per questa categoria"});
     QCOMPARE(driver.seen, QStringList{"SeleserDlg"});
@@ -316,16 +340,17 @@ void TestRunner::practiceRunEndsWithTheMessage()
     const QString caption = "Esercizi sui nuovi simboli della lezione";
     ModalDriver driver({choose(2), answer("uno", caption), press("Button13")});
     HideCounter hides;
+    TFhtmlex00 *Fhtmlex00 = m_windows->find<TFhtmlex00>();
     Fhtmlex00->installEventFilter(&hides);
-    RunExercises(1, 0);
+    follow("101eser.htm");
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "Fhtmlex00"}));
     // The second exercise loaded in the window that stayed shown; it hid when the run ended.
     QCOMPARE(hides.count, 1);
     QVERIFY(!Fhtmlex00->isVisible());
     QCOMPARE(m_platform->messages->shown,
              QStringList{"FINITO - Passa alla categoria esercizi successiva"});
-    QCOMPARE(state().CorrectCount, 1);
-    QCOMPARE(Fhtmlex00->TableWindow, tblbraille);
+    QCOMPARE(m_platform->record->runList.value(0).right, 1);
+    QCOMPARE(Fhtmlex00->TableWindow, m_windows->tblbraille());
     QVERIFY(!Fhtmlex00->TestMode);
 }
 
@@ -345,7 +370,7 @@ void TestRunner::sixKeyModeIsRecalledAtTheNextExercise()
                                          "Esercizio 2 di 2. Scrittura a sei tasti attiva.");
                             window->Button1->click();
                         }});
-    RunExercises(1, 0);
+    follow("101eser.htm");
     SixKeyEntry::setOn(false);
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "Fhtmlex00"}));
 }
@@ -375,13 +400,13 @@ void TestRunner::verificationTestEndsWithResults()
          },
          [pagesBefore](QWidget *modal) {
              QCOMPARE(modal->objectName(), "Fresult");
-             QCOMPARE(state().CorrectCount, 2);
+             QCOMPARE(results()->CorrectCount, 2);
              // The results take the exercise's place, their page written and asked for once.
-             QVERIFY(!WindowRegistry::instance()->exerciseWindow(1, 0)->isVisible());
+             QVERIFY(!WindowRegistry::instance()->exerciseWindow(Course::Alphabet, 0)->isVisible());
              QCOMPARE(resultsPage()->navigations.size(), pagesBefore + 1);
              modal->findChild<QPushButton *>("Button1")->click();
          }});
-    RunExercises(1, 0);
+    follow("101eser.htm");
     QCOMPARE(driver.seen.size(), 5);
     QVERIFY(m_platform->messages->shown.isEmpty());
 }
@@ -390,7 +415,7 @@ void TestRunner::leavingEndsTheRunAtOnce()
 {
     useTable(MemoryTable().add(record(0, 4, 0, "a")).add(record(0, 4, 0, "b")));
     ModalDriver driver({choose(4), press("Button1")});
-    RunExercises(1, 0);
+    follow("101eser.htm");
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00"}));
     QVERIFY(m_platform->messages->shown.isEmpty());
 }
@@ -402,11 +427,10 @@ void TestRunner::typesOfAnotherCourseAreSkipped()
     useTable(MemoryTable().add(record(0, 4, 100, "a")).add(untyped).add(record(0, 4, 201, "b")));
     ModalDriver driver({choose(4), [](QWidget *modal) {
                             QCOMPARE(modal->objectName(), "Fresult");
-                            QCOMPARE(state().CorrectCount, 0);
+                            QCOMPARE(results()->CorrectCount, 0);
                             modal->findChild<QPushButton *>("Button1")->click();
                         }});
-    RunExercises(1, 0);
-    QCOMPARE(state().CurrentExerciseType, 201);
+    follow("101eser.htm");
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fresult"}));
 }
 
@@ -414,11 +438,13 @@ void TestRunner::dialogAlwaysStartsWithCategoryTwo()
 {
     useTable(MemoryTable().add(record(0, 2, 0, "a")).add(record(0, 3, 0, "b")));
     ModalDriver driver({choose(3), press("Button13"), press("OKBtn"), press("Button13")});
-    RunExercises(1, 0);
+    TSeleserDlg *SeleserDlg = m_windows->SeleserDlg();
+    follow("101eser.htm");
     QCOMPARE(SeleserDlg->ChosenCategory, 3);
-    RunExercises(1, 0);
+    follow("101eser.htm");
     QCOMPARE(SeleserDlg->ChosenCategory, 2); // OK without touching the choice
-    QCOMPARE(dm->Table1.filter(), "Lezione='0' and Cat_eser='2'");
+    // The second run showed the record of category 2.
+    QCOMPARE(m_platform->record->exerciseList.value(1).category, 2);
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "SeleserDlg", "Fhtmlex00"}));
 }
 
@@ -455,7 +481,7 @@ void TestRunner::recordKeepsEachOutcome()
         steps << act(way);
     steps << press("Button1"); // the results window, when a test ends
     ModalDriver driver(steps);
-    RunExercises(1, 0);
+    follow("101eser.htm");
     QStringList kept;
     for (const ExerciseEntry &entry : m_platform->record->exerciseList) {
         kept << entry.outcome.code();
@@ -477,14 +503,14 @@ void TestRunner::reviewRunsWhatWasMissed()
                  .add(record(0, 2, 0, "giusto ")));
     {
         ModalDriver run({choose(2), act("wrong"), choose(2), act("right"), act("skip")});
-        RunExercises(1, 1);
-        RunExercises(1, 0);
+        follow("102eser.htm");
+        follow("101eser.htm");
     }
     // Lesson 0 before lesson 1; the one right at the first check is not reviewed.
     ModalDriver review({act("right"), act("right"), act("right")});
-    RunReview(1);
+    follow("1ripasso.htm");
     QCOMPARE(review.seen.size(), 2);
-    RunReview(1);
+    follow("1ripasso.htm");
     QCOMPARE(m_platform->messages->shown.mid(2),
              QStringList({"Ripasso finito: 2 esercizi giusti su 2.",
                           "Non ci sono esercizi dell'alfabeto da rifare."}));

@@ -120,22 +120,23 @@ void TestShell::commandLinks()
     QCOMPARE(m_platform->shell->opened.size(), 2);
 
     QVERIFY(view->fireNavigation(dir + "/html/412eser.htm"));
-    QCOMPARE(state().PendingAction, 0);
+    QVERIFY(!form.PendingAction);
     QVERIFY(!form.Timer1->isActive());
 
     QVERIFY(view->fireNavigation(dir + "/html/100eser.htm"));
-    QCOMPARE(state().PendingAction, 1);
-    QCOMPARE(state().PendingLesson, -1);
+    QCOMPARE(form.PendingAction->runCourse(), Course::Alphabet);
+    QCOMPARE(form.PendingAction->lesson, -1); // PendingLesson
     QVERIFY(form.Timer1->isActive());
     QCOMPARE(form.Timer1->interval(), 500);
+    form.Timer1->stop();
 
     const int focusBefore = view->focusCalls;
     QVERIFY(view->fireNavigation(dir + "/html/trova.htm"));
-    QCOMPARE(state().PendingAction, 4);
+    QCOMPARE(form.PendingAction->kind, NavigationCommand::Find);
     QCOMPARE(view->focusCalls, focusBefore + 1);
-    form.Timer1Timer();
-    QCOMPARE(view->findCalls, 1);
-    QCOMPARE(state().PendingAction, 4); // the find box keeps its code, and no focus call follows
+    QTRY_COMPARE_WITH_TIMEOUT(view->findCalls, 1, 2000);
+    // The find box keeps its command, and no focus call follows.
+    QCOMPARE(form.PendingAction->kind, NavigationCommand::Find);
     QCOMPARE(view->focusCalls, focusBefore + 1);
     QVERIFY(!form.Timer1->isActive());
 }
@@ -183,7 +184,7 @@ void TestShell::exitLinkRunsShutdown()
         QCOMPARE(view->navigations, QStringList{m_dir->path() + "/html/fr1.htm"});
         const QString dir = QUrl::fromLocalFile(m_dir->path()).toString();
         QVERIFY(view->fireNavigation(dir + "/html/esci.htm"));
-        QCOMPARE(state().PendingAction, 5);
+        QCOMPARE(form.PendingAction->kind, NavigationCommand::Exit);
 
         // The closing clip plays until the player says it has ended.
         const int playersBefore = m_platform->players.size();
@@ -212,7 +213,7 @@ void TestShell::closingDropsAPendingCommand()
     QTimer::singleShot(100, this, [this] { m_platform->players.last()->finish(); });
     form.close();
     QVERIFY(!form.Timer1->isActive());
-    QCOMPARE(state().PendingAction, 0);
+    QVERIFY(!form.PendingAction);
 }
 
 TSplashForm *TestShell::startedSplash(const QString &clip)

@@ -301,7 +301,7 @@ void TestSixKey::otherKeysInTheMode()
     QTextEdit *box = window->RichEdit3;
     QTest::keyClicks(box, "3!2"); // without the mode the check is byte for byte
     QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
-    QTRY_COMPARE(state().WrongAttempts, 1);
+    QTRY_COMPARE(window->WrongAttempts, 1);
 
     QTest::keyClick(box, Qt::Key_F2);
     QTest::keyClicks(box, "aqz"); // letters that are no dot write nothing
@@ -326,7 +326,7 @@ void TestSixKey::helpAndModelAnswer()
     write(box, "jl fdsk fsk fsjk f"); // capital sign, r o n a
     for (int i = 1; i <= 4; ++i) {
         QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(state().WrongAttempts, i);
+        QTRY_COMPARE(window->WrongAttempts, i);
     }
     QTest::keyClick(box, Qt::Key_A, Qt::AltModifier);
     QTRY_COMPARE(box->textCursor().selectedText(), "n");

@@ -9,8 +9,6 @@ TestProgram::TestProgram() : holder(std::make_unique<Tdm>())
     state().ContentDir = dir.path();
     dm = holder.get();
     ::platform().sounds.setPlayer(&sounds);
-    state().CorrectCount = 0;
-    state().WrongAttempts = 0;
 }
 
 TestProgram::~TestProgram()
