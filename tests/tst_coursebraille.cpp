@@ -61,6 +61,7 @@ const Expected kCodice[] = {
     {u"\u2026\u2013\u2014", "3-3-3 36-36 456-36", "punteggiatura: puntini, lineette", true},
     {u"+=\u00d7", "235 2356 236", "segni matematici: piu, uguale, per", true},
     {u"*", "236", "segni matematici: per, as the key the learner types", true},
+    {u"\u2022", "35", "punteggiatura: asterisco in un testo (the course's character for it)", false},
     {u"\u2039\u203a", "26 35", "segni matematici: parentesi tonde in una formula", false},
     {u"<>{}", "126 345 12346 13456", "segni matematici: minore, maggiore, graffe", true},
     {u"$\u20ac\u00a3%&", "45-234 45-15 45-123 3456-356 5-12346", "simboli: valute, per cento, e commerciale", true},
@@ -264,6 +265,14 @@ QList<Record> readCourse(int course)
 const QString kLowered = QStringLiteral(",;:.?!=*\u203a\u00bb");
 const QStringList kLoweredCells = QStringLiteral("2 23 25 256 26 235 2356 236 35 356").split(u' ');
 
+// ≤ and ≥ are not in Windows-1252: a record writes them in words in print ("4 minore o
+// uguale a 9"), in braille as < or > followed by = (1-2-6 2-3-5-6, 3-4-5 2-3-5-6).
+QString comparisonSigns(QString print)
+{
+    return print.replace(QStringLiteral(" minore o uguale a "), QStringLiteral("\u2264"))
+        .replace(QStringLiteral(" maggiore o uguale a "), QStringLiteral("\u2265"));
+}
+
 // Print form of a braille mathematics text: the number sign and 4-5-6 go, * is the sign ×,
 // ‹ › the brackets, ' the thousands point, lowered digits ending a number a denominator.
 QString mathPrint(QString braille)
@@ -275,7 +284,8 @@ QString mathPrint(QString braille)
             denominator += QChar(char16_t(u'0' + (kLowered.indexOf(c) + 1) % 10));
         braille.replace(m.capturedStart(1), m.capturedLength(1), denominator);
     }
-    braille.remove(u'#').remove(u'_').replace(u'\'', u'.');
+    braille.remove(u'#').remove(u'_').replace(u'\'', u'.').replace(QStringLiteral("<="), QStringLiteral("\u2264"))
+        .replace(QStringLiteral(">="), QStringLiteral("\u2265"));
     return braille.replace(u'*', QChar(u'\u00d7')).replace(u'\u2039', u'(').replace(u'\u203a', u')');
 }
 
@@ -349,13 +359,14 @@ long evaluate(const QString &text)
 bool isTrue(QString print)
 {
     print.remove(QRegularExpression(QStringLiteral("[a-z\u20ac]")));
-    const QStringList sides = print.split(QRegularExpression(QStringLiteral("[=<>]")));
+    const QStringList sides = print.split(QRegularExpression(QStringLiteral("[=<>\u2264\u2265]")));
     if (sides.size() == 1)
         return value(print).has_value();
     const auto a = value(sides[0]), b = value(sides.value(1));
     if (sides.size() != 2 || !a || !b)
         return false;
-    return print.contains(u'<') ? *a < *b : print.contains(u'>') ? *a > *b : same(a, b);
+    return print.contains(u'\u2264') ? *a <= *b : print.contains(u'\u2265') ? *a >= *b
+           : print.contains(u'<') ? *a < *b : print.contains(u'>') ? *a > *b : same(a, b);
 }
 
 // Music: the cells of a music text of the course (duration key and note name with its
@@ -530,8 +541,8 @@ class CourseBrailleTest : public QObject
                 part = part.toLower();
             }
             for (QChar c : part)
-                cells << (c == u' ' ? QStringLiteral("0")
-                                    : codice.value(c, QStringLiteral("(%1 not listed)").arg(c)));
+                cells << (c == u' ' ? QStringLiteral("0") // in a text * is the asterisk
+                                    : codice.value(c == u'*' ? QChar(0x2022) : c, QStringLiteral("(%1 not listed)").arg(c)));
         }
         return cells.join(u'-');
     }
@@ -571,7 +582,9 @@ class CourseBrailleTest : public QObject
                 if (t.at(0) >= u'a' && t.at(0) <= u'j' && i > 0 && parts[i - 1].captured().at(0).isDigit())
                     cells << QStringLiteral("456");
                 for (QChar c : t)
-                    cells << (c == u'(' ? QStringLiteral("26") : c == u')' ? QStringLiteral("35") : codice.value(c));
+                    cells << (c == u'(' ? QStringLiteral("26") : c == u')' ? QStringLiteral("35")
+                              : c == u'\u2264' ? codice.value(u'<') + QStringLiteral("-2356")
+                              : c == u'\u2265' ? codice.value(u'>') + QStringLiteral("-2356") : codice.value(c));
             }
         }
         return cells.join(u'-');
@@ -662,7 +675,19 @@ private slots:
         };
         QList<Pair> pairs;
         QStringList problems;
-        for (const Record &r : readCourse(1)) {
+        // Emphasis (corsivo :_ _:, neretto =_ _=, sottolineato -_ _-) has no print of its own:
+        // the braille without it is the transcription, and a print question's title names it.
+        static const QRegularExpression emphasis(QStringLiteral("([:=-])_(.+?)_\\1"));
+        for (Record r : readCourse(1)) {
+            for (QStringList *braille : {&r.answer, &r.question, &r.listAnswers, &r.listQuestions})
+                for (QString &line : *braille)
+                    for (auto m = emphasis.match(line); m.hasMatch(); m = emphasis.match(line)) {
+                        const QString kind = m.captured(1) == u':' ? QStringLiteral("corsivo")
+                                             : m.captured(1) == u'=' ? QStringLiteral("neretto") : QStringLiteral("sottolineat");
+                        if (r.type == 0 && !(r.title.join(u' ').contains(kind) && r.title.join(u' ').contains(m.captured(2))))
+                            problems << r.where() + QStringLiteral(": the title does not say %1 is %2").arg(m.captured(2), kind);
+                        line.replace(m.capturedStart(), m.capturedLength(), m.captured(2));
+                    }
             QStringList prints, brailles;
             if (r.random) {
                 if (r.listQuestions.size() != r.listAnswers.size() || r.listQuestions.isEmpty())
@@ -735,9 +760,9 @@ private slots:
                 if (r.listQuestions.size() != r.listAnswers.size() || r.listQuestions.isEmpty())
                     problems << where + QStringLiteral(": random lists not aligned");
                 for (int i = 0; i < r.listQuestions.size() && i < r.listAnswers.size(); ++i)
-                    qa << qMakePair(r.listQuestions[i], r.listAnswers[i]);
+                    qa << qMakePair(comparisonSigns(r.listQuestions[i]), r.listAnswers[i]);
             } else {
-                qa << qMakePair(r.question.join(QString()), r.answer.join(QString()));
+                qa << qMakePair(comparisonSigns(r.question.join(QString())), r.answer.join(QString()));
             }
             for (const auto &[question, answer] : qa) {
                 switch (r.type) {
@@ -992,6 +1017,7 @@ private slots:
         QVERIFY(isTrue(QStringLiteral("9-4=5")));
         QVERIFY(!isTrue(QStringLiteral("5+2=8")));
         QVERIFY(isTrue(QStringLiteral("(2 + 3) \u00d7 4 = 20")) && isTrue(QStringLiteral("3 - 7 = -4")) && !isTrue(QStringLiteral("9 < 4")));
+        QVERIFY(isTrue(QStringLiteral("-2\u22640")) && isTrue(QStringLiteral("4\u22654")) && !isTrue(QStringLiteral("5\u22643")));
         QVERIFY(isTrue(QStringLiteral("1.000 + 2,5 = 1.002,5")) && !isTrue(QStringLiteral("2 + 3 \u00d7 4 = 20")));
         QCOMPARE(mathPrint(QStringLiteral("#3.")), QStringLiteral("3/4"));
         QCOMPARE(mathCells(QStringLiteral("(1/10 - 12b) < 4,50 \u20ac")),

@@ -212,7 +212,7 @@ braille. Ogni corso ha lezioni brevi, ognuna con i suoi esercizi.</p>
 
 <h2>I corsi</h2>
 <ul class="corsi">
-<li><a href="alfabeto.htm">Alfabeto: la cella, le lettere, gli accenti, le maiuscole, la punteggiatura, i numeri in un testo e i primi testi da leggere e scrivere</a></li>
+<li><a href="alfabeto.htm">Alfabeto: la cella, le lettere, gli accenti, le maiuscole, la punteggiatura, i numeri in un testo, i primi testi da leggere e scrivere, l'asterisco e le parole evidenziate</a></li>
 <li><a href="matematica.htm">Matematica: i numeri, le quattro operazioni, le espressioni, le frazioni, i decimali, l'euro e le misure</a></li>
 <li><a href="musica.htm">Musica: le note, le durate, le pause, i tempi, le alterazioni, le legature, gli accordi e una melodia</a></li>
 </ul>
@@ -376,6 +376,7 @@ ALF_LESSONS = (
     ("alf8.htm", "i numeri e le date in un testo"),
     ("alf9.htm", "leggere un breve testo"),
     ("alf10.htm", "scrivere un breve testo"),
+    ("alf11.htm", "l'asterisco, le parole evidenziate e le date con la barra"),
 )
 
 ALF_ANSWER = """<h2>Come si risponde</h2>
@@ -441,11 +442,12 @@ def alf_title(number):
     return "<h1>Alfabeto, lezione %d: %s</h1>" % (number, ALF_LESSONS[number - 1][1])
 
 
-def example(print_text, braille=None):
-    """A print text and its braille, with the dots in print."""
+def example(print_text, braille=None, shown=None):
+    """A print text and its braille, with the dots in print. `shown`: the print as
+    HTML, where it needs more than the text (a word in italics)."""
     braille = braille if braille is not None else print_text
     return '<p class="esempio">%s si scrive %s %s</p>' % (
-        html.escape(print_text), brl(braille), punti(cells_of(braille)))
+        shown or html.escape(print_text), brl(braille), punti(cells_of(braille)))
 
 
 def named_table(caption, signs):
@@ -461,8 +463,9 @@ def alfabeto():
 <h1>Alfabeto</h1>
 <p>Il corso dell'alfabeto insegna la cella braille e i segni della scrittura di
 ogni giorno: le lettere, gli accenti, le maiuscole, la punteggiatura e i numeri
-in un testo. Le ultime due lezioni mettono tutto insieme in brevi testi da
-leggere e da scrivere.</p>
+in un testo. Le lezioni 9 e 10 mettono tutto insieme in brevi testi da
+leggere e da scrivere; l'ultima aggiunge l'asterisco, le parole in corsivo, in
+neretto e sottolineate e le date scritte con la barra.</p>
 <h2>Le lezioni</h2>
 <ol class="corsi">
 %s
@@ -623,6 +626,10 @@ ALF_PAIRED_SIGNS = (("-", "trattino"), ("«", "virgolette basse aperte"),
                     (")", "parentesi chiusa"))
 ALF_PAUSE_SIGNS = (("…", "puntini di sospensione"), ("–", "lineetta breve"),
                    ("—", "lineetta lunga"), ("/", "barra"))
+# The asterisk of a text (3-5) is drawn by the character "•": the key * writes the sign
+# "per" of mathematics (2-3-6). Emphasis: an opening and a closing sign of two cells each.
+ALF_ASTERISK = ("*", "\u2022", "asterisco")
+ALF_EMPHASIS = (("corsivo", ":_", "_:"), ("neretto", "=_", "_="), ("sottolineato", "-_", "_-"))
 
 
 def alf5():
@@ -796,7 +803,7 @@ def alf10():
 %(title)s
 
 <h2 id="jump_scrivere">Scrivere un breve testo</h2>
-<p>L'ultima lezione dell'alfabeto non ha segni nuovi: scrivi in braille brevi
+<p>Questa lezione non ha segni nuovi: scrivi in braille brevi
 testi di ogni giorno, un messaggio, una cartolina, una lista, la battuta di un
 dialogo, un proverbio, con tutti i segni del corso.</p>
 <p>Prima di controllare, rileggi quello che hai scritto e chiediti:</p>
@@ -816,6 +823,72 @@ parole e fra le frasi: la casella va a capo da sola.</p>
                       "Cara Anna, arrivo il #3 maggio. Un abbraccio!"),
        "answer": alf_answer(no_key=True), "exercises": alf_exercises(10)}
     return alf_page(10, body, ("table6.html#punteggiatura",
+                               "Tabella del codice braille: la punteggiatura"))
+
+
+def alf11():
+    rows = [("%s <span class=\"nome\">%s</span>" % (name, which), braille,
+             cells_of(braille))
+            for name, opening, closing in ALF_EMPHASIS
+            for which, braille in (("apertura", opening), ("chiusura", closing))]
+    body = """
+%(title)s
+
+<h2 id="jump_asterisco">L'asterisco</h2>
+<p>L'asterisco * rimanda a una nota: è la cella dei punti 3 e 5 %(star)s,
+attaccata alla parola che precede, come in nero. All'inizio della nota si
+scrive prima della parola, seguito da una cella vuota.</p>
+%(ex1)s
+<p>Attenzione: il tasto * della tastiera scrive la cella del segno «per»
+della matematica, i punti 2, 3 e 6. L'asterisco di un testo si scrive con la
+scrittura a sei tasti: S e K insieme, cioè i punti 3 e 5.</p>
+<h2 id="jump_evidenziate">Le parole in corsivo, in neretto e sottolineate</h2>
+<p>In nero una parola può essere messa in evidenza: in
+<strong>corsivo</strong>, in <strong>neretto</strong> (detto anche grassetto)
+o <strong>sottolineata</strong>. In braille la parola evidenziata sta fra un
+segno di apertura e un segno di chiusura, di due celle ciascuno, attaccati
+alla parola. Le due celle sono sempre il segno del tipo di evidenza e la cella
+dei punti 4, 5 e 6 %(mark)s: il segno di apertura ha prima il segno del tipo,
+quello di chiusura lo ha dopo.</p>
+<ul>
+<li>corsivo: i punti 2 e 5 (la cella dei due punti);</li>
+<li>neretto: i punti 2, 3, 5 e 6 (la cella delle parentesi);</li>
+<li>sottolineato: i punti 3 e 6 (la cella del trattino).</li>
+</ul>
+%(signs)s
+<p>Se le parole evidenziate sono più di una, il segno di apertura va davanti
+alla prima e quello di chiusura dopo l'ultima. La punteggiatura che segue la
+parola evidenziata resta fuori, dopo il segno di chiusura:</p>
+%(ex2)s
+%(ex3)s
+%(ex4)s
+<p>Il lettore di schermo non dice se una parola è in corsivo: negli esercizi
+il titolo dice quali parole sono evidenziate e come.</p>
+<h2 id="jump_datebarra">Le date con la barra</h2>
+<p>Una data si scrive anche con le cifre separate da barre, come 25/12/2026.
+In braille ogni numero ha il suo segnanumero, anche dopo la barra, che è la
+cella dei punti 3 e 4, senza celle vuote intorno:</p>
+%(ex5)s
+%(ex6)s
+<p>Con la scrittura a sei tasti i due punti sono K e D insieme, la cella dei
+punti 4, 5 e 6 è J, K e L insieme; senza, i segni delle evidenze si scrivono
+con i tasti dei due punti, dell'uguale, del trattino e del trattino basso
+(_), che scrive la cella dei punti 4, 5 e 6.</p>
+%(answer)s
+%(exercises)s
+""" % {"title": alf_title(11), "star": brl(ALF_ASTERISK[1]), "mark": brl("_"),
+       "signs": sign_table("I segni delle parole evidenziate", rows),
+       "ex1": example("Il prezzo* è scontato.", "Il prezzo\u2022 è scontato."),
+       "ex2": example("", "Vieni :_adesso_:.",
+                      "Vieni <em>adesso</em>. (con «adesso» in corsivo)"),
+       "ex3": example("", "Qui è =_vietato_= fumare.",
+                      "Qui è <strong>vietato</strong> fumare. (con «vietato» in neretto)"),
+       "ex4": example("", "Leggi -_bene_- la domanda.",
+                      "Leggi <u>bene</u> la domanda. (con «bene» sottolineato)"),
+       "ex5": example("25/12/2026", "#25/#12/#2026"),
+       "ex6": example("Sono nato il 2/6/1990.", "Sono nato il #2/#6/#1990."),
+       "answer": alf_answer(no_key=True), "exercises": alf_exercises(11)}
+    return alf_page(11, body, ("table6.html#punteggiatura",
                                "Tabella del codice braille: la punteggiatura"))
 
 
@@ -858,7 +931,7 @@ MATH_LESSONS = [("mat1.htm", "i numeri e il segnanumero"),
                 ("mat2.htm", "addizione e sottrazione"),
                 ("mat3.htm", "moltiplicazione e divisione"),
                 ("mat4.htm", "l'ordine delle operazioni e le parentesi"),
-                ("mat5.htm", "maggiore e minore, i numeri negativi"),
+                ("mat5.htm", "minore, maggiore, minore o uguale, maggiore o uguale e i numeri negativi"),
                 ("mat6.htm", "le frazioni e la percentuale"),
                 ("mat7.htm", "decimali e migliaia nelle operazioni, l'euro e le misure")]
 
@@ -897,9 +970,10 @@ misura, come si usa nella scuola italiana.</p>
                            ("progressi.htm", "I tuoi progressi")]))
 
 
-def math_example(print_text, braille):
+def math_example(print_text, braille, shown=None):
+    """`shown`: the print as HTML, for a sign Windows-1252 lacks (&le;)."""
     return '<p class="esempio">%s si scrive %s %s</p>' % (
-        html.escape(print_text), brl(braille), punti(cells_of(braille)))
+        shown or html.escape(print_text), brl(braille), punti(cells_of(braille)))
 
 
 def mat1():
@@ -1047,7 +1121,7 @@ delle migliaia; in un testo sono la virgola e l'apostrofo.</li>
 
 def mat5():
     body = """
-<h1>Matematica, lezione 5: maggiore e minore, i numeri negativi</h1>
+<h1>Matematica, lezione 5: minore, maggiore, minore o uguale, maggiore o uguale e i numeri negativi</h1>
 <h2 id="jump_confronto">Minore e maggiore</h2>
 <p>Il segno minore, «è minore di», è la cella dei punti 1, 2 e 6; il segno
 maggiore, «è maggiore di», quella dei punti 3, 4 e 5. Si scrivono fra i due
@@ -1055,6 +1129,17 @@ numeri, senza spazi, e il secondo numero ha il suo segnanumero.</p>
 %(signs)s
 %(ex1)s
 %(ex2)s
+<h2 id="jump_ouguale">Minore o uguale, maggiore o uguale</h2>
+<p>Il segno minore o uguale, «è minore o uguale a», è il segno minore seguito
+dal segno uguale: le celle dei punti 1, 2 e 6 e dei punti 2, 3, 5 e 6. Il
+segno maggiore o uguale è il segno maggiore seguito dall'uguale: i punti 3, 4
+e 5, poi i punti 2, 3, 5 e 6. Anche loro si scrivono fra i due numeri, senza
+spazi.</p>
+%(signs2)s
+%(ex6)s
+%(ex7)s
+<p>Negli esercizi questi due segni sono scritti in parole, «minore o uguale
+a» e «maggiore o uguale a», come si leggono ad alta voce.</p>
 <h2 id="jump_negativi">I numeri negativi</h2>
 <p>Un numero negativo ha il segno meno, i punti 3 e 6, subito prima del
 segnanumero. In un'operazione il meno della sottrazione e il meno del numero
@@ -1068,11 +1153,16 @@ o subito dopo un altro segno, come l'uguale.</p>
 """ % {"signs": sign_table("I segni del confronto",
                            [("&lt; <span class=\"nome\">minore</span>", "<", bt.cells6("<")),
                             ("&gt; <span class=\"nome\">maggiore</span>", ">", bt.cells6(">"))]),
+       "signs2": sign_table("Minore o uguale, maggiore o uguale",
+                            [("&le; <span class=\"nome\">minore o uguale</span>", "<=", cells_of("<=")),
+                             ("&ge; <span class=\"nome\">maggiore o uguale</span>", ">=", cells_of(">="))]),
        "ex1": math_example("3 < 8", "#3<#8"), "ex2": math_example("9 > 4", "#9>#4"),
+       "ex6": math_example("", "#4<=#9", "4 &le; 9"),
+       "ex7": math_example("", "#12>=#12", "12 &ge; 12"),
        "ex3": math_example("-5", "-#5"), "ex4": math_example("3 - 7 = -4", "#3-#7=-#4"),
        "ex5": math_example("-3 + 5 = 2", "-#3+#5=#2"),
        "typing": MATH_TYPING,
-       "exercises": math_exercises("205eser.htm", "maggiore e minore, i numeri negativi")}
+       "exercises": math_exercises("205eser.htm", "minore, maggiore, minore o uguale, maggiore o uguale e i numeri negativi")}
     return page("Matematica, lezione 5 - Sentiero dei Punti", body,
                 math_nav(5, "matematica", "i segni matematici"))
 
@@ -1713,7 +1803,12 @@ def table6():
     digits = [(named("#", "segnanumero"), "#", ["3456"])] + \
         [(d, "#" + d, cells_of("#" + d)) for d in "1234567890"]
     punct = [(named(c, n), c, bt.cells6(c))
-             for c, n in ALF_SENTENCE_SIGNS + ALF_PAIRED_SIGNS + ALF_PAUSE_SIGNS]
+             for c, n in ALF_SENTENCE_SIGNS + ALF_PAIRED_SIGNS + ALF_PAUSE_SIGNS] + \
+        [(named(ALF_ASTERISK[0], ALF_ASTERISK[2]), ALF_ASTERISK[1], bt.cells6(ALF_ASTERISK[1]))] + \
+        [(named(name, "%s, %s" % (name, which)), braille, cells_of(braille))
+         for name, opening, closing in ALF_EMPHASIS
+         for which, braille in (("apertura", opening), ("chiusura", closing))] + \
+        [(named("25/12/2026", "data con la barra"), "#25/#12/#2026", cells_of("#25/#12/#2026"))]
     math = [(named(p, n), b, cells_of(b)) for p, b, n in (
         ("+", "+", "più"), ("-", "-", "meno"), ("×", "*", "per"), (":", ":", "diviso"),
         ("=", "=", "uguale"), ("(", "\u2039", "parentesi aperta"),
@@ -1721,7 +1816,9 @@ def table6():
         (".", "'", "punto delle migliaia"), ("12b", "#12_b", "lettera dopo un numero"),
         ("<", "<", "minore"), (">", ">", "maggiore"), ("-5", "-#5", "numero negativo"),
         ("3/4", "#3.", "frazione: il denominatore in basso"), ("25%", "#25%", "per cento"),
-        ("€", "\u20ac", "euro"))]
+        ("€", "\u20ac", "euro"))] + \
+        [('&%s; <span class="nome">%s o uguale</span>' % (entity, name), b, cells_of(b))
+         for entity, name, b in (("le", "minore", "<="), ("ge", "maggiore", ">="))]
     # Music: the print side is the sign in the music font.
     def musical(key, name):
         return '%s <span class="nome">%s</span>' % (mus(key, name), name)
@@ -1824,7 +1921,8 @@ def write(path, text):
 # One list a course, so that the courses grow apart without touching each other's lines.
 ALFABETO_PAGES = ((("alfabeto.htm", alfabeto),)
                   + tuple(zip((name for name, _ in ALF_LESSONS),
-                              (alf1, alf2, alf3, alf4, alf5, alf6, alf7, alf8, alf9, alf10))))
+                              (alf1, alf2, alf3, alf4, alf5, alf6, alf7, alf8, alf9, alf10,
+                               alf11))))
 MATEMATICA_PAGES = (("matematica.htm", matematica), ("mat1.htm", mat1), ("mat2.htm", mat2),
                     ("mat3.htm", mat3), ("mat4.htm", mat4), ("mat5.htm", mat5), ("mat6.htm", mat6),
                     ("mat7.htm", mat7))
