@@ -168,6 +168,7 @@ void RunExercises(int course, int lesson)
     int lastResult = ModalOk;
     const int total = table.matchingCount();
     QString previous; // how the last exercise shown ended, for the status line
+    ExerciseOutcome::Writing written = ExerciseOutcome::Writing::Nothing;
     FrontExercise front;
     do {
         program.WrongAttempts = 0;
@@ -181,6 +182,7 @@ void RunExercises(int course, int lesson)
             if (outcome.right())
                 ++program.CorrectCount;
             previous = previousWord(outcome);
+            written = combinedWriting(written, outcome.written);
             record(course, table, outcome);
         }
         if (window && lastResult == ResultUnreadable) {
@@ -201,6 +203,7 @@ void RunExercises(int course, int lesson)
     run.category = category;
     run.right = program.CorrectCount;
     run.total = total;
+    run.written = writingCode(written);
     if (category == Category::Test) {
         // As the results window grades it.
         run.right = std::min(program.CorrectCount, 10);
@@ -216,6 +219,7 @@ void RunExercises(int course, int lesson)
     } else {
         // The results take the place of the last exercise, with no glimpse of the main
         // window in between.
+        Fresult->SetWriting(writingWords(written));
         Fresult->PreparePage();
         front.end();
         execFrom(Fresult);

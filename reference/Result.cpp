@@ -27,7 +27,7 @@ Grade gradeFor(int correct)
     return {"\\img\\img038.gif", "OTTIMO", "OK passa alla lezione successiva"};
 }
 
-QByteArray resultPage(const QByteArray &dir, int correct)
+QByteArray resultPage(const QByteArray &dir, int correct, const QString &written)
 {
     const Grade grade = gradeFor(correct);
     QByteArray page =
@@ -41,7 +41,11 @@ QByteArray resultPage(const QByteArray &dir, int correct)
             + "<BR>Esercizi corretti ";
     page += QByteArray::number(correct);
     page += QByteArray("/10<BR>") + grade.advice;
-    page += "</P></BODY></HTML>";
+    page += "</P>";
+    if (!written.isEmpty())
+        page += "<p align=\"center\" style=\"font-size: 18px\">" + toCp1252(written.toHtmlEscaped())
+                + "</p>";
+    page += "</BODY></HTML>";
     return page;
 }
 
@@ -105,7 +109,7 @@ void TFresult::FormShow()
     qint32 &count = state().CorrectCount;
     if (count >= 10)
         count = 10;
-    dm->PageBuffer = resultPage(toCp1252(state().ContentDir), count);
+    dm->PageBuffer = resultPage(toCp1252(state().ContentDir), count, m_writing);
     dm->SavePage();
     html1->navigate(dm->PageFile());
     Button1->setFocus();
