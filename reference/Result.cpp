@@ -73,12 +73,20 @@ TFresult::TFresult(QWidget *parent) : QDialog(parent)
     centreOnScreen(this);
 }
 
+void TFresult::SetWriting(const QString &words)
+{
+    m_writing = words;
+    LayOut(Zoom::instance().factor());
+}
+
 void TFresult::LayOut(double factor)
 {
     const auto scaled = [factor](int pixels) { return qRound(pixels * factor); };
-    setFixedSize(scaled(491), scaled(249));
-    html1->setGeometry(0, 0, scaled(491), scaled(203));
-    Panel1->setGeometry(0, scaled(203), scaled(491), scaled(46));
+    // The line on how the test was written needs room of its own below the advice.
+    const int page = m_writing.isEmpty() ? 203 : 240;
+    setFixedSize(scaled(491), scaled(page + 46));
+    html1->setGeometry(0, 0, scaled(491), scaled(page));
+    Panel1->setGeometry(0, scaled(page), scaled(491), scaled(46));
     Button1->setGeometry(scaled(191), scaled(10), scaled(101), scaled(26));
 }
 

@@ -38,7 +38,7 @@ public:
     void PreparePage();
     // How the braille of the run's test was written ("scritto con i sei tasti"), for the
     // pages until it is set again; empty when none was written.
-    void SetWriting(const QString &words) { m_writing = words; }
+    void SetWriting(const QString &words);
     void setVisible(bool visible) override;
 
 protected:
