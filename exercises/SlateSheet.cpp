@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 #include "rules/Slate.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QTextBlock>
@@ -146,7 +147,7 @@ void SlateSheet::paintEvent(QPaintEvent *)
                          QPointF(corner.x() - 1, corner.y() + rowHeight - 4));
     }
     // What the learner sees, said in a corner.
-    QFont small = font();
+    QFont small = QApplication::font(); // the sheet inherits the box's braille font
     small.setPixelSize(std::max(10, pixels / 2));
     painter.setFont(small);
     QColor note = raised;
