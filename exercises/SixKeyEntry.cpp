@@ -169,11 +169,11 @@ void SixKeyEntry::forgetRefusal()
 
 void SixKeyEntry::remindMode()
 {
-    const QString note =
-        !isOn()     ? QStringLiteral("Per scrivere il braille punto per punto premi F2: "
-                                     "scrittura a sei tasti.")
-        : slateOn() ? QStringLiteral("Scrittura a tavoletta attiva.")
-                    : QStringLiteral("Scrittura a sei tasti attiva.");
+    const QString note = !isOn()
+                             ? QStringLiteral("Per scrivere il braille punto per punto premi F2: "
+                                              "scrittura a sei tasti.")
+                         : slateOn() ? QStringLiteral("Scrittura a tavoletta attiva.")
+                                     : QStringLiteral("Scrittura a sei tasti attiva.");
     const auto *line = statusLine();
     const QString shown = line ? line->text() : QString();
     m_status(shown.isEmpty() ? note : shown + QLatin1Char(' ') + note);
@@ -206,10 +206,10 @@ bool SixKeyEntry::eventFilter(QObject *watched, QEvent *event)
             return keyEvent(key);
         // The signs that an Italian keyboard lacks: ~ beside ^ on the key ì, ` beside ? on
         // the apostrophe's key.
-        const bool control = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier
-                                                  | Qt::MetaModifier))
-                             == Qt::ControlModifier;
-        const char sign = !control                         ? 0
+        const bool control =
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            == Qt::ControlModifier;
+        const char sign = !control                           ? 0
                           : key->key() == Qt::Key_Igrave     ? '~'
                           : key->key() == Qt::Key_Apostrophe ? '`'
                                                              : 0;
@@ -232,7 +232,7 @@ bool SixKeyEntry::keyEvent(const QKeyEvent *event)
     if (press && slateOn() && !m_sheet->turnedOver()
         && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
         m_box->moveCursor(event->key() == Qt::Key_Left ? QTextCursor::NextCharacter
-                                                        : QTextCursor::PreviousCharacter);
+                                                       : QTextCursor::PreviousCharacter);
         return true;
     }
     const std::optional<SixKey> key = slateOn() ? slateKeyOf(event->key()) : sixKeyOf(event->key());

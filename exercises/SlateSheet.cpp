@@ -20,8 +20,8 @@ SlateSheet::SlateSheet(QTextEdit *box) : QWidget(box->viewport()), m_box(box)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     box->viewport()->installEventFilter(this);
-    for (auto signal : {&QTextEdit::textChanged, &QTextEdit::cursorPositionChanged,
-                        &QTextEdit::selectionChanged})
+    for (auto signal :
+         {&QTextEdit::textChanged, &QTextEdit::cursorPositionChanged, &QTextEdit::selectionChanged})
         connect(box, signal, this, qOverload<>(&QWidget::update));
     hide();
 }
@@ -118,16 +118,19 @@ void SlateSheet::paintEvent(QPaintEvent *)
             const QPointF corner = place(line, index);
             if (corner.y() < 0 || corner.y() > height())
                 continue;
-            const int character = int(std::upper_bound(line.starts.begin(), line.starts.end(), index)
-                                      - line.starts.begin()) - 1;
+            const int character =
+                int(std::upper_bound(line.starts.begin(), line.starts.end(), index)
+                    - line.starts.begin())
+                - 1;
             const int position = block.position() + character;
             if (position >= selectionStart && position < selectionEnd)
                 painter.fillRect(QRectF(corner, QSizeF(cellWidth - 2, rowHeight - 2)),
                                  palette().color(QPalette::Highlight).lighter(160));
             const Cell shown = mirrored(line.cells[index]);
             for (int dot = 0; dot < 6; ++dot) {
-                const QPointF centre = corner + QPointF(cellWidth * 0.32 + (dot / 3) * step,
-                                                        rowHeight * 0.22 + (dot % 3) * step);
+                const QPointF centre = corner
+                                       + QPointF(cellWidth * 0.32 + (dot / 3) * step,
+                                                 rowHeight * 0.22 + (dot % 3) * step);
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(shown & (1 << dot) ? raised : pit);
                 painter.drawEllipse(centre, shown & (1 << dot) ? radius : radius * 0.6,

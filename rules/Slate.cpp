@@ -44,5 +44,6 @@ QString slateCellSpeech(Cell cell)
 {
     if (mirrored(cell) == cell)
         return spokenCell(cell);
-    return QStringLiteral("scritto %1, si legge %2").arg(spokenCell(mirrored(cell)), spokenCell(cell));
+    return QStringLiteral("scritto %1, si legge %2")
+        .arg(spokenCell(mirrored(cell)), spokenCell(cell));
 }
