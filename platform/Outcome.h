@@ -30,10 +30,7 @@ struct ExerciseOutcome
     int wrongChecks = 0;
     Writing written = Writing::Nothing;
 
-    bool right() const
-    {
-        return kind == RightFirst || kind == RightAfterWrong || kind == RightWithHelp;
-    }
+    bool right() const { return kind == RightFirst || kind == RightAfterWrong || kind == RightWithHelp; }
     // The word that names the kind in the learner's record; stable across versions.
     QString code() const;
     // The kind that a stored word names; Left for an unknown word.
