@@ -13,6 +13,7 @@
 #include "platform/Platform.h"
 #include "platform/RealHtmlView.h"
 #include "platform/SingleCopy.h"
+#include "rules/WritingModes.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -104,6 +105,8 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
     if (SingleCopy::askRunningCopy())
         return 0;
     installPlatform(realPlatform());
+    // How the learner wrote braille last time: six keys, the slate.
+    WritingModes::recall(WritingModes::learnerFile());
     if (!enterNamedCourse()) {
         installPlatform({});
         return 1;

@@ -60,7 +60,9 @@ QString csvField(QString text)
 
 QString gradeText(const RunEntry &run)
 {
-    return QStringLiteral("%1, %2/%3 (%4)").arg(run.grade).arg(run.right).arg(TestLength).arg(day(run.at));
+    const QString text = QStringLiteral("%1, %2/%3 (%4)").arg(run.grade).arg(run.right).arg(TestLength).arg(day(run.at));
+    const QString written = writingWords(writingFromCode(run.written));
+    return written.isEmpty() ? text : text + QStringLiteral(", ") + written;
 }
 
 std::pair<const RunEntry *, const RunEntry *> lastAndBestTest(const QList<RunEntry> &runs,
@@ -279,14 +281,14 @@ QByteArray recordCsv(const QList<ExerciseEntry> &exercises, const QList<RunEntry
     // record's digest, the outcome's stored word) comes last, where it can be ignored.
     QStringList lines{QStringLiteral(
         "voce;data;corso;lezione;categoria;esercizio;tipo;esito;controlli sbagliati;giusti;"
-        "totale;voto;identità (per il programma)")};
+        "totale;voto;scrittura;identità (per il programma)")};
     for (const ExerciseEntry &entry : exercises) {
         lines << QStringList{QStringLiteral("esercizio"), entry.at.toString(Qt::ISODate),
                              courseName(entry.course), QString::number(entry.lesson + 1),
                              categoryName(entry.category), QString::number(entry.number),
                              QString::number(entry.type), outcomeWords(entry.outcome.kind),
                              QString::number(entry.outcome.wrongChecks), QString(), QString(),
-                             QString(), entry.identity + QLatin1Char(' ') + entry.outcome.code()}
+                             QString(), QString(), entry.identity + QLatin1Char(' ') + entry.outcome.code()}
                      .join(QLatin1Char(';'));
     }
     for (const RunEntry &run : runs) {
@@ -294,7 +296,8 @@ QByteArray recordCsv(const QList<ExerciseEntry> &exercises, const QList<RunEntry
                              courseName(run.course), QString::number(run.lesson + 1),
                              categoryName(run.category), QString(), QString(), QString(),
                              QString(), QString::number(run.right), QString::number(run.total),
-                             csvField(run.grade), QString()}
+                             csvField(run.grade),
+                             csvField(writingWords(writingFromCode(run.written))), QString()}
                      .join(QLatin1Char(';'));
     }
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();

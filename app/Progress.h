@@ -40,7 +40,8 @@ std::pair<const RunEntry *, const RunEntry *> lastAndBestTest(const QList<RunEnt
 // The beginning of a record page, up to its heading: the learner's own look, or with
 // `classLook` the look of the course pages (the teacher's pages of the class register).
 QString recordPageHead(const QString &title, bool classLook = false);
-// A test's grade as the pages give it: "BUONO, 9/10 (10/12/2026)".
+// A test's grade as the pages give it: "BUONO, 9/10 (10/12/2026)", then how it was
+// written when the record says it (", scritto con i sei tasti").
 QString gradeText(const RunEntry &run);
 
 // The whole record as CSV (UTF-8, ";" between fields, as Italian spreadsheets expect).

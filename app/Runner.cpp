@@ -170,6 +170,7 @@ void RunExercises(Course course, int lesson)
     int lastResult = ModalOk;
     const int total = table.matchingCount();
     QString previous; // how the last exercise shown ended, for the status line
+    ExerciseOutcome::Writing written = ExerciseOutcome::Writing::Nothing;
     FrontExercise front;
     do {
         const qint32 CurrentExerciseType = exerciseType(table);
@@ -183,6 +184,7 @@ void RunExercises(Course course, int lesson)
             if (outcome.right())
                 ++CorrectCount;
             previous = previousWord(outcome);
+            written = combinedWriting(written, outcome.written);
             record(course, table, outcome);
         }
         if (window && lastResult == ResultUnreadable) {
@@ -203,6 +205,7 @@ void RunExercises(Course course, int lesson)
     run.category = int(category);
     run.right = CorrectCount;
     run.total = total;
+    run.written = writingCode(written);
     if (category == Category::Test) {
         // As the results window grades it.
         run.right = testScore(CorrectCount);
@@ -220,6 +223,7 @@ void RunExercises(Course course, int lesson)
         // window in between.
         TFresult *results = registry->Fresult();
         results->CorrectCount = CorrectCount;
+        results->SetWriting(writingWords(written));
         results->PreparePage();
         front.end();
         execFrom(results);

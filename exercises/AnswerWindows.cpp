@@ -166,7 +166,17 @@ void TTextAnswerWindow::Button3Click()
 
 void TTextAnswerWindow::Button12Click()
 {
-    SetBoxText(AnswerBox(), RichEdittemp.Text());
+    // The model answer is the program's writing, not the learner's.
+    const auto fill = [this] { SetBoxText(AnswerBox(), RichEdittemp.Text()); };
+    if (m_sixKeys)
+        m_sixKeys->putText(fill);
+    else
+        fill();
+}
+
+ExerciseOutcome::Writing TTextAnswerWindow::Written() const
+{
+    return m_sixKeys ? m_sixKeys->written() : ExerciseOutcome::Writing::Nothing;
 }
 
 bool TTextAnswerWindow::eventFilter(QObject *watched, QEvent *event)

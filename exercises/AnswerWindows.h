@@ -49,6 +49,7 @@ protected:
 
     bool AnswerIsRight() override;
     QString WrongDetail() override;
+    ExerciseOutcome::Writing Written() const override;
     QWidget *FocusWidget() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

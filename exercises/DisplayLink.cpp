@@ -143,10 +143,7 @@ void DisplayLink::dotsTyped(quint8 dots)
     if (!entry)
         return;
     m_box->setFocus();
-    const Cell cell = Cell(dots & 0x3F);
-    const std::optional<char> character = courseCells().characterOf(cell);
-    entry->apply(character ? SixKeyAction{SixKeyAction::Write, *character, cell}
-                           : SixKeyAction{SixKeyAction::Refuse, 0, cell});
+    entry->writeDots(Cell(dots & 0x3F));
     m_line = int(m_lines.size());
     showBox();
 }

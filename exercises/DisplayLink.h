@@ -13,8 +13,9 @@ class TExerciseWindow;
 // the exercise's braille as cells: the question (in the choice exercises then each
 // candidate, "1", "2", "3" in front), one line at a time, moved with the display's line
 // keys; while the learner writes in a braille box, that box's line with the cursor. The
-// display's braille keyboard writes into the braille box as six-key entry does. When no
-// window of the program is active any more, the display goes back to what had it.
+// display's braille keyboard writes into the braille box as six-key entry does, in the
+// layout that is on (on the slate's, its keys' columns change places). When no window of the
+// program is active any more, the display goes back to what had it.
 class DisplayLink : public QObject
 {
     Q_OBJECT

@@ -387,7 +387,7 @@ void TExerciseWindow::PlaySound(const QString &relative)
 
 void TExerciseWindow::Finish(int result, ExerciseOutcome::Kind outcome)
 {
-    m_outcome = {outcome, WrongAttempts};
+    m_outcome = {outcome, WrongAttempts, Written()};
     done(result);
 }
 

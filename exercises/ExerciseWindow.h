@@ -184,6 +184,9 @@ protected:
     // After a wrong check outside a test: what differs in the answer, said after the number
     // of wrong attempts (for a braille answer, its first wrong cell); none by default.
     virtual QString WrongDetail() { return {}; }
+    // How the learner wrote the braille of the answer, asked when the exercise ends;
+    // nothing by default (no braille is written).
+    virtual ExerciseOutcome::Writing Written() const { return ExerciseOutcome::Writing::Nothing; }
     // The control that has the keyboard focus when the window is shown and after each
     // check; none by default.
     virtual QWidget *FocusWidget() const { return nullptr; }

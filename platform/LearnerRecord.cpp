@@ -32,7 +32,8 @@ const char *const schema[] = {
 
 const char *const exerciseColumns =
     "at, course, lesson, category, eser_nr, t_eser, identity, outcome, wrong_checks, uuid";
-const char *const runColumns = "at, course, lesson, category, right_count, total, grade, uuid";
+const char *const runColumns =
+    "at, course, lesson, category, right_count, total, grade, uuid, written";
 
 // A version 4 UUID for each row of the record kept before entries had one.
 const char *const newUuid =
@@ -80,6 +81,7 @@ RunEntry readRun(const QSqlQuery &query)
     entry.total = query.value(5).toInt();
     entry.grade = query.value(6).toString();
     entry.id = query.value(7).toString();
+    entry.written = query.value(8).toString();
     return entry;
 }
 
@@ -93,7 +95,8 @@ QVariantList exerciseValues(const ExerciseEntry &entry)
 QVariantList runValues(const RunEntry &entry)
 {
     return {entry.at.toLocalTime().toString(Qt::ISODateWithMs), entry.course, entry.lesson,
-            entry.category, entry.right, entry.total, notNull(entry.grade), entry.id};
+            entry.category, entry.right, entry.total, notNull(entry.grade), entry.id,
+            notNull(entry.written)};
 }
 
 QString insertStatement(const char *verb, const char *table, const char *columns, int count,
@@ -142,7 +145,7 @@ public:
         RunEntry kept = entry;
         if (kept.id.isEmpty())
             kept.id = newId();
-        insert(insertStatement("INSERT", "runs", runColumns, 8, "0"), runValues(kept));
+        insert(insertStatement("INSERT", "runs", runColumns, 9, "0"), runValues(kept));
     }
 
     QList<ExerciseEntry> exercises() override { return readExercises(byTime); }
@@ -187,7 +190,7 @@ public:
                 query.addBindValue(value);
             query.exec();
         }
-        query.prepare(insertStatement("INSERT OR IGNORE", "runs", runColumns, 8, "1"));
+        query.prepare(insertStatement("INSERT OR IGNORE", "runs", runColumns, 9, "1"));
         for (const RunEntry &entry : runs) {
             for (const QVariant &value : runValues(entry))
                 query.addBindValue(value);
@@ -344,18 +347,24 @@ private:
     }
 
     // Since the class server: each entry has a UUID and says whether the server has it.
-    // A record kept before keeps its rows, each given its UUID, none sent yet.
+    // A record kept before keeps its rows, each given its UUID, none sent yet. Since runs
+    // say how their braille was written, a run kept before says nothing of it.
     static bool upgrade(QSqlDatabase database)
     {
         QSqlQuery query(database);
         QStringList statements;
         for (const char *table : {"exercises", "runs"}) {
             const QString name = QLatin1String(table);
-            bool hasUuid = false;
+            bool hasUuid = false, hasWritten = false;
             if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(name)))
                 return false;
-            while (query.next())
+            while (query.next()) {
                 hasUuid = hasUuid || query.value(1).toString() == QLatin1String("uuid");
+                hasWritten = hasWritten || query.value(1).toString() == QLatin1String("written");
+            }
+            if (!hasWritten && name == QLatin1String("runs"))
+                statements << QStringLiteral("ALTER TABLE runs ADD COLUMN written TEXT NOT NULL "
+                                             "DEFAULT ''");
             if (!hasUuid)
                 statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN uuid TEXT").arg(name)
                            << QStringLiteral("ALTER TABLE %1 ADD COLUMN sent INTEGER NOT NULL "

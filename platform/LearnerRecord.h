@@ -39,6 +39,9 @@ struct RunEntry
     int right = 0; // for a test, as graded: at most 10
     int total = 0;
     QString grade; // the results window's word, for a test; empty otherwise
+    // How its braille answers were written (writingCode); empty when none was, or when the
+    // run was kept before the record said it.
+    QString written;
 };
 
 // The learner's record: every exercise shown and every run ended, kept across sessions for

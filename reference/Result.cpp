@@ -27,7 +27,7 @@ Grade gradeFor(int correct)
     return {"\\img\\img038.gif", "OTTIMO", "OK passa alla lezione successiva"};
 }
 
-QByteArray resultPage(const QByteArray &dir, int correct)
+QByteArray resultPage(const QByteArray &dir, int correct, const QString &written)
 {
     const Grade grade = gradeFor(correct);
     QByteArray page =
@@ -41,7 +41,11 @@ QByteArray resultPage(const QByteArray &dir, int correct)
             + "<BR>Esercizi corretti ";
     page += QByteArray::number(correct);
     page += "/" + QByteArray::number(TestLength) + "<BR>" + grade.advice;
-    page += "</P></BODY></HTML>";
+    page += "</P>";
+    if (!written.isEmpty())
+        page += "<p align=\"center\" style=\"font-size: 18px\">" + toCp1252(written.toHtmlEscaped())
+                + "</p>";
+    page += "</BODY></HTML>";
     return page;
 }
 
@@ -69,12 +73,20 @@ TFresult::TFresult(QWidget *parent) : QDialog(parent)
     centreOnScreen(this);
 }
 
+void TFresult::SetWriting(const QString &words)
+{
+    m_writing = words;
+    LayOut(Zoom::instance().factor());
+}
+
 void TFresult::LayOut(double factor)
 {
     const auto scaled = [factor](int pixels) { return qRound(pixels * factor); };
-    setFixedSize(scaled(491), scaled(249));
-    html1->setGeometry(0, 0, scaled(491), scaled(203));
-    Panel1->setGeometry(0, scaled(203), scaled(491), scaled(46));
+    // The line on how the test was written needs room of its own below the advice.
+    const int page = m_writing.isEmpty() ? 203 : 240;
+    setFixedSize(scaled(491), scaled(page + 46));
+    html1->setGeometry(0, 0, scaled(491), scaled(page));
+    Panel1->setGeometry(0, scaled(page), scaled(491), scaled(46));
     Button1->setGeometry(scaled(191), scaled(10), scaled(101), scaled(26));
 }
 
@@ -103,7 +115,7 @@ void TFresult::showEvent(QShowEvent *event)
 void TFresult::FormShow()
 {
     CorrectCount = testScore(CorrectCount);
-    dm->PageBuffer = resultPage(toCp1252(state().ContentDir), CorrectCount);
+    dm->PageBuffer = resultPage(toCp1252(state().ContentDir), CorrectCount, m_writing);
     dm->SavePage();
     html1->navigate(dm->PageFile());
     Button1->setFocus();

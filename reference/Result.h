@@ -17,9 +17,10 @@ struct Grade
 };
 Grade gradeFor(int correct);
 
-// The results page for a count of right answers (already capped at the test's length), with the
-// content folder as cp1252 bytes.
-QByteArray resultPage(const QByteArray &dir, int correct);
+// The results page for a count of right answers (already capped at the test's length), with
+// the content folder as cp1252 bytes; `written`, when given, says below the advice how the
+// test's braille was written.
+QByteArray resultPage(const QByteArray &dir, int correct, const QString &written = QString());
 
 // The graded results of a verification test.
 class TFresult : public QDialog
@@ -38,6 +39,9 @@ public:
     // Writes the page of the run's results and waits for it to load, so that the window
     // shows with it. Showing the window does it unless it was done for that showing.
     void PreparePage();
+    // How the braille of the run's test was written ("scritto con i sei tasti"), for the
+    // pages until it is set again; empty when none was written.
+    void SetWriting(const QString &words);
     void setVisible(bool visible) override;
 
 protected:
@@ -49,5 +53,6 @@ private:
     void LayOut(double factor);
 
     bool m_prepared = false; // the showing's page is asked for already
+    QString m_writing;
 };
 

@@ -16,8 +16,19 @@ struct ExerciseOutcome
         Left,            // "&Esci" or the close box: the run ends
         Unreadable,      // the record could not be read, or its page not written
     };
+    // How the learner wrote the braille of the answer: nothing in braille (a print or
+    // choice answer, or nothing written), with the print keys (each key drawing its sign's
+    // cell), or by dots with six keys, as on a braille writer or as on a slate.
+    enum class Writing
+    {
+        Nothing,
+        Keyboard,
+        SixKeys,
+        Slate,
+    };
     Kind kind = Left;
     int wrongChecks = 0;
+    Writing written = Writing::Nothing;
 
     bool right() const { return kind == RightFirst || kind == RightAfterWrong || kind == RightWithHelp; }
     // The word that names the kind in the learner's record; stable across versions.
@@ -25,3 +36,13 @@ struct ExerciseOutcome
     // The kind that a stored word names; Left for an unknown word.
     static Kind fromCode(const QString &code);
 };
+
+// How several answers were written, taken together: with the print keys when any was, else
+// by dots (on the slate only when every answer written by dots was).
+ExerciseOutcome::Writing combinedWriting(ExerciseOutcome::Writing a, ExerciseOutcome::Writing b);
+// The word that names a way of writing in the learner's record (empty for nothing); stable.
+QString writingCode(ExerciseOutcome::Writing writing);
+// The way of writing that a stored word names; nothing for an empty or unknown word.
+ExerciseOutcome::Writing writingFromCode(const QString &code);
+// How a page says it: "scritto con i sei tasti", "scritto con la tastiera"; empty for nothing.
+QString writingWords(ExerciseOutcome::Writing writing);

@@ -241,7 +241,7 @@ void TestClassServer::serverStoppedInARun()
              qPrintable(fakes.messages->shown[0]));
     QVERIFY(startServer());
     place.record->addExercise(entry(2, 5, ExerciseOutcome::Skipped));
-    place.record->addRun({QString(), QDateTime::currentDateTime(), 1, 2, 2, 0, 0, QString()});
+    place.record->addRun({QString(), QDateTime::currentDateTime(), 1, 2, 2, 0, 0, QString(), QString()});
     QTRY_VERIFY(allSent(place));
     QCOMPARE(fakes.messages->shown.size(), 1); // said once
     QCOMPARE(

@@ -43,6 +43,7 @@ private slots:
     void badPlaces();
     void killedRunKeepsWhatWasWritten();
     void olderStoreKeepsItsRows();
+    void olderRunsSayNothingOfWriting();
     void classSettings_data();
     void classSettings();
     void csvSpeaksItalian_data();
@@ -200,9 +201,9 @@ void TestProgress::csvSpeaksItalian_data()
     QTest::addColumn<int>("category");
     QTest::addColumn<QString>("line");
     QTest::newRow("right") << int(ExerciseOutcome::RightFirst) << 2
-        << "Alfabeto;1;nuovi simboli;3;0;giusto al primo controllo;0;;;;abc right_first";
+        << "Alfabeto;1;nuovi simboli;3;0;giusto al primo controllo;0;;;;;abc right_first";
     QTest::newRow("failed") << int(ExerciseOutcome::FailedTest) << 4
-        << "Alfabeto;1;test;3;0;non superato nel test;0;;;;abc failed_test";
+        << "Alfabeto;1;test;3;0;non superato nel test;0;;;;;abc failed_test";
 }
 
 void TestProgress::csvSpeaksItalian()
@@ -215,6 +216,34 @@ void TestProgress::csvSpeaksItalian()
     const QStringList lines = QString::fromUtf8(recordCsv({entry}, {})).split(QStringLiteral("\r\n"));
     QVERIFY2(lines.value(1).endsWith(line), qPrintable(lines.value(1)));
     QVERIFY(lines.value(0).endsWith(QStringLiteral(";identità (per il programma)")));
+}
+
+// Runs kept before the record said how their braille was written are read, saying nothing.
+void TestProgress::olderRunsSayNothingOfWriting()
+{
+    QTemporaryDir dir;
+    {
+        QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("runs"));
+        old.setDatabaseName(dir.filePath(QStringLiteral("progressi.sqlite")));
+        QVERIFY(old.open());
+        QSqlQuery query(old);
+        QVERIFY(query.exec(QStringLiteral(
+            "CREATE TABLE runs (id INTEGER PRIMARY KEY, at TEXT NOT NULL, course INTEGER NOT NULL, "
+            "lesson INTEGER NOT NULL, category INTEGER NOT NULL, right_count INTEGER NOT NULL, "
+            "total INTEGER NOT NULL, grade TEXT NOT NULL)")));
+        QVERIFY(query.exec(QStringLiteral(
+            "INSERT INTO runs VALUES (NULL, '2026-01-02T10:00:00.000', 1, 0, 4, 9, 10, 'BUONO')")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("runs"));
+    FakePlatform fakes;
+    auto record = openSqlLearnerRecord(dir.path());
+    RunEntry run{QString(), QDateTime::currentDateTime(), 1, 0, 4, 10, 10, "OTTIMO", "sei_tasti"};
+    record->addRun(run);
+    const QList<RunEntry> kept = record->runs();
+    QCOMPARE(kept.size(), 2);
+    QCOMPARE(gradeText(kept[0]), "BUONO, 9/10 (02/01/2026)");
+    QVERIFY(gradeText(kept[1]).endsWith(", scritto con i sei tasti"));
+    QVERIFY(recordCsv({}, kept).contains(";OTTIMO;scritto con i sei tasti;"));
 }
 
 QTEST_MAIN(TestProgress)

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -105,6 +106,8 @@ private slots:
     void typesOfAnotherCourseAreSkipped();
     void dialogAlwaysStartsWithCategoryTwo();
     void sixKeyModeIsRecalledAtTheNextExercise();
+    void testSaysHowItWasWritten_data();
+    void testSaysHowItWasWritten();
     void recordKeepsEachOutcome_data();
     void recordKeepsEachOutcome();
     void reviewRunsWhatWasMissed();
@@ -373,6 +376,47 @@ void TestRunner::sixKeyModeIsRecalledAtTheNextExercise()
     follow("101eser.htm");
     SixKeyEntry::setOn(false);
     QCOMPARE(driver.seen, QStringList({"SeleserDlg", "Fhtmlex00", "Fhtmlex00"}));
+}
+
+// The results page and the record say how the test's braille was written.
+void TestRunner::testSaysHowItWasWritten_data()
+{
+    QTest::addColumn<bool>("sixKeys");
+    QTest::addColumn<QByteArray>("words");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("keyboard") << false << QByteArray("scritto con la tastiera") << "tastiera";
+    QTest::newRow("six keys") << true << QByteArray("scritto con i sei tasti") << "sei_tasti";
+}
+
+void TestRunner::testSaysHowItWasWritten()
+{
+    QFETCH(bool, sixKeys);
+    QFETCH(QByteArray, words);
+    QFETCH(QString, code);
+    useTable(MemoryTable().add(record(0, 4, 0, "a")));
+    SixKeyEntry::setOn(sixKeys); // as the learner left it
+    QByteArray page;
+    ModalDriver driver({choose(4),
+                        [sixKeys](QWidget *modal) {
+                            auto *window = qobject_cast<TFhtmlex00 *>(modal);
+                            QTest::keyPress(window->RichEdit3, Qt::Key_F); // dot 1, or f
+                            QTest::keyRelease(window->RichEdit3, Qt::Key_F);
+                            if (!sixKeys)
+                                QTest::keyClick(window->RichEdit3, Qt::Key_Backspace);
+                            QTest::keyClicks(window->RichEdit3, sixKeys ? "" : "a");
+                            window->Button2->click();
+                        },
+                        [&page](QWidget *modal) {
+                            QFile file(dm->PageFile());
+                            QVERIFY(file.open(QIODevice::ReadOnly));
+                            page = file.readAll();
+                            modal->findChild<QPushButton *>("Button1")->click();
+                        }});
+    follow("101eser.htm");
+    SixKeyEntry::setOn(false);
+    QVERIFY2(page.contains("</P><p align=\"center\" style=\"font-size: 18px\">" + words),
+             page.constData());
+    QCOMPARE(m_platform->record->runList.value(0).written, code);
 }
 
 void TestRunner::verificationTestEndsWithResults()

@@ -15,11 +15,14 @@
 #include "exercises/htmlex20.h"
 #include "fakes/MemoryTable.h"
 #include "fakes/TestProgram.h"
+#include "rules/Slate.h"
+#include "rules/WritingModes.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -97,12 +100,17 @@ private slots:
     void tables();
     void checkAndHelpOnCells_data();
     void checkAndHelpOnCells();
+    void slateChords_data();
+    void slateChords();
 
     void chordsAnswerEachBrailleBox_data();
     void chordsAnswerEachBrailleBox();
     void otherKeysInTheMode();
     void helpAndModelAnswer();
     void modeLastsAcrossWindowsUntilF2();
+    void slateWordTurnedOverIsRight();
+    void modesAreKeptAndF2IsHinted();
+    void signsWithoutAnItalianKey();
 
 private:
     template <class Window> TTextAnswerWindow *make()
@@ -130,6 +138,7 @@ void TestSixKey::cleanup()
     m_window.reset();
     m_state.reset();
     SixKeyEntry::setOn(false);
+    WritingModes::recall(QString());
 }
 
 void TestSixKey::chords_data()
@@ -349,6 +358,98 @@ void TestSixKey::modeLastsAcrossWindowsUntilF2()
     QCOMPARE(status(), "Scrittura a sei tasti disattivata.");
     QTest::keyClicks(box, "f");
     QCOMPARE(box->toPlainText(), "fcsa");
+}
+
+// On the slate the right hand makes the dots 1 2 3: a chord, the cell as it reads, what is
+// heard, and the cells of a line as the writing side shows them from left to right.
+void TestSixKey::slateChords_data()
+{
+    QTest::addColumn<QByteArray>("chord");
+    QTest::addColumn<QByteArray>("read");
+    QTest::addColumn<QString>("heard");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("side");
+    QTest::newRow("j") << QByteArray("j") << QByteArray("1") << "scritto punto 4, si legge punto 1"
+                       << QByteArray("1-12") << QByteArray("45-4");
+    QTest::newRow("jk") << QByteArray("jk") << QByteArray("12")
+                        << "scritto punti 4 5, si legge punti 1 2" << QByteArray("0-14-1")
+                        << QByteArray("4-14-0");
+    QTest::newRow("sdl") << QByteArray("sdl") << QByteArray("356")
+                         << "scritto punti 2 3 6, si legge punti 3 5 6" << QByteArray("1235")
+                         << QByteArray("2456");
+    QTest::newRow("own mirror") << QByteArray("fj") << QByteArray("14") << "punti 1 4"
+                                << QByteArray("123456-3") << QByteArray("6-123456");
+}
+
+void TestSixKey::slateChords()
+{
+    QFETCH(QByteArray, chord);
+    QFETCH(QByteArray, read);
+    QFETCH(QString, heard);
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, side);
+    ChordReader reader(&demoCells());
+    SixKeyAction written;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (char key : chord) {
+            const SixKey dot = *slateKeyOf(Qt::Key_A + key - 'a');
+            written = pass ? reader.release(dot, false) : reader.press(dot, false);
+        }
+    }
+    QCOMPARE(dotsText(written.cell), read);
+    QCOMPARE(slateCellSpeech(written.cell), heard);
+    QByteArray shown;
+    for (Cell cell : writingSide(cells(line)))
+        shown += (shown.isEmpty() ? "" : "-") + dotsText(cell);
+    QCOMPARE(shown, side);
+}
+
+void TestSixKey::slateWordTurnedOverIsRight()
+{
+    TTextAnswerWindow *window = show([this] { return make<TFhtmlex00>(); }, 0, "x", "cab");
+    QTextEdit *box = window->RichEdit3;
+    auto *sheet = box->findChild<QWidget *>("SlateSheet");
+    QTest::keyClick(box, Qt::Key_F3);
+    QVERIFY(SixKeyEntry::slateOn());
+    QVERIFY(sheet->isVisible());
+    write(box, "jf j jk");
+    QCOMPARE(box->toPlainText(), "cab");
+    QCOMPARE(status(), "scritto punti 4 5, si legge punti 1 2");
+    if (const QByteArray shots = qgetenv("SLATE_SHOTS"); !shots.isEmpty())
+        window->grab().save(QString::fromLocal8Bit(shots) + "/slate-writing-side.png");
+    QTest::keyClick(box, Qt::Key_F4);
+    QVERIFY(!sheet->isVisible());
+    QVERIFY(status().startsWith("Foglio girato"));
+    QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(window->result(), int(ResultAnswered));
+    QCOMPARE(window->Outcome().written, ExerciseOutcome::Writing::Slate);
+}
+
+void TestSixKey::modesAreKeptAndF2IsHinted()
+{
+    QTemporaryDir config;
+    const QString file = config.filePath("Sentiero dei Punti/scrittura.conf");
+    WritingModes::recall(file); // a learner's first start
+    TTextAnswerWindow *window = show([this] { return make<TFhtmlex00>(); }, 0, "x", "a");
+    QTRY_VERIFY(status().contains("premi F2"));
+    QTest::keyClick(window->RichEdit3, Qt::Key_F2);
+    WritingModes::recall(file); // the next start
+    QVERIFY(SixKeyEntry::isOn());
+    QVERIFY(WritingModes::sixKeysKnown());
+}
+
+void TestSixKey::signsWithoutAnItalianKey()
+{
+    TTextAnswerWindow *window = show([this] { return make<TFhtmlex20>(); }, 200, "x", "~`~`");
+    QTextEdit *box = window->RichEdit3;
+    QTest::keyClick(box, Qt::Key_Igrave, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Apostrophe, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_F2);
+    write(box, "k jk");
+    QCOMPARE(box->toPlainText(), "~`~`");
+    QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(window->result(), int(ResultAnswered));
+    QCOMPARE(window->Outcome().written, ExerciseOutcome::Writing::Keyboard);
 }
 
 QTEST_MAIN(TestSixKey)

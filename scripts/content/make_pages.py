@@ -190,7 +190,17 @@ diventa gialla). I tasti F, D e S sono i punti 1, 2 e 3, i tasti J, K e L i
 punti 4, 5 e 6: premi insieme i tasti dei punti della cella e lasciali, e la
 cella è scritta. La barra spaziatrice è la cella vuota, il tasto Backspace
 cancella l'ultima cella. Così la risposta giusta vuol dire che conosci i
-punti.</p>"""
+punti. Il programma ricorda la scrittura che hai scelto anche alla volta
+successiva.</p>
+<p>Chi scrive con la <strong>tavoletta e il punteruolo</strong> preme F3: i tasti
+J, K e L diventano i punti 1, 2 e 3, i tasti F, D e S i punti 4, 5 e 6, come il
+punteruolo vede la cella dal retro del foglio. Ogni cella compare rovesciata e
+la riga va da destra a sinistra; il tasto F4 gira il foglio e mostra le celle
+come si leggono, e lo rimette nella tavoletta. Il controllo legge il lato da
+leggere. F3 di nuovo torna ai sei tasti della dattilobraille.</p>
+<p>Due segni non hanno un tasto sulla tastiera italiana: Ctrl+ì scrive ~ e
+Ctrl+' scrive ` (con la scrittura a sei tasti sono la cella del punto 5 e
+quella dei punti 4 e 5).</p>"""
 
 TYPING = """<h2>Come si risponde</h2>
 %s
