@@ -12,6 +12,8 @@
 #include "platform/Platform.h"
 #include "platform/RichText.h"
 #include "platform/SafeFile.h"
+#include "platform/Zoom.h"
+#include "platform/ZoomLayout.h"
 #include "reference/table_Unit1.h"
 
 #include <QAccessible>
@@ -132,6 +134,8 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
     Status->setTextFormat(Qt::PlainText);
     Status->setWordWrap(true);
     ShowStatus(QString());
+    // The status line keeps the rest of the bar at every zoom; the bar grows with the rest.
+    zoom().follow(Status, [this](double) { PlaceStatus(); });
 
     DataSource *source = dm ? &dm->DataSource1 : nullptr;
     DBRichEdit1 = {{source, QString::fromLatin1(Field::Tit_doma)}};
@@ -143,6 +147,7 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
 
     maximizeOnScreen(this);
     new DisplayLink(this);
+    growWithZoom(this);
     FormCreate();
 }
 
@@ -498,8 +503,15 @@ void TExerciseWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     KeepBarOnScreen();
+    PlaceStatus();
+}
+
+void TExerciseWindow::PlaceStatus()
+{
     // The status line takes the bar right of the buttons, on two lines when it must.
-    Status->setGeometry(StatusLeft, 2, std::max(width() - StatusLeft - 4, 200), BarHeight - 4);
+    const double factor = zoom().factor();
+    const int left = qRound(StatusLeft * factor);
+    Status->setGeometry(left, 2, std::max(width() - left - 4, 200), qRound(BarHeight * factor) - 4);
 }
 
 void TExerciseWindow::FormResize()

@@ -234,6 +234,7 @@ private:
     // screen: a window that reaches below the screen's free area has its bar raised by as
     // much.
     void KeepBarOnScreen();
+    void PlaceStatus();
     void FormCreate();
     void FormShow();
     void FormResize();

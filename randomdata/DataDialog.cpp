@@ -4,6 +4,7 @@
 #include "data/dm_Unit1.h"
 #include "data/CourseLook.h"
 #include "platform/Cp1252.h"
+#include "platform/ZoomLayout.h"
 #include "platform/Platform.h"
 #include "randomdata/RandomRules.h"
 
@@ -113,6 +114,7 @@ TRandomDataDialog::TRandomDataDialog(const QString &name, BrailleBox brailleBox,
         setTabOrder(order[i - 1], order[i]);
 
     centreOnScreen(this);
+    growWithZoom(this);
 }
 
 QLabel *TRandomDataDialog::addLabel(const char *name, const QString &caption, int left, int top)

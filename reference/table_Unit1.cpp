@@ -7,12 +7,15 @@
 #include "platform/MissingPage.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
+#include "platform/Zoom.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 Ttblbraille *tblbraille = nullptr;
 
@@ -51,7 +54,10 @@ Ttblbraille::Ttblbraille(QWidget *parent) : QDialog(parent, Qt::Tool)
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(51);
+    // The bar and its buttons grow with the zoom, never below their normal height.
+    zoom().follow(Panel1, [this](double factor) {
+        Panel1->setFixedHeight(qRound(51 * std::max(1.0, factor)));
+    });
     Panel1->installEventFilter(this);
     layout->addWidget(Panel1);
     Button1 = new QPushButton(QStringLiteral("&Esci"), Panel1);
