@@ -68,6 +68,9 @@ window=$(wait_for_window "$title")
 focus "$window"
 answer_right "$type" "$answer"
 close_end_message "$main"
+# The page shown is written anew after the review.
+for _ in $(seq 1 20); do grep -q "<td>0</td></tr>" "$progress_page" && break; sleep 0.25; done
+grep -q "<td>0</td></tr>" "$progress_page" || fail "the progress page was not written anew"
 focus "$main"
 keys Tab Return # "Torna indietro"
 wait_for_page "fr1.htm"

@@ -138,7 +138,10 @@ def nav(*links, jump="", after=()):
     is added to every address (the code table page, which the exercises also
     show, passes "#jump" so that its window refuses them there). `after`
     are links that follow the commands (the learner's progress and review), so
-    that the commands keep their places in the Tab order."""
+    that the commands keep their places in the Tab order. Every page but the
+    code table (which the exercises show too) leads to the learner's progress."""
+    if not jump and not any(href == "progressi.htm" for href, _ in after):
+        after = list(after) + [("progressi.htm", "I tuoi progressi")]
     items = ['<a href="%s">%s</a>' % link for link in links]
     items += ['<a href="indietro.htm%s">Torna alla pagina precedente</a>' % jump,
               '<a href="trova.htm%s">Cerca una parola nella pagina</a>' % jump,
