@@ -7,6 +7,7 @@
 #include "app/Progress.h"
 #include "app/Runner.h"
 #include "app/Splash.h"
+#include "app/TestMistakes.h"
 #include "data/ProgramState.h"
 #include "data/dm_Unit1.h"
 #include "platform/Announcer.h"
@@ -272,6 +273,7 @@ static QByteArray currentProgressPage()
     const QString styleSheet = contentFile(QStringLiteral("\\html\\stile.css"));
     if (QFileInfo(styleSheet).isFile())
         links.styleSheet = QUrl::fromLocalFile(styleSheet).toString(QUrl::FullyEncoded);
+    links.mistakes = testMistakesPages();
     LearnerRecord *record = platform().record.get();
     return record ? progressPage(record->exercises(), record->runs(), QString(), links)
                   : progressPage({}, {}, QString(), links);

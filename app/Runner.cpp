@@ -4,6 +4,7 @@
 #include "app/DamagedContent.h"
 #include "app/Progress.h"
 #include "app/Seleser_Unit1.h"
+#include "app/TestMistakes.h"
 #include "app/Windows.h"
 #include "data/CourseFields.h"
 #include "data/ProgramState.h"
@@ -168,6 +169,7 @@ void RunExercises(int course, int lesson)
     int lastResult = ModalOk;
     const int total = table.matchingCount();
     QString previous; // how the last exercise shown ended, for the status line
+    QList<ShownExercise> shown; // a test's exercises, for the list of its mistakes
     FrontExercise front;
     do {
         program.WrongAttempts = 0;
@@ -178,6 +180,8 @@ void RunExercises(int course, int lesson)
             window->SetRunPosition(table.matchingPosition(), total, previous);
             lastResult = front.run(window);
             const ExerciseOutcome outcome = window->Outcome();
+            if (category == Category::Test && outcome.kind != ExerciseOutcome::Unreadable)
+                shown << ShownExercise{table.matchingPosition(), outcome, window->Asked()};
             if (outcome.right())
                 ++program.CorrectCount;
             previous = previousWord(outcome);
@@ -219,6 +223,7 @@ void RunExercises(int course, int lesson)
         Fresult->PreparePage();
         front.end();
         execFrom(Fresult);
+        showTestMistakes(course, lesson, shown);
     }
 }
 

@@ -29,6 +29,11 @@ public:
 
     void PrepareExercise() override;
     void Button12Click() override;
+    ExerciseAsked Asked() const override
+    {
+        const int right = RightChoice();
+        return {RichEdit2.Text(), {}, right >= 0 && right <= 2 ? right : -1};
+    }
 
 protected:
     // The choice buttons are `width` pixels wide, with their left edges at `lefts`.

@@ -18,6 +18,8 @@ public:
     DBRichEdit DBRichEdit4, DBRichEdit5; // DBRichEdit3 holds Risp_img1 here
 
     void LoadPlainRecord() override;
+    // The right candidate's signs with its number.
+    ExerciseAsked Asked() const override;
 
 protected:
     void WriteBody() override;
