@@ -314,7 +314,8 @@ il tasto b scrive la cella della b.</p>
 <p><strong>Ctrl+più</strong> (o Ctrl+uguale) ingrandisce, <strong>Ctrl+meno</strong>
 rimpicciolisce, <strong>Ctrl+0</strong> torna alla grandezza normale; anche
 Ctrl con la rotella del mouse. L'ingrandimento vale per tutte le pagine, gli
-esercizi e le caselle delle risposte, fino alla chiusura del programma.</p>
+esercizi, le caselle delle risposte, le finestre e i pulsanti, e resta anche
+le volte successive che si apre il programma.</p>
 
 <h2 id="progressi">I progressi e il ripasso</h2>
 <ul>
