@@ -200,11 +200,10 @@ QString courseProgress(int course, const QList<ExerciseEntry> &exercises,
         return html;
     }
     const QList<ExerciseEntry> review = reviewList(exercises, course);
-    html += QStringLiteral(
-                "<table><caption>%1: lezioni</caption><thead><tr>"
-                "<th scope=\"col\">Lezione</th><th scope=\"col\">Categorie svolte</th>"
-                "<th scope=\"col\">Ultimo test</th><th scope=\"col\">Miglior test</th>"
-                "<th scope=\"col\">Da ripassare</th></tr></thead><tbody>\n")
+    html += QStringLiteral("<table><caption>%1: lezioni</caption><thead><tr>"
+                           "<th scope=\"col\">Lezione</th><th scope=\"col\">Categorie svolte</th>"
+                           "<th scope=\"col\">Ultimo test</th><th scope=\"col\">Miglior test</th>"
+                           "<th scope=\"col\">Da ripassare</th></tr></thead><tbody>\n")
                 .arg(courseName(course));
     for (int lesson : lessons) {
         QMap<int, QDateTime> done; // category -> when last ended
@@ -220,10 +219,9 @@ QString courseProgress(int course, const QList<ExerciseEntry> &exercises,
                                      : QString::number(it.key());
             categories << QStringLiteral("%1 (%2)").arg(name, day(it.value()));
         }
-        const auto waiting = std::count_if(review.begin(), review.end(),
-                                           [lesson](const ExerciseEntry &entry) {
-                                               return entry.lesson == lesson;
-                                           });
+        const auto waiting =
+            std::count_if(review.begin(), review.end(),
+                          [lesson](const ExerciseEntry &entry) { return entry.lesson == lesson; });
         html += QStringLiteral("<tr><th scope=\"row\">Lezione %1</th><td>%2</td><td>%3</td>"
                                "<td>%4</td><td>%5</td></tr>\n")
                     .arg(lesson + 1)

@@ -14,10 +14,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
+#include <utility>
 
 QString testMistakesFile(int course, int lesson)
 {
@@ -34,24 +36,19 @@ QString testMistakesTitle(int course, int lesson)
 
 QList<TestMistakesPage> testMistakesPages()
 {
+    static const QRegularExpression name(
+        QStringLiteral("^verifica-([123])-([1-9][0-9]{0,3})\\.htm$"));
     QList<TestMistakesPage> pages;
-    for (int course = 1; course <= 3; ++course) {
-        const QString pattern = QFileInfo(testMistakesFile(course, 0))
-                                    .fileName()
-                                    .replace(QLatin1String("-1.htm"), QLatin1String("-*.htm"));
-        QList<TestMistakesPage> ofCourse;
-        const QDir folder = QFileInfo(testMistakesFile(course, 0)).absoluteDir();
-        for (const QString &name : folder.entryList({pattern}, QDir::Files)) {
-            bool number = false;
-            const int lesson =
-                name.section(QLatin1Char('-'), 2).chopped(4).toInt(&number); // "3" of "-3.htm"
-            if (number && lesson >= 1 && name == QFileInfo(testMistakesFile(course, lesson - 1)).fileName())
-                ofCourse << TestMistakesPage{course, lesson - 1, name};
-        }
-        std::sort(ofCourse.begin(), ofCourse.end(),
-                  [](const TestMistakesPage &a, const TestMistakesPage &b) { return a.lesson < b.lesson; });
-        pages += ofCourse;
+    const QDir folder = QFileInfo(testMistakesFile(1, 0)).absoluteDir();
+    for (const QString &file : folder.entryList({QStringLiteral("verifica-*.htm")}, QDir::Files)) {
+        const QRegularExpressionMatch match = name.match(file);
+        if (match.hasMatch())
+            pages << TestMistakesPage{match.captured(1).toInt(), match.captured(2).toInt() - 1,
+                                      file};
     }
+    std::sort(pages.begin(), pages.end(), [](const TestMistakesPage &a, const TestMistakesPage &b) {
+        return std::pair(a.course, a.lesson) < std::pair(b.course, b.lesson);
+    });
     return pages;
 }
 

@@ -13,8 +13,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -27,10 +27,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
-#include <QWebEngineSettings>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <utility>
@@ -554,9 +554,9 @@ void RealHtmlView::installAnswerScript(QWebEngineView *view)
         return;
     QWebEngineScript script;
     script.setName(name);
-    script.setSourceCode(QString::fromLatin1(AnswerScript)
-                             .replace(QLatin1String("MARK"), QLatin1Char('\'') + answerMark()
-                                                                 + QLatin1Char('\'')));
+    script.setSourceCode(
+        QString::fromLatin1(AnswerScript)
+            .replace(QLatin1String("MARK"), QLatin1Char('\'') + answerMark() + QLatin1Char('\'')));
     script.setInjectionPoint(QWebEngineScript::DocumentReady);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setRunsOnSubFrames(false);

@@ -3,8 +3,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QSettings>
 #include <QKeyEvent>
+#include <QSettings>
 #include <QWheelEvent>
 #include <QWidget>
 

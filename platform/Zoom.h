@@ -12,9 +12,9 @@ class QWidget;
 
 // The zoom the learner chose, one for the whole program: every page view and answer box
 // follows it, and so does the text of every window, dialog, message box and button (the
-// application's font). Kept between starts once remember() has named the file. Ctrl+plus (also Ctrl+= and the keypad's plus), Ctrl+minus and
-// Ctrl+0 change it in any window that holds a follower, and so does Ctrl with the mouse
-// wheel over a follower.
+// application's font). Kept between starts once remember() has named the file. Ctrl+plus (also
+// Ctrl+= and the keypad's plus), Ctrl+minus and Ctrl+0 change it in any window that holds a
+// follower, and so does Ctrl with the mouse wheel over a follower.
 class Zoom : public QObject
 {
     Q_OBJECT

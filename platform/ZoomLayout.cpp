@@ -19,7 +19,7 @@ constexpr int Unfixed = -1;
 // A control as it was made, at the normal zoom.
 struct NormalLook
 {
-    QRect geometry;        // null when a layout places it
+    QRect geometry; // null when a layout places it
     int fixedWidth = Unfixed;
     int fixedHeight = Unfixed;
     std::optional<QFont> font; // only a font of its own

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "randomdata/DataDialog.h"
 
-#include "data/dm_Unit1.h"
 #include "data/CourseLook.h"
+#include "data/dm_Unit1.h"
 #include "platform/Cp1252.h"
-#include "platform/ZoomLayout.h"
 #include "platform/Platform.h"
+#include "platform/ZoomLayout.h"
 #include "randomdata/RandomRules.h"
 
 #include <QComboBox>

@@ -30,7 +30,8 @@ TFmistakes::TFmistakes(const QString &path, QWidget *parent) : QDialog(parent), 
     html1->BeforeNavigate = [this](const QString &url, bool &cancel) {
         if (url.contains(QLatin1String("indietro"))) {
             cancel = true;
-            QMetaObject::invokeMethod(this, [this] { done(ModalOk); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { done(ModalOk); }, Qt::QueuedConnection);
         }
     };
     sayEachPage(html1);

@@ -20,23 +20,24 @@ QString inPrintAndCells(const QString &label, const QByteArray &text, const Fail
     if (look.cellFont.isEmpty())
         return html;
     const QString heard = look.spoken ? look.spoken(text) : QString();
-    html += QStringLiteral("<p>In braille: <span style=\"font-family: '%1'; font-size: 2em;\"%2>"
-                           "%3</span></p>\n")
-                .arg(look.cellFont.toHtmlEscaped(),
-                     heard.isEmpty() ? QString()
-                                     : QStringLiteral(" role=\"img\" aria-label=\"%1\"")
-                                           .arg(heard.toHtmlEscaped()),
-                     printed(text));
+    html +=
+        QStringLiteral("<p>In braille: <span style=\"font-family: '%1'; font-size: 2em;\"%2>"
+                       "%3</span></p>\n")
+            .arg(look.cellFont.toHtmlEscaped(),
+                 heard.isEmpty()
+                     ? QString()
+                     : QStringLiteral(" role=\"img\" aria-label=\"%1\"").arg(heard.toHtmlEscaped()),
+                 printed(text));
     return html;
 }
 
 QString itemSection(const ShownExercise &item, const FailedItemsLook &look)
 {
-    QString html = QStringLiteral("<h2>Esercizio %1%2</h2>\n")
-                       .arg(item.number)
-                       .arg(item.outcome.kind == ExerciseOutcome::Skipped
-                                ? QStringLiteral(" (saltato)")
-                                : QString());
+    QString html =
+        QStringLiteral("<h2>Esercizio %1%2</h2>\n")
+            .arg(item.number)
+            .arg(item.outcome.kind == ExerciseOutcome::Skipped ? QStringLiteral(" (saltato)")
+                                                               : QString());
     if (!item.asked.question.trimmed().isEmpty())
         html += inPrintAndCells(QStringLiteral("Domanda"), item.asked.question, look);
     if (item.asked.choice >= 0)
@@ -64,9 +65,10 @@ QList<ShownExercise> failedItems(const QList<ShownExercise> &shown)
 
 QByteArray failedItemsPage(const QList<ShownExercise> &failed, const FailedItemsLook &look)
 {
-    QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\">"
-                                  "<title>%1</title>")
-                       .arg(look.title.toHtmlEscaped());
+    QString page =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\">"
+                       "<title>%1</title>")
+            .arg(look.title.toHtmlEscaped());
     if (!look.styleSheet.isEmpty())
         page += QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"%1\">")
                     .arg(look.styleSheet.toHtmlEscaped());
