@@ -7,6 +7,7 @@
 #include "app/Progress.h"
 #include "app/Runner.h"
 #include "app/Splash.h"
+#include "app/TestMistakes.h"
 #include "rules/ProgramState.h"
 #include "rules/dm_Unit1.h"
 #include "platform/Announcer.h"
@@ -152,6 +153,7 @@ void TMainForm::FormActivate()
 
 void TMainForm::WBDownloadComplete()
 {
+    runGuarded([this] { RefreshProgress(); });
     FocusDocument();
 }
 
@@ -246,12 +248,39 @@ QString TMainForm::progressFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
+// The learner's progress page as the record stands now, in the course's look.
+static QByteArray currentProgressPage()
+{
+    ProgressLinks links;
+    const QString styleSheet = contentFile(QStringLiteral("\\html\\stile.css"));
+    if (QFileInfo(styleSheet).isFile())
+        links.styleSheet = QUrl::fromLocalFile(styleSheet).toString(QUrl::FullyEncoded);
+    links.mistakes = testMistakesPages();
+    LearnerRecord *record = platform().record.get();
+    return record ? progressPage(record->exercises(), record->runs(), QString(), links)
+                  : progressPage({}, {}, QString(), links);
+}
+
 void TMainForm::ShowProgress()
 {
-    LearnerRecord *record = platform().record.get();
-    const QByteArray page =
-        record ? progressPage(record->exercises(), record->runs()) : progressPage({}, {});
     const QString path = QDir(progressFolder()).filePath(QStringLiteral("registro.htm"));
+    if (writeLearnerFile(path, currentProgressPage(),
+                         QStringLiteral("scrivere la pagina dei progressi")))
+        WB->navigate(path);
+}
+
+void TMainForm::RefreshProgress()
+{
+    const QString path = QDir(progressFolder()).filePath(QStringLiteral("registro.htm"));
+    if (QUrl(WB->currentUrl()).toLocalFile() != path)
+        return;
+    // Shown again (after a run or a review, back from a link): written anew when the record
+    // has changed since.
+    const QByteArray page = currentProgressPage();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.readAll() == page)
+        return;
+    file.close();
     if (writeLearnerFile(path, page, QStringLiteral("scrivere la pagina dei progressi")))
         WB->navigate(path);
 }
@@ -372,6 +401,7 @@ void TMainForm::Timer1Timer()
         break;
     }
     PendingAction.reset();
+    runGuarded([this] { RefreshProgress(); });
     FocusDocument();
     // The command's windows have closed, and with them the frames and pages they drew.
     returnFreedMemory();

@@ -48,6 +48,9 @@ public:
     void Timer1Timer();
     // The learner's progress page, made afresh from the record and shown in WB.
     void ShowProgress();
+    // The progress page, when it is the page shown, written anew and shown again if the record
+    // has changed since it was written.
+    void RefreshProgress();
     // The whole record as a CSV file in the learner's documents folder.
     void ExportRecord();
     // Where the progress page is written: the learner's data folder.

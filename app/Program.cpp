@@ -13,6 +13,7 @@
 #include "platform/Platform.h"
 #include "platform/RealHtmlView.h"
 #include "platform/SingleCopy.h"
+#include "platform/Zoom.h"
 #include "rules/WritingModes.h"
 
 #include <QApplication>
@@ -104,6 +105,9 @@ int RunProgram(int argc, char *argv[], const StartWatch &watch)
     // A second start of the same learner brings the first copy to the front, and ends.
     if (SingleCopy::askRunningCopy())
         return 0;
+    // The zoom the learner chose last time, before any window is made.
+    zoom().remember(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                        .filePath(QStringLiteral("Sentiero dei Punti/sentiero.conf")));
     installPlatform(realPlatform());
     // How the learner wrote braille last time: six keys, the slate.
     WritingModes::recall(WritingModes::learnerFile());

@@ -152,8 +152,16 @@ QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int cours
     return review;
 }
 
-QString recordPageHead(const QString &title, bool classLook)
+QString recordPageHead(const QString &title, bool classLook, const QString &styleSheet)
 {
+    if (!classLook && !styleSheet.isEmpty()) {
+        // The course's look, with the tables' words read from the left.
+        return QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\">"
+                              "<title>%1</title><link rel=\"stylesheet\" type=\"text/css\" "
+                              "href=\"%2\"><style>th, td { text-align: left; }</style></head>"
+                              "<body>\n<h1>%1</h1>\n")
+            .arg(title, styleSheet.toHtmlEscaped());
+    }
     const QString look =
         classLook
             ? QStringLiteral(
@@ -178,71 +186,88 @@ QString recordPageHead(const QString &title, bool classLook)
         .arg(title, look);
 }
 
+QString courseProgress(int course, const QList<ExerciseEntry> &exercises,
+                       const QList<RunEntry> &runs, bool own)
+{
+    QString html = QStringLiteral("<h2>%1</h2>\n").arg(courseName(course));
+    QSet<int> lessonSet;
+    for (const ExerciseEntry &entry : exercises)
+        if (entry.course == course)
+            lessonSet << entry.lesson;
+    for (const RunEntry &run : runs)
+        if (run.course == course)
+            lessonSet << run.lesson;
+    QList<int> lessons(lessonSet.begin(), lessonSet.end());
+    std::sort(lessons.begin(), lessons.end());
+    if (lessons.isEmpty()) {
+        html += QStringLiteral("<p>Nessun esercizio ancora svolto.</p>\n");
+        return html;
+    }
+    const QList<ExerciseEntry> review = reviewList(exercises, course);
+    html += QStringLiteral("<table><caption>%1: lezioni</caption><thead><tr>"
+                           "<th scope=\"col\">Lezione</th><th scope=\"col\">Categorie svolte</th>"
+                           "<th scope=\"col\">Ultimo test</th><th scope=\"col\">Miglior test</th>"
+                           "<th scope=\"col\">Da ripassare</th></tr></thead><tbody>\n")
+                .arg(courseName(course));
+    for (int lesson : lessons) {
+        QMap<int, QDateTime> done; // category -> when last ended
+        for (const RunEntry &run : runs) {
+            if (run.course == course && run.lesson == lesson)
+                done[run.category] = run.at;
+        }
+        const auto [last, best] = lastAndBestTest(runs, course, lesson);
+        QStringList categories;
+        for (auto it = done.cbegin(); it != done.cend(); ++it) {
+            categories << QStringLiteral("%1 (%2)").arg(categoryName(it.key()), day(it.value()));
+        }
+        const auto waiting =
+            std::count_if(review.begin(), review.end(),
+                          [lesson](const ExerciseEntry &entry) { return entry.lesson == lesson; });
+        html += QStringLiteral("<tr><th scope=\"row\">Lezione %1</th><td>%2</td><td>%3</td>"
+                               "<td>%4</td><td>%5</td></tr>\n")
+                    .arg(lesson + 1)
+                    .arg(categories.isEmpty() ? QStringLiteral("nessuna")
+                                              : escaped(categories.join(QStringLiteral(", "))))
+                    .arg(last ? escaped(gradeText(*last)) : QStringLiteral("nessuno"))
+                    .arg(best ? escaped(gradeText(*best)) : QStringLiteral("nessuno"))
+                    .arg(waiting);
+    }
+    html += QStringLiteral("</tbody></table>\n");
+    if (own && !review.isEmpty())
+        html += QStringLiteral("<p><a href=\"%1ripasso.htm\">Ripassa gli esercizi %2 da "
+                               "rifare (%3)</a></p>\n")
+                    .arg(course)
+                    .arg(ofCourse(course))
+                    .arg(review.size());
+    return html;
+}
+
+QString mistakesSection(const QList<TestMistakesPage> &pages)
+{
+    if (pages.isEmpty())
+        return {};
+    QString html = QStringLiteral("<h2>Gli esercizi dei test da rivedere</h2>\n<ul>\n");
+    for (const TestMistakesPage &page : pages)
+        html += QStringLiteral("<li><a href=\"%1\">%2, lezione %3</a></li>\n")
+                    .arg(escaped(page.file), courseName(page.course))
+                    .arg(page.lesson + 1);
+    return html + QStringLiteral("</ul>\n");
+}
+
 QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs,
-                        const QString &learner)
+                        const QString &learner, const ProgressLinks &links)
 {
     const bool own = learner.isNull();
     QString page = recordPageHead(own ? QStringLiteral("I tuoi progressi")
                                       : QStringLiteral("Progressi di %1").arg(escaped(learner)),
-                                  !own)
+                                  !own, links.styleSheet)
                    + QStringLiteral("<p><a href=\"indietro.htm\">%1</a></p>\n")
                          .arg(own ? QStringLiteral("Torna indietro")
                                   : QStringLiteral("Torna al registro della classe"));
-    for (const Course each : AllCourses) {
-        const int course = int(each);
-        page += QStringLiteral("<h2>%1</h2>\n").arg(courseName(course));
-        QSet<int> lessonSet;
-        for (const ExerciseEntry &entry : exercises)
-            if (entry.course == course)
-                lessonSet << entry.lesson;
-        for (const RunEntry &run : runs)
-            if (run.course == course)
-                lessonSet << run.lesson;
-        QList<int> lessons(lessonSet.begin(), lessonSet.end());
-        std::sort(lessons.begin(), lessons.end());
-        if (lessons.isEmpty()) {
-            page += QStringLiteral("<p>Nessun esercizio ancora svolto.</p>\n");
-            continue;
-        }
-        const QList<ExerciseEntry> review = reviewList(exercises, course);
-        page += QStringLiteral(
-                    "<table><caption>%1: lezioni</caption><thead><tr>"
-                    "<th scope=\"col\">Lezione</th><th scope=\"col\">Categorie svolte</th>"
-                    "<th scope=\"col\">Ultimo test</th><th scope=\"col\">Miglior test</th>"
-                    "<th scope=\"col\">Da ripassare</th></tr></thead><tbody>\n")
-                    .arg(courseName(course));
-        for (int lesson : lessons) {
-            QMap<int, QDateTime> done; // category -> when last ended
-            for (const RunEntry &run : runs) {
-                if (run.course == course && run.lesson == lesson)
-                    done[run.category] = run.at;
-            }
-            const auto [last, best] = lastAndBestTest(runs, course, lesson);
-            QStringList categories;
-            for (auto it = done.cbegin(); it != done.cend(); ++it) {
-                categories << QStringLiteral("%1 (%2)").arg(categoryName(it.key()), day(it.value()));
-            }
-            const auto waiting = std::count_if(review.begin(), review.end(),
-                                               [lesson](const ExerciseEntry &entry) {
-                                                   return entry.lesson == lesson;
-                                               });
-            page += QStringLiteral("<tr><th scope=\"row\">Lezione %1</th><td>%2</td><td>%3</td>"
-                                   "<td>%4</td><td>%5</td></tr>\n")
-                        .arg(lesson + 1)
-                        .arg(categories.isEmpty() ? QStringLiteral("nessuna")
-                                                  : escaped(categories.join(QStringLiteral(", "))))
-                        .arg(last ? escaped(gradeText(*last)) : QStringLiteral("nessuno"))
-                        .arg(best ? escaped(gradeText(*best)) : QStringLiteral("nessuno"))
-                        .arg(waiting);
-        }
-        page += QStringLiteral("</tbody></table>\n");
-        if (own && !review.isEmpty())
-            page += QStringLiteral("<p><a href=\"%1ripasso.htm\">Ripassa gli esercizi %2 da "
-                                   "rifare (%3)</a></p>\n")
-                        .arg(course)
-                        .arg(ofCourse(course))
-                        .arg(review.size());
-    }
+    for (const Course course : AllCourses)
+        page += courseProgress(int(course), exercises, runs, own);
+    if (own)
+        page += mistakesSection(links.mistakes);
     if (!own)
         return (page + QStringLiteral("<p><a href=\"indietro.htm\">Torna al registro della "
                                       "classe</a></p>\n</body></html>\n"))

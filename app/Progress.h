@@ -26,12 +26,33 @@ bool sameExercise(const ExerciseEntry &entry, int course, const Table &table);
 // a lesson, in the order they were first shown.
 QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int course);
 
+// The page of the mistakes of a lesson's last test, a file of the learner's folder.
+struct TestMistakesPage
+{
+    int course = 0;
+    int lesson = 0; // from 0
+    QString file;   // its name, beside the progress page
+};
+// What the learner's progress page links to besides the record.
+struct ProgressLinks
+{
+    QString styleSheet; // the URL of the course's style sheet; the page's own look when empty
+    QList<TestMistakesPage> mistakes;
+};
+
 // The progress page, HTML in UTF-8: for each course and lesson, the categories done and
 // when, the last and the best test grade, the exercises that wait for review; links to the
-// reviews, to the export and back. With a learner's name, the page of that learner as the
-// teacher sees it from the class register: no review and no export, only the way back.
+// reviews, to the tests' mistakes, to the export and back. With a learner's name, the page of
+// that learner as the teacher sees it from the class register: no review and no export,
+// only the way back.
 QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs,
-                        const QString &learner = QString());
+                        const QString &learner = QString(), const ProgressLinks &links = {});
+// The lessons of a course as the progress page shows them: their table, and for the learner
+// the link to the review.
+QString courseProgress(int course, const QList<ExerciseEntry> &exercises,
+                       const QList<RunEntry> &runs, bool own);
+// The links to the pages of the tests' mistakes; empty without any.
+QString mistakesSection(const QList<TestMistakesPage> &pages);
 
 // The test runs of a course: the last one and the best one (the later of equals); null when
 // the course has none. Within a lesson when `lesson` is not negative.
@@ -39,7 +60,9 @@ std::pair<const RunEntry *, const RunEntry *> lastAndBestTest(const QList<RunEnt
                                                               int course, int lesson = -1);
 // The beginning of a record page, up to its heading: the learner's own look, or with
 // `classLook` the look of the course pages (the teacher's pages of the class register).
-QString recordPageHead(const QString &title, bool classLook = false);
+// With a `styleSheet` URL (not for the class look), the course's style sheet gives the look.
+QString recordPageHead(const QString &title, bool classLook = false,
+                       const QString &styleSheet = QString());
 // A test's grade as the pages give it: "BUONO, 9/10 (10/12/2026)", then how it was
 // written when the record says it (", scritto con i sei tasti").
 QString gradeText(const RunEntry &run);

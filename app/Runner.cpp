@@ -4,6 +4,7 @@
 #include "rules/DamagedContent.h"
 #include "app/Progress.h"
 #include "app/Seleser_Unit1.h"
+#include "app/TestMistakes.h"
 #include "app/Windows.h"
 #include "rules/CourseFields.h"
 #include "rules/Codes.h"
@@ -171,6 +172,7 @@ void RunExercises(Course course, int lesson)
     const int total = table.matchingCount();
     QString previous; // how the last exercise shown ended, for the status line
     ExerciseOutcome::Writing written = ExerciseOutcome::Writing::Nothing;
+    QList<ShownExercise> shown; // a test's exercises, for the list of its mistakes
     FrontExercise front;
     do {
         const qint32 CurrentExerciseType = exerciseType(table);
@@ -181,6 +183,8 @@ void RunExercises(Course course, int lesson)
             window->SetRunPosition(table.matchingPosition(), total, previous);
             lastResult = front.run(window);
             const ExerciseOutcome outcome = window->Outcome();
+            if (category == Category::Test && outcome.kind != ExerciseOutcome::Unreadable)
+                shown << ShownExercise{table.matchingPosition(), outcome, window->Asked()};
             if (outcome.right())
                 ++CorrectCount;
             previous = previousWord(outcome);
@@ -227,6 +231,7 @@ void RunExercises(Course course, int lesson)
         results->PreparePage();
         front.end();
         execFrom(results);
+        showTestMistakes(int(course), lesson, shown);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "rules/ProgramState.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
+#include "platform/ZoomLayout.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -92,6 +93,7 @@ TSeleserDlg::TSeleserDlg(QWidget *parent) : QDialog(parent)
     CancelBtn->raise();
 
     centreOnScreen(this);
+    growWithZoom(this);
 }
 
 QRadioButton *TSeleserDlg::RadioButton(int category) const

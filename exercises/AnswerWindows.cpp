@@ -281,6 +281,7 @@ void TWorkBoxWindow::LoadPlainRecord()
 
 void TWorkBoxWindow::SetQuestion(const QByteArray &text)
 {
+    m_question = text;
     SetBoxText(RichEdit2, text);
     RichEdit2->moveCursor(QTextCursor::Start);
 }

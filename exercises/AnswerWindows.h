@@ -99,6 +99,9 @@ protected:
     bool HasDataDialog() const override { return m_handsOnLists; }
     void SetQuestion(const QByteArray &text) override { RichEdit2.SetText(text); }
 
+public:
+    ExerciseAsked Asked() const override { return {RichEdit2.Text(), RichEdittemp.Text()}; }
+
 private:
     bool m_handsOnLists;
 };
@@ -112,10 +115,15 @@ public:
     QTextEdit *RichEdit2 = nullptr; // the work box
 
     void LoadPlainRecord() override;
+    // The text to correct as it was given, and its right form.
+    ExerciseAsked Asked() const override { return {m_question, RichEdittemp.Text()}; }
 
 protected:
     TWorkBoxWindow(const QString &name, const QString &viewName, QWidget *parent);
 
     QTextEdit *AnswerBox() const override { return RichEdit2; }
     void SetQuestion(const QByteArray &text) override;
+
+private:
+    QByteArray m_question;
 };

@@ -37,6 +37,8 @@ TChoiceWindow::TChoiceWindow(const QString &name, int width, const std::array<in
     SpeedButton1 = m_choices[0];
     SpeedButton2 = m_choices[1];
     SpeedButton3 = m_choices[2];
+    // A click on an answer's picture in the page chooses it, as its button does.
+    html1->AnswerClicked = [this](int answer) { m_choices[answer]->click(); };
     AddAboveBar(Panel9);
 }
 

@@ -10,7 +10,8 @@ class QToolButton;
 // The exercise windows in which the learner picks one of three answers (types 103 and 201):
 // the choice bar Panel9 above the button bar holds "RISPOSTA 1" to "RISPOSTA 3", push-and-
 // stay buttons of which at most one is down and none when an exercise starts. They take no
-// focus and are pressed with the mouse, or with the keys 1, 2 and 3. The record's Risp_img tells
+// focus and are pressed with the mouse, or with the keys 1, 2 and 3; a click on an answer's
+// picture (or cell) in the page presses its button. The record's Risp_img tells
 // the right one (0 to 2); there is no
 // "&Aiuto".
 class TChoiceWindow : public TExerciseWindow
@@ -30,6 +31,11 @@ public:
 
     void PrepareExercise() override;
     void Button12Click() override;
+    ExerciseAsked Asked() const override
+    {
+        const int right = RightChoice();
+        return {RichEdit2.Text(), {}, right >= 0 && right <= 2 ? right : -1};
+    }
 
 protected:
     // The choice buttons are `width` pixels wide, with their left edges at `lefts`.

@@ -13,6 +13,8 @@
 #include "platform/Platform.h"
 #include "rules/RichText.h"
 #include "rules/SafeFile.h"
+#include "platform/Zoom.h"
+#include "platform/ZoomLayout.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -143,6 +145,10 @@ TExerciseWindow::TExerciseWindow(const QString &name, const QString &viewName, B
 
     maximizeOnScreen(this);
     new DisplayLink(this);
+    growWithZoom(this);
+    // The status line keeps the rest of the bar at every zoom, its letters 17 pixels high at
+    // the normal zoom.
+    zoom().follow(Status, [this](double) { PlaceStatus(); });
     FormCreate();
 }
 
@@ -213,10 +219,10 @@ void TExerciseWindow::ShowStatus(const QString &text, StatusTone tone)
     const char *ground = tone == StatusTone::Right   ? "background-color: #006400; color: white;"
                          : tone == StatusTone::Wrong ? "background-color: #b00000; color: white;"
                                                      : "";
-    Status->setStyleSheet(QStringLiteral("QLabel { font-size: 17px; font-weight: bold;"
-                                         " padding: 0px 8px; %1 }")
-                              .arg(QLatin1String(ground)));
+    Status->setStyleSheet(
+        QStringLiteral("QLabel { padding: 0px 8px; %1 }").arg(QLatin1String(ground)));
     Status->setText(text);
+    PlaceStatus(); // a longer text may need a taller bar
     QAccessibleEvent changed(Status, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
     // A screen reader ignores a label's new text: the window says it.
@@ -498,8 +504,34 @@ void TExerciseWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     KeepBarOnScreen();
-    // The status line takes the bar right of the buttons, on two lines when it must.
-    Status->setGeometry(StatusLeft, 2, std::max(width() - StatusLeft - 4, 200), BarHeight - 4);
+    PlaceStatus();
+}
+
+void TExerciseWindow::PlaceStatus()
+{
+    // The status line takes the bar right of the buttons, on as many lines as its text
+    // needs: the bar grows to hold them, so that nothing of it is cut off. Not before the
+    // window has grown with the zoom, which takes the bar's normal height first.
+    if (!zoom().follows(Status))
+        return;
+    const double factor = zoom().factor();
+    QFont font = Status->font();
+    font.setPixelSize(qRound(17 * factor));
+    font.setBold(true);
+    Status->setFont(font);
+    const int normalBar = qRound(BarHeight * factor);
+    int left = qRound(StatusLeft * factor);
+    int top = 2;
+    int width = this->width() - left - 4;
+    if (width < this->width() / 3) {
+        // Too narrow beside the buttons (a large zoom): under them, across the window.
+        left = 4;
+        top = normalBar - 4;
+        width = std::max(this->width() - 8, 200);
+    }
+    const int height = std::max(normalBar - 4, Status->heightForWidth(width));
+    Panel4->setFixedHeight(std::max(normalBar, top + height + 2));
+    Status->setGeometry(left, top, width, height);
 }
 
 void TExerciseWindow::FormResize()

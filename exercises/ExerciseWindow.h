@@ -11,6 +11,7 @@
 #include "rules/Codes.h"
 #include "rules/ExerciseRules.h"
 #include "platform/Modal.h"
+#include "rules/FailedItems.h"
 #include "rules/Outcome.h"
 
 class DataSource;
@@ -133,6 +134,10 @@ public:
     QString UnreadableRecord() const { return m_unreadable; }
     // How the exercise last shown ended; read by the runner once the window has closed.
     ExerciseOutcome Outcome() const { return m_outcome; }
+    // What the exercise last shown asked and its right answer, for the list of a test's
+    // mistakes; read by the runner once the window has closed. By default the model answer
+    // alone.
+    virtual ExerciseAsked Asked() const { return {{}, RichEdittemp.Text()}; }
 
     // Shows the current exercise modally and waits until it ends, as exec() does, but the
     // window stays shown afterwards: when the run's next exercise is of this window too, it
@@ -249,6 +254,7 @@ private:
     // screen: a window that reaches below the screen's free area has its bar raised by as
     // much.
     void KeepBarOnScreen();
+    void PlaceStatus();
     void FormCreate();
     void FormShow();
     void FormResize();

@@ -53,3 +53,12 @@ void TFhtmlex21::WriteBody()
     }
     dm->WriteText("</tr></table></div>");
 }
+
+ExerciseAsked TFhtmlex21::Asked() const
+{
+    ExerciseAsked asked = TChoiceWindow::Asked();
+    const HiddenRichEdit *candidates[] = {&RichEdit3, &RichEdit4, &RichEdit5};
+    if (asked.choice >= 0 && asked.choice <= 2)
+        asked.answer = candidates[asked.choice]->Text();
+    return asked;
+}

@@ -20,6 +20,8 @@ public:
     void LoadPlainRecord() override;
     // The question, then the candidates by the names of their signs, numbered.
     QList<QByteArray> DisplayLines() const override;
+    // The right candidate's signs with its number.
+    ExerciseAsked Asked() const override;
 
 protected:
     void WriteBody() override;

@@ -56,6 +56,10 @@ public:
     // for; only while the pages are exposed to assistive technologies
     // (exposePagesToAssistiveTechnology()). None when empty.
     std::function<QString()> ReadingScript;
+    // Set by a window whose pages offer answers in a table headed "Risposta 1" to "Risposta 3"
+    // (an answer's picture, or its signs, under each heading): called with 0 to 2 when the
+    // learner clicks an answer's picture or cell. Pages asked for from then on report it.
+    std::function<void(int answer)> AnswerClicked;
 
 signals:
     // Whether going back in the history is possible (the navigate-back command state).

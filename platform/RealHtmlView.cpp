@@ -13,26 +13,36 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QQuickWindow>
+#include <QRandomGenerator>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
-#include <QWebEngineSettings>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <utility>
+
+// What the answer script says on the console before the answer's number: a word of this run
+// of the program, which a course page cannot know.
+static const QString &answerMark()
+{
+    static const QString mark = QStringLiteral("sentiero-risposta-%1:")
+                                    .arg(QRandomGenerator::system()->generate64(), 0, 36);
+    return mark;
+}
 
 namespace {
 
@@ -84,6 +94,18 @@ protected:
             return false;
         }
         return !cancel;
+    }
+
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int line, const QString &source) override
+    {
+        if (message.startsWith(answerMark())) {
+            const int answer = message.mid(answerMark().size()).toInt();
+            if (answer >= 1 && answer <= 3 && m_owner->AnswerClicked)
+                runGuarded([&] { m_owner->AnswerClicked(answer - 1); });
+            return;
+        }
+        QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
     }
 
 private:
@@ -476,6 +498,7 @@ void RealHtmlView::navigate(const QString &path)
 {
     QWebEngineView *engine = view();
     installReadingScript(engine);
+    installAnswerScript(engine);
     m_loading = true;
     engine->setUrl(QUrl::fromLocalFile(path));
 }
@@ -493,6 +516,47 @@ void RealHtmlView::installReadingScript(QWebEngineView *view)
     QWebEngineScript script;
     script.setName(name);
     script.setSourceCode(ReadingScript());
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    scripts.insert(script);
+}
+
+// Clicks on the answers of a table headed "Risposta 1" to "Risposta 3" are reported on the
+// console; the answers show the pointing hand.
+static const char AnswerScript[] = R"JS(
+(function () {
+  function answerOf(node) {
+    const cell = node && node.closest ? node.closest('td') : null;
+    const table = cell ? cell.closest('table') : null;
+    if (!table || !table.rows.length) return 0;
+    const head = table.rows[0].cells[cell.cellIndex];
+    const match = head ? /^\s*Risposta\s+([123])\s*$/.exec(head.textContent) : null;
+    return match ? Number(match[1]) : 0;
+  }
+  document.querySelectorAll('td').forEach(function (cell) {
+    if (answerOf(cell)) cell.style.cursor = 'pointer';
+  });
+  document.addEventListener('click', function (event) {
+    const answer = answerOf(event.target);
+    if (answer) console.log(MARK + answer);
+  }, true);
+})();
+)JS";
+
+void RealHtmlView::installAnswerScript(QWebEngineView *view)
+{
+    static const QString name = QStringLiteral("sentiero-answers");
+    QWebEngineScriptCollection &scripts = view->page()->scripts();
+    for (const QWebEngineScript &installed : scripts.find(name))
+        scripts.remove(installed);
+    if (!AnswerClicked)
+        return;
+    QWebEngineScript script;
+    script.setName(name);
+    script.setSourceCode(
+        QString::fromLatin1(AnswerScript)
+            .replace(QLatin1String("MARK"), QLatin1Char('\'') + answerMark() + QLatin1Char('\'')));
     script.setInjectionPoint(QWebEngineScript::DocumentReady);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setRunsOnSubFrames(false);

@@ -52,6 +52,7 @@ private:
     void attach(QWebEngineView *view);
     // The view's ReadingScript into the engine's page, in place of any other view's.
     void installReadingScript(QWebEngineView *view);
+    void installAnswerScript(QWebEngineView *view);
     void release();
     // Lets the shared page's renderer process go, if the page is still hidden and idle.
     void discardHiddenPage();

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Zoom.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QSettings>
 #include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -16,6 +19,8 @@ constexpr double Steps[] = {0.25, 0.33, 0.5, 0.67, 0.75, 0.8, 0.9, 1.0,
                             1.1,  1.25, 1.5, 1.75, 2.0,  2.5, 3.0, 4.0, 5.0};
 constexpr int NormalStep = 7;
 constexpr int StepCount = int(std::size(Steps));
+// The settings file's key: the zoom in percent of the normal size.
+const char SettingsKey[] = "vista/zoom";
 
 enum class ZoomKey
 {
@@ -63,6 +68,8 @@ void Zoom::setStep(int step)
         return;
     m_step = step - NormalStep;
     m_factor = Steps[step];
+    scaleApplicationFont();
+    save();
     for (qsizetype i = m_followers.size() - 1; i >= 0; --i) {
         if (!m_followers[i].widget)
             m_followers.removeAt(i);
@@ -70,6 +77,52 @@ void Zoom::setStep(int step)
     for (const Follower &follower : std::as_const(m_followers))
         follower.apply(m_factor);
     emit changed(m_factor);
+}
+
+void Zoom::scaleApplicationFont()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    if (!m_normalFont)
+        m_normalFont = QApplication::font();
+    QFont font = *m_normalFont;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * m_factor);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * m_factor)));
+    QApplication::setFont(font);
+}
+
+void Zoom::save() const
+{
+    if (m_settingsFile.isEmpty())
+        return;
+    QSettings settings(m_settingsFile, QSettings::IniFormat);
+    settings.setValue(QLatin1String(SettingsKey), qRound(m_factor * 100));
+}
+
+void Zoom::remember(const QString &path)
+{
+    m_settingsFile.clear(); // nothing to write back while the kept zoom is taken
+    bool read = false;
+    const int percent =
+        QSettings(path, QSettings::IniFormat).value(QLatin1String(SettingsKey)).toInt(&read);
+    if (read && percent > 0) {
+        // The nearest of the steps: a file written by hand may hold any number.
+        int nearest = NormalStep;
+        for (int step = 0; step < StepCount; ++step) {
+            if (std::abs(Steps[step] * 100 - percent) < std::abs(Steps[nearest] * 100 - percent))
+                nearest = step;
+        }
+        setStep(nearest);
+    }
+    m_settingsFile = path;
+}
+
+bool Zoom::follows(const QWidget *widget) const
+{
+    return std::any_of(m_followers.cbegin(), m_followers.cend(),
+                       [widget](const Follower &follower) { return follower.widget == widget; });
 }
 
 void Zoom::zoomIn()

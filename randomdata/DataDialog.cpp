@@ -5,6 +5,7 @@
 #include "rules/CourseLook.h"
 #include "rules/Cp1252.h"
 #include "platform/Platform.h"
+#include "platform/ZoomLayout.h"
 #include "rules/RandomRules.h"
 
 #include <QComboBox>
@@ -113,6 +114,7 @@ TRandomDataDialog::TRandomDataDialog(const QString &name, BrailleBox brailleBox,
         setTabOrder(order[i - 1], order[i]);
 
     centreOnScreen(this);
+    growWithZoom(this);
 }
 
 QLabel *TRandomDataDialog::addLabel(const char *name, const QString &caption, int left, int top)

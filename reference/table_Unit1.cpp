@@ -7,6 +7,7 @@
 #include "rules/MissingPage.h"
 #include "platform/Modal.h"
 #include "platform/Platform.h"
+#include "platform/Zoom.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -14,6 +15,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 
 bool isUnitLink(const QString &url)
 {
@@ -50,7 +52,10 @@ Ttblbraille::Ttblbraille(QWidget *parent) : QDialog(parent, Qt::Tool)
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(51);
+    // The bar and its buttons grow with the zoom, never below their normal height.
+    zoom().follow(Panel1, [this](double factor) {
+        Panel1->setFixedHeight(qRound(51 * std::max(1.0, factor)));
+    });
     Panel1->installEventFilter(this);
     layout->addWidget(Panel1);
     Button1 = new QPushButton(QStringLiteral("&Esci"), Panel1);

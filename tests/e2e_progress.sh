@@ -50,6 +50,14 @@ results=$(wait_for_window "Risultati")
 focus "$results"
 keys Return
 window_gone "Risultati"
+# Then the exercise that went wrong, with its right answer; the progress page links it.
+mistakes=$(wait_for_window "Esercizi da rivedere")
+grep -q "<h2>Esercizio 1</h2>" "$XDG_DATA_HOME/Sentiero dei Punti/verifica-1-1.htm" \
+  || fail "the failed exercise is not listed"
+[ -n "${MISTAKES_SCREENSHOT:-}" ] && sleep 1 && import -window root "$MISTAKES_SCREENSHOT"
+focus "$mistakes"
+keys Return
+window_gone "Esercizi da rivedere"
 leave_program "$main" "$(link_tabs alf1.htm esci.htm)"
 [ -s "$XDG_DATA_HOME/Sentiero dei Punti/progressi.sqlite" ] || fail "no record kept"
 
@@ -68,11 +76,15 @@ window=$(wait_for_window "$title")
 focus "$window"
 answer_right "$type" "$answer"
 close_end_message "$main"
+# The page shown is written anew after the review.
+for _ in $(seq 1 20); do grep -q "<td>0</td></tr>" "$progress_page" && break; sleep 0.25; done
+grep -q "<td>0</td></tr>" "$progress_page" || fail "the progress page was not written anew"
 focus "$main"
 keys Tab Return # "Torna indietro"
 wait_for_page "fr1.htm"
 open_progress
 grep -q "<td>0</td></tr>" "$progress_page" || fail "an exercise answered right is still to review"
-keys Tab Tab Return
-close_end_message "$main" # nothing to review
+grep -q 'href="verifica-1-1.htm"' "$progress_page" || fail "the test's mistakes are not linked"
+follow "$(pages="$(dirname "$progress_page")" link_tabs registro.htm progressi.csv)"
+close_end_message "$main" # the export's message
 echo "progress and review: ok"

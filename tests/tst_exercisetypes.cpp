@@ -359,17 +359,20 @@ void TestExerciseTypes::choiceCheck_data()
     QTest::addColumn<QVariant>("right");
     QTest::addColumn<int>("pressed"); // 0 to 2, -1 none
     QTest::addColumn<bool>("isRight");
+    QTest::addColumn<bool>("byPicture"); // a click on the answer in the page, not its button
     const Factory pictures = [this] { return make<TFhtmlex13>(); };
     const Factory music = [this] { return make<TFhtmlex21>(); };
     for (const auto &[name, factory] : {std::pair{"103", pictures}, std::pair{"201", music}}) {
         const QByteArray n(name);
-        QTest::newRow(n + " right 0") << factory << QVariant(0) << 0 << true;
-        QTest::newRow(n + " right 1") << factory << QVariant(1) << 1 << true;
-        QTest::newRow(n + " right 2") << factory << QVariant(2) << 2 << true;
-        QTest::newRow(n + " wrong 1 for 0") << factory << QVariant(0) << 1 << false;
-        QTest::newRow(n + " wrong 0 for 1") << factory << QVariant(1) << 0 << false;
-        QTest::newRow(n + " none down") << factory << QVariant(2) << -1 << false;
-        QTest::newRow(n + " 3 is never right") << factory << QVariant(3) << 2 << false;
+        QTest::newRow(n + " right 0") << factory << QVariant(0) << 0 << true << false;
+        QTest::newRow(n + " right 1") << factory << QVariant(1) << 1 << true << false;
+        QTest::newRow(n + " right 2") << factory << QVariant(2) << 2 << true << false;
+        QTest::newRow(n + " wrong 1 for 0") << factory << QVariant(0) << 1 << false << false;
+        QTest::newRow(n + " wrong 0 for 1") << factory << QVariant(1) << 0 << false << false;
+        QTest::newRow(n + " none down") << factory << QVariant(2) << -1 << false << false;
+        QTest::newRow(n + " 3 is never right") << factory << QVariant(3) << 2 << false << false;
+        QTest::newRow(n + " picture 2 right") << factory << QVariant(1) << 1 << true << true;
+        QTest::newRow(n + " picture 3 wrong") << factory << QVariant(0) << 2 << false << true;
     }
 }
 
@@ -379,6 +382,7 @@ void TestExerciseTypes::choiceCheck()
     QFETCH(QVariant, right);
     QFETCH(int, pressed);
     QFETCH(bool, isRight);
+    QFETCH(bool, byPicture);
     Record rec = record(103, 2, {"Scegli:"}, {"#c"});
     rec["Risp_img"] = right;
     openTable({rec, rec});
@@ -389,8 +393,12 @@ void TestExerciseTypes::choiceCheck()
     QCOMPARE(window->PressedChoice(), -1);
     if (pressed >= 0) {
         // Pressing the button that is down leaves it down.
-        QTest::mouseClick(choices[pressed], Qt::LeftButton);
-        QTest::mouseClick(choices[pressed], Qt::LeftButton);
+        for (int click = 0; click < 2; ++click) {
+            if (byPicture)
+                static_cast<FakeHtmlView *>(window->html1)->clickAnswer(pressed);
+            else
+                QTest::mouseClick(choices[pressed], Qt::LeftButton);
+        }
         QVERIFY(choices[pressed]->isChecked());
         QCOMPARE(window->PressedChoice(), pressed);
     }

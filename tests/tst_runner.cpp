@@ -3,6 +3,7 @@
 #include "app/Runner.h"
 #include "app/Windows.h"
 #include "app/Seleser_Unit1.h"
+#include "app/TestMistakes.h"
 #include "rules/dm_Unit1.h"
 #include "rules/ProgramState.h"
 #include "exercises/SixKeyEntry.h"
@@ -449,9 +450,19 @@ void TestRunner::verificationTestEndsWithResults()
              QVERIFY(!WindowRegistry::instance()->exerciseWindow(Course::Alphabet, 0)->isVisible());
              QCOMPARE(resultsPage()->navigations.size(), pagesBefore + 1);
              modal->findChild<QPushButton *>("Button1")->click();
+         },
+         [](QWidget *modal) {
+             // Then the exercise that failed, with its right answer.
+             QCOMPARE(modal->objectName(), "Fmistakes");
+             QFile page(testMistakesFile(1, 0));
+             QVERIFY(page.open(QIODevice::ReadOnly));
+             const QByteArray html = page.readAll();
+             QVERIFY(html.contains("<h2>Esercizio 3</h2>") && !html.contains("Esercizio 2<"));
+             QVERIFY(html.contains("Risposta giusta: <strong>giusto</strong>"));
+             QTest::keyClick(modal, Qt::Key_Return);
          }});
     follow("101eser.htm");
-    QCOMPARE(driver.seen.size(), 5);
+    QCOMPARE(driver.seen.size(), 6);
     QVERIFY(m_platform->messages->shown.isEmpty());
 }
 
@@ -523,7 +534,7 @@ void TestRunner::recordKeepsEachOutcome()
     QList<ModalDriver::Step> steps{choose(category)};
     for (const QString &way : ways)
         steps << act(way);
-    steps << press("Button1"); // the results window, when a test ends
+    steps << press("Button1") << press("Button1"); // the results and mistakes, when a test ends
     ModalDriver driver(steps);
     follow("101eser.htm");
     QStringList kept;

@@ -138,7 +138,10 @@ def nav(*links, jump="", after=()):
     is added to every address (the code table page, which the exercises also
     show, passes "#jump" so that its window refuses them there). `after`
     are links that follow the commands (the learner's progress and review), so
-    that the commands keep their places in the Tab order."""
+    that the commands keep their places in the Tab order. Every page but the
+    code table (which the exercises show too) leads to the learner's progress."""
+    if not jump and not any(href == "progressi.htm" for href, _ in after):
+        after = list(after) + [("progressi.htm", "I tuoi progressi")]
     items = ['<a href="%s">%s</a>' % link for link in links]
     items += ['<a href="indietro.htm%s">Torna alla pagina precedente</a>' % jump,
               '<a href="trova.htm%s">Cerca una parola nella pagina</a>' % jump,
@@ -321,7 +324,8 @@ il tasto b scrive la cella della b.</p>
 <p><strong>Ctrl+più</strong> (o Ctrl+uguale) ingrandisce, <strong>Ctrl+meno</strong>
 rimpicciolisce, <strong>Ctrl+0</strong> torna alla grandezza normale; anche
 Ctrl con la rotella del mouse. L'ingrandimento vale per tutte le pagine, gli
-esercizi e le caselle delle risposte, fino alla chiusura del programma.</p>
+esercizi, le caselle delle risposte, le finestre e i pulsanti, e resta anche
+le volte successive che si apre il programma.</p>
 
 <h2 id="progressi">I progressi e il ripasso</h2>
 <ul>

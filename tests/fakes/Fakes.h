@@ -28,6 +28,8 @@ public:
 
     // Runs the before-navigation handler as the browser would; returns whether it cancelled.
     bool fireNavigation(const QString &url);
+    // The learner clicks answer 0 to 2 of the page, as the browser reports it.
+    void clickAnswer(int answer) { AnswerClicked ? AnswerClicked(answer) : void(); }
 
     QStringList navigations;
     int backCalls = 0;
