@@ -187,6 +187,17 @@ test per ultimo.</p>
 </ul>""" % (link, what)
 
 
+# The slate and the two signs without a key, said on every page that tells how to answer.
+SLATE_AND_KEYS = """<p>Chi scrive con la <strong>tavoletta e il punteruolo</strong> preme F3: i tasti
+J, K e L diventano i punti 1, 2 e 3, i tasti F, D e S i punti 4, 5 e 6, come il
+punteruolo scrive la cella dal retro del foglio. Ogni cella è scritta rovesciata
+e la riga va da destra a sinistra; il tasto F4 gira il foglio e mostra le celle
+come si leggono, e lo rimette nella tavoletta. Il controllo legge il lato da
+leggere. F3 di nuovo torna ai sei tasti della dattilobraille.</p>
+<p>Due segni non hanno un tasto sulla tastiera italiana: Ctrl+ì scrive ~ e
+Ctrl+' scrive ` (con la scrittura a sei tasti sono la cella del punto 5 e
+quella dei punti 4 e 5).</p>"""
+
 SIX_KEYS = """<p>Scrivi il braille con la <strong>scrittura a sei tasti</strong>, come
 sulla macchina dattilobraille: il tasto F2 la accende e la spegne (la casella
 diventa gialla). I tasti F, D e S sono i punti 1, 2 e 3, i tasti J, K e L i
@@ -195,15 +206,7 @@ cella è scritta. La barra spaziatrice è la cella vuota, il tasto Backspace
 cancella l'ultima cella. Così la risposta giusta vuol dire che conosci i
 punti. Il programma ricorda la scrittura che hai scelto anche alla volta
 successiva.</p>
-<p>Chi scrive con la <strong>tavoletta e il punteruolo</strong> preme F3: i tasti
-J, K e L diventano i punti 1, 2 e 3, i tasti F, D e S i punti 4, 5 e 6, come il
-punteruolo vede la cella dal retro del foglio. Ogni cella compare rovesciata e
-la riga va da destra a sinistra; il tasto F4 gira il foglio e mostra le celle
-come si leggono, e lo rimette nella tavoletta. Il controllo legge il lato da
-leggere. F3 di nuovo torna ai sei tasti della dattilobraille.</p>
-<p>Due segni non hanno un tasto sulla tastiera italiana: Ctrl+ì scrive ~ e
-Ctrl+' scrive ` (con la scrittura a sei tasti sono la cella del punto 5 e
-quella dei punti 4 e 5).</p>"""
+%s""" % SLATE_AND_KEYS
 
 TYPING = """<h2>Come si risponde</h2>
 %s
@@ -530,12 +533,14 @@ scritta quando lasci l'ultimo tasto. La a è il solo tasto F, la b F e D
 insieme, la d F, J e K insieme. La barra spaziatrice è la cella vuota,
 Backspace cancella l'ultima cella. F2 di nuovo spegne la scrittura a sei
 tasti. Così la risposta giusta vuol dire che conosci i punti.</p>
+%(slate)s
 %(answer)s
 %(exercises)s
 """ % {"title": alf_title(1), "diagram": cell_diagram(),
        "full": brl("é", "cella piena, punti 1, 2, 3, 4, 5 e 6", teaches=False),
        "fullp": punti(["123456"]), "table": letters_table("abcdefghij", "Le lettere dalla a alla j"),
        "f": punti(bt.cells6("f")), "d": punti(bt.cells6("d")),
+       "slate": SLATE_AND_KEYS,
        "answer": alf_answer(six_keys=False), "exercises": alf_exercises(1, first=True)}
     return alf_page(1, body, ("table6.html#lettere", "Tabella del codice braille: le lettere"))
 
@@ -1317,7 +1322,9 @@ F2 la accende e la spegne (la casella diventa gialla). I tasti F, D e S sono i
 punti 1, 2 e 3, i tasti J, K e L i punti 4, 5 e 6: premi insieme i tasti dei
 punti della cella e lasciali. La barra spaziatrice è la cella vuota, il tasto
 Backspace cancella l'ultima cella. Con la scrittura a sei tasti conta solo la
-cella: non serve sapere quale tasto della tastiera la scrive.</p>"""
+cella: non serve sapere quale tasto della tastiera la scrive. Il programma
+ricorda la scrittura che hai scelto anche alla volta successiva.</p>
+%s""" % SLATE_AND_KEYS
 
 
 def music_typing(keys):
