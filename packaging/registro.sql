@@ -60,8 +60,11 @@ CREATE TABLE IF NOT EXISTS sentiero.runs (
     category integer NOT NULL,
     right_count integer NOT NULL,  -- for a test as graded: at most 10
     total integer NOT NULL,
-    grade text NOT NULL            -- the results window's word, for a test
+    grade text NOT NULL,           -- the results window's word, for a test
+    written text NOT NULL DEFAULT '' -- how its braille was written: tastiera, sei_tasti, tavoletta
 );
+-- A register made before the program said how a test was written gets the column.
+ALTER TABLE sentiero.runs ADD COLUMN IF NOT EXISTS written text NOT NULL DEFAULT '';
 
 CREATE INDEX IF NOT EXISTS exercises_learner ON sentiero.exercises (learner, received);
 CREATE INDEX IF NOT EXISTS runs_learner ON sentiero.runs (learner, received);

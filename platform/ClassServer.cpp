@@ -34,7 +34,7 @@ constexpr qint64 fetchOverlap = 200;
 
 const char *const exerciseFields =
     "at, course, lesson, category, eser_nr, t_eser, identity, outcome, wrong_checks";
-const char *const runFields = "at, course, lesson, category, right_count, total, grade";
+const char *const runFields = "at, course, lesson, category, right_count, total, grade, written";
 
 QString placeholders(int count)
 {
@@ -72,6 +72,7 @@ RunEntry runAt(const QSqlQuery &query, int first)
     entry.right = query.value(first + 5).toInt();
     entry.total = query.value(first + 6).toInt();
     entry.grade = query.value(first + 7).toString();
+    entry.written = query.value(first + 8).toString();
     return entry;
 }
 
@@ -191,11 +192,12 @@ private:
         }
         query.prepare(QStringLiteral("INSERT INTO sentiero.runs (id, machine, %1) VALUES (%2) "
                                      "ON CONFLICT (id) DO NOTHING")
-                          .arg(QLatin1String(runFields), placeholders(9)));
+                          .arg(QLatin1String(runFields), placeholders(10)));
         for (const RunEntry &entry : runs) {
             for (const QVariant &value :
                  QVariantList{entry.id, m_machine, entry.at, entry.course, entry.lesson,
-                              entry.category, entry.right, entry.total, entry.grade})
+                              entry.category, entry.right, entry.total, entry.grade,
+                              entry.written})
                 query.addBindValue(value);
             if (!query.exec()) {
                 database.rollback();

@@ -241,8 +241,11 @@ void TestClassServer::serverStoppedInARun()
              qPrintable(fakes.messages->shown[0]));
     QVERIFY(startServer());
     place.record->addExercise(entry(2, 5, ExerciseOutcome::Skipped));
-    place.record->addRun({QString(), QDateTime::currentDateTime(), 1, 2, 2, 0, 0, QString(), QString()});
+    place.record->addRun({QString(), QDateTime::currentDateTime(), 1, 2, 2, 0, 0, QString(), "sei_tasti"});
     QTRY_VERIFY(allSent(place));
+    QCOMPARE(count(QStringLiteral("anna"),
+                   QStringLiteral("SELECT count(*) FROM sentiero.runs WHERE written = 'sei_tasti'")),
+             1);
     QCOMPARE(fakes.messages->shown.size(), 1); // said once
     QCOMPARE(
         count(QStringLiteral("anna"), QStringLiteral("SELECT count(*) FROM sentiero.exercises")),
