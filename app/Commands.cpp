@@ -68,5 +68,10 @@ NavigationCommand classifyNavigation(const QString &url, const QString &contentD
         command.kind = NavigationCommand::ClassRegister;
     else if (own.contains(QLatin1String("classe.csv")))
         command.kind = NavigationCommand::ClassExport;
+    // The memory of the signs, after everything else.
+    else if (own.contains(QLatin1String("ripassodioggi.htm")))
+        command.kind = NavigationCommand::TodayReview;
+    else if (own.contains(QLatin1String("fogliobraille.htm")))
+        command.kind = NavigationCommand::PracticeSheet;
     return command;
 }

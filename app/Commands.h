@@ -19,6 +19,8 @@ struct NavigationCommand
         Export,   // the learner's record exported, "progressi.csv"
         ClassRegister, // the class register read again from the server, "classe.htm"
         ClassExport,   // the class register exported, "classe.csv"
+        TodayReview,   // today's review of the signs, "ripassodioggi.htm"
+        PracticeSheet, // the practice sheet for a braille embosser, "fogliobraille.htm"
     };
     Kind kind = None;
     // For Lesson: the course (hundreds digit) and the lesson (last two digits less one);

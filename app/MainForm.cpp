@@ -5,6 +5,7 @@
 #include "app/Commands.h"
 #include "app/DamagedContent.h"
 #include "app/Progress.h"
+#include "app/SignReview.h"
 #include "app/Runner.h"
 #include "app/Splash.h"
 #include "data/ProgramState.h"
@@ -237,6 +238,14 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
                                     : PendingCommand::ClassExport;
         enableTimer();
         return;
+    case NavigationCommand::TodayReview:
+    case NavigationCommand::PracticeSheet:
+        cancel = true;
+        state().PendingAction = command.kind == NavigationCommand::TodayReview
+                                    ? PendingCommand::TodayReview
+                                    : PendingCommand::PracticeSheet;
+        enableTimer();
+        return;
     case NavigationCommand::Review:
         cancel = true;
         if (command.course != 0) {
@@ -268,7 +277,8 @@ void TMainForm::ShowProgress()
 {
     LearnerRecord *record = platform().record.get();
     const QByteArray page =
-        record ? progressPage(record->exercises(), record->runs()) : progressPage({}, {});
+        record ? progressPage(record->exercises(), record->runs(), QString(), &signMemory())
+               : progressPage({}, {}, QString(), &signMemory());
     const QString path = QDir(progressFolder()).filePath(QStringLiteral("registro.htm"));
     if (writeLearnerFile(path, page, QStringLiteral("scrivere la pagina dei progressi")))
         WB->navigate(path);
@@ -363,6 +373,10 @@ void TMainForm::Timer1Timer()
         runGuarded([&program] { RunExercises(program.PendingAction, program.PendingLesson); });
     if (PendingCommand::isReview(program.PendingAction))
         runGuarded([&program] { RunReview(program.PendingAction - PendingCommand::Review); });
+    if (program.PendingAction == PendingCommand::TodayReview)
+        runGuarded([] { RunTodayReview(); });
+    if (program.PendingAction == PendingCommand::PracticeSheet)
+        runGuarded([] { WritePracticeSheet(); });
     if (program.PendingAction == PendingCommand::Progress)
         runGuarded([this] { ShowProgress(); });
     if (program.PendingAction == PendingCommand::Export)

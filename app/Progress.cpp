@@ -2,6 +2,7 @@
 #include "app/Progress.h"
 
 #include "data/CourseFields.h"
+#include "rules/PracticeSheet.h"
 #include "platform/Table.h"
 #include "reference/Result.h"
 
@@ -10,6 +11,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <map>
 #include <tuple>
 
 namespace {
@@ -126,16 +128,15 @@ bool sameExercise(const ExerciseEntry &entry, int course, const Table &table)
 QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int course)
 {
     QList<ExerciseEntry> latest; // one per exercise, in the order first shown
+    std::map<decltype(exerciseKey(ExerciseEntry())), qsizetype> place;
     for (const ExerciseEntry &entry : exercises) {
         if (entry.course != course)
             continue;
-        auto same = std::find_if(latest.begin(), latest.end(), [&](const ExerciseEntry &seen) {
-            return exerciseKey(seen) == exerciseKey(entry);
-        });
-        if (same == latest.end())
+        const auto [same, added] = place.try_emplace(exerciseKey(entry), latest.size());
+        if (added)
             latest << entry;
         else
-            *same = entry;
+            latest[same->second] = entry;
     }
     QList<ExerciseEntry> review;
     for (const ExerciseEntry &entry : latest) {
@@ -175,7 +176,7 @@ QString recordPageHead(const QString &title, bool classLook)
 }
 
 QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs,
-                        const QString &learner)
+                        const QString &learner, const SignMemory *memory)
 {
     const bool own = learner.isNull();
     QString page = recordPageHead(own ? QStringLiteral("I tuoi progressi")
@@ -240,7 +241,16 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
                         .arg(course)
                         .arg(ofCourse(course))
                         .arg(review.size());
+        if (own && memory)
+            page += signsSection(*memory, course, courseName(course), QDate::currentDate(),
+                                 courseCells());
     }
+    if (own && memory)
+        page += QStringLiteral(
+            "<h2>Ripasso dei segni</h2>\n<p><a href=\"ripassodioggi.htm\">Ripasso di oggi</a>: "
+            "gli esercizi dei segni da ripassare oggi.</p>\n"
+            "<p><a href=\"fogliobraille.htm\">Foglio di ripasso da stampare in braille</a> "
+            "(nella cartella dei documenti).</p>\n");
     if (!own)
         return (page + QStringLiteral("<p><a href=\"indietro.htm\">Torna al registro della "
                                       "classe</a></p>\n</body></html>\n"))

@@ -9,6 +9,7 @@
 
 #include <utility>
 
+class SignMemory;
 class Table;
 
 // A digest of every field of the table's current record, so that the record tells an
@@ -30,8 +31,10 @@ QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int cours
 // when, the last and the best test grade, the exercises that wait for review; links to the
 // reviews, to the export and back. With a learner's name, the page of that learner as the
 // teacher sees it from the class register: no review and no export, only the way back.
+// With the memory of the signs, each course says its signs learned, due today and weakest,
+// and the page links to today's review and to the practice sheet.
 QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEntry> &runs,
-                        const QString &learner = QString());
+                        const QString &learner = QString(), const SignMemory *memory = nullptr);
 
 // The test runs of a course: the last one and the best one (the later of equals); null when
 // the course has none. Within a lesson when `lesson` is not negative.

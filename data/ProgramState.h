@@ -28,6 +28,8 @@ constexpr qint32 Export = 7;   // the learner's record as CSV
 constexpr qint32 ClassRegister = 8; // the class register, read from the school's server
 constexpr qint32 ClassExport = 9;   // the class register as CSV
 constexpr qint32 Review = 10;  // plus the course: a review of the course's exercises
+constexpr qint32 TodayReview = 20;   // today's review of the signs
+constexpr qint32 PracticeSheet = 21; // the practice sheet written for paper
 constexpr bool isCourse(qint32 action) { return action >= Alphabet && action <= Music; }
 constexpr bool isReview(qint32 action) { return isCourse(action - Review); }
 } // namespace PendingCommand

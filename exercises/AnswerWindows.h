@@ -46,6 +46,7 @@ protected:
 
     bool AnswerIsRight() override;
     QString WrongDetail() override;
+    std::optional<std::pair<quint8, quint8>> ConfusedCells() override;
     QWidget *FocusWidget() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

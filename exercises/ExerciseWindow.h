@@ -181,6 +181,9 @@ protected:
     // After a wrong check outside a test: what differs in the answer, said after the number
     // of wrong attempts (for a braille answer, its first wrong cell); none by default.
     virtual QString WrongDetail() { return {}; }
+    // After any wrong check: the first wrong cell of a braille answer when it is one cell
+    // written for another (written, expected); none by default.
+    virtual std::optional<std::pair<quint8, quint8>> ConfusedCells() { return std::nullopt; }
     // The control that has the keyboard focus when the window is shown and after each
     // check; none by default.
     virtual QWidget *FocusWidget() const { return nullptr; }
@@ -256,6 +259,7 @@ private:
     QString m_unreadable;
     ExerciseOutcome m_outcome;
     bool m_helped = false; // "&Aiuto" or "&Risposta" was used on this exercise
+    QList<std::pair<quint8, quint8>> m_confused; // ConfusedCells() of each wrong check
 };
 
 // A window of the mathematics course: the first braille run of each title line becomes a

@@ -23,7 +23,7 @@ struct ExerciseOutcome
     int wrongChecks = 0;
     // For each wrong check of a braille answer whose first wrong cell is another cell: that
     // cell as written, and as expected (six-dot cells). Not kept in the record.
-    QList<std::pair<quint8, quint8>> confused;
+    QList<std::pair<quint8, quint8>> confused = {};
 
     bool right() const { return kind == RightFirst || kind == RightAfterWrong || kind == RightWithHelp; }
     // The word that names the kind in the learner's record; stable across versions.
