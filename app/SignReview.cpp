@@ -82,7 +82,16 @@ SignMemory &signMemory()
     if (readFrom != signMemoryFile()) {
         readFrom = signMemoryFile();
         QFile file(readFrom);
-        memory = SignMemory::fromText(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        if (file.open(QIODevice::ReadOnly)) {
+            memory = SignMemory::fromText(file.readAll());
+        } else if (LearnerRecord *record = platform().record.get()) {
+            // A record kept before the memory: the memory it gives, kept with the next exercise.
+            const QList<ExerciseEntry> exercises = record->exercises();
+            memory = exercises.isEmpty()
+                         ? SignMemory()
+                         : memoryFromRecord(exercises,
+                                            catalogueOfReached(lessonsReached(exercises, {})));
+        }
     }
     return memory;
 }

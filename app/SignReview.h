@@ -10,7 +10,8 @@
 class Table;
 
 // The memory of the signs, in "memoria-segni.txt" beside the learner's record; read when first
-// needed (a record kept before the memory begins with none), written whole after each exercise.
+// needed (without the file, made from the exercises of the record), written whole after each
+// exercise.
 QString signMemoryFile();
 SignMemory &signMemory();
 

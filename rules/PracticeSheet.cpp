@@ -79,6 +79,27 @@ std::array<int, 4> lessonsReached(const QList<ExerciseEntry> &exercises,
     return reached;
 }
 
+SignMemory memoryFromRecord(const QList<ExerciseEntry> &exercises,
+                            const QList<PracticeExercise> &catalogue)
+{
+    const auto key = [](int course, int lesson, int category, int type, int number,
+                        const QString &identity) {
+        return QStringLiteral("%1 %2 %3 %4 %5 %6")
+            .arg(course).arg(lesson).arg(category).arg(type).arg(number).arg(identity);
+    };
+    QHash<QString, const PracticeExercise *> byKey;
+    for (const PracticeExercise &exercise : catalogue)
+        byKey.insert(key(exercise.course, exercise.lesson, exercise.category, exercise.type,
+                         exercise.number, exercise.identity), &exercise);
+    SignMemory memory;
+    for (const ExerciseEntry &entry : exercises) {
+        if (const PracticeExercise *exercise = byKey.value(key(entry.course, entry.lesson,
+                entry.category, entry.type, entry.number, entry.identity)))
+            memory.practise(entry.course, exercise->signs, entry.outcome, entry.at.date());
+    }
+    return memory;
+}
+
 QList<int> todayChoice(const QList<PracticeExercise> &catalogue, const SignMemory &memory,
                        const std::array<int, 4> &reached, const QDate &today, int limit)
 {

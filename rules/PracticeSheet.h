@@ -35,6 +35,13 @@ QByteArray exerciseBraille(int type, const QByteArray &question, const QByteArra
 std::array<int, 4> lessonsReached(const QList<ExerciseEntry> &exercises,
                                   const QList<RunEntry> &runs);
 
+// The memory of a record kept before the memory: each exercise of the record, oldest first,
+// practised on its day with the signs of the exercise of the catalogue it was (the same place,
+// type, number and digest; an exercise edited or removed since is left out). The pairs
+// confused are not in the record.
+SignMemory memoryFromRecord(const QList<ExerciseEntry> &exercises,
+                            const QList<PracticeExercise> &catalogue);
+
 // Today's review: at most `limit` exercises (indexes into `catalogue`) of the lessons reached,
 // holding the signs due on `today`, the most overdue first. After the exercise of a sign comes,
 // when the learner has confused that sign with another, an exercise of the other sign (one

@@ -23,7 +23,7 @@ class TestSignMemory : public QObject
     QList<Cell> cells(const QByteArray &text) { return signsOf(text, table); }
     PracticeExercise exercise(int lesson, const QByteArray &braille)
     {
-        return {1, lesson, 2, 0, 0, QString(), braille, cells(braille)};
+        return {1, lesson, 2, 0, braille[0], QString(), braille, cells(braille)};
     }
     // The outcome of an exercise; W: `written` where `expected` was asked.
     ExerciseOutcome outcome(char code, char written = 'i', char expected = 'e')
@@ -92,6 +92,18 @@ private slots:
         QCOMPARE(::todayChoice(catalogue, memory, {-1, -1, -1, -1}, day0.addDays(1)), QList<int>());
         // The next review, when nothing is due.
         QCOMPARE(memory.nextDueAfter(day0.addDays(-3)), day0.addDays(-2));
+        // A record kept before the memory gives the memory of its outcomes; an edited exercise
+        // ("lilla" since) is left out.
+        QList<ExerciseEntry> record;
+        SignMemory expected;
+        for (const auto &[index, code, day] : {std::tuple{0, 'R', -3}, {5, 'H', -1}, {1, 'R', 0}, {3, 'R', 0}}) {
+            const PracticeExercise &done = catalogue[index];
+            record << ExerciseEntry{QString(), QDateTime(day0.addDays(day), QTime(12, 0)), 1, done.lesson,
+                                    done.category, done.number, done.type, index == 3 ? "old" : "", outcome(code)};
+            if (index != 3)
+                expected.practise(1, done.signs, outcome(code), day0.addDays(day));
+        }
+        QCOMPARE(memoryFromRecord(record, catalogue).toText(), expected.toText());
     }
 
     void sheet()
