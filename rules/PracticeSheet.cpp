@@ -44,6 +44,14 @@ QString signCharacter(Cell cell, const CellTable &table)
     return character ? fromCp1252(QByteArray(1, *character)) : QStringLiteral("?");
 }
 
+// "nessuno", "1 segno", "4 segni".
+QString signCount(qsizetype count)
+{
+    return count == 0   ? QStringLiteral("nessuno")
+           : count == 1 ? QStringLiteral("1 segno")
+                        : QStringLiteral("%1 segni").arg(count);
+}
+
 QString braillePattern(Cell cell)
 {
     return QString(QChar(char16_t(0x2800 + cell)));
@@ -326,7 +334,7 @@ QString signsSection(const SignMemory &memory, int course, const QString &course
             .arg(Leitner::Boxes)
             .arg(memory.learnedCount(course))
             .arg(practised.size())
-            .arg(memory.due(course, today).size());
+            .arg(signCount(memory.due(course, today).size()));
     html += QStringLiteral(
                 "<table><caption>%1: i segni più deboli</caption><thead><tr>"
                 "<th scope=\"col\">Segno</th><th scope=\"col\">Punti</th>"
