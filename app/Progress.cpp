@@ -2,9 +2,9 @@
 #include "app/Progress.h"
 
 #include "data/CourseFields.h"
-#include "rules/PracticeSheet.h"
 #include "platform/Table.h"
 #include "reference/Result.h"
+#include "rules/PracticeSheet.h"
 
 #include <QCryptographicHash>
 #include <QMap>
