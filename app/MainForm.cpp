@@ -6,6 +6,7 @@
 #include "rules/DamagedContent.h"
 #include "app/Progress.h"
 #include "app/Runner.h"
+#include "app/SignReview.h"
 #include "app/Splash.h"
 #include "app/TestMistakes.h"
 #include "rules/ProgramState.h"
@@ -215,6 +216,11 @@ void TMainForm::WBBeforeNavigate2(const QString &url, bool &cancel)
         cancel = true;
         defer(command);
         return;
+    case NavigationCommand::TodayReview:
+    case NavigationCommand::PracticeSheet:
+        cancel = true;
+        defer(command);
+        return;
     case NavigationCommand::Lesson:
     case NavigationCommand::Review:
         // A link whose digit names no course starts nothing: no command is pending.
@@ -256,6 +262,7 @@ static QByteArray currentProgressPage()
     if (QFileInfo(styleSheet).isFile())
         links.styleSheet = QUrl::fromLocalFile(styleSheet).toString(QUrl::FullyEncoded);
     links.mistakes = testMistakesPages();
+    links.memory = &signMemory();
     LearnerRecord *record = platform().record.get();
     return record ? progressPage(record->exercises(), record->runs(), QString(), links)
                   : progressPage({}, {}, QString(), links);
@@ -384,6 +391,12 @@ void TMainForm::Timer1Timer()
         break;
     case NavigationCommand::Review:
         runGuarded([&command] { RunReview(*command.runCourse()); });
+        break;
+    case NavigationCommand::TodayReview:
+        runGuarded([] { RunTodayReview(); });
+        break;
+    case NavigationCommand::PracticeSheet:
+        runGuarded([] { WritePracticeSheet(); });
         break;
     case NavigationCommand::Progress:
         runGuarded([this] { ShowProgress(); });

@@ -5,12 +5,14 @@
 #include "rules/CourseFields.h"
 #include "rules/Table.h"
 #include "reference/Result.h"
+#include "rules/PracticeSheet.h"
 
 #include <QCryptographicHash>
 #include <QMap>
 #include <QSet>
 
 #include <algorithm>
+#include <map>
 #include <tuple>
 
 namespace {
@@ -130,16 +132,15 @@ bool sameExercise(const ExerciseEntry &entry, int course, const Table &table)
 QList<ExerciseEntry> reviewList(const QList<ExerciseEntry> &exercises, int course)
 {
     QList<ExerciseEntry> latest; // one per exercise, in the order first shown
+    std::map<decltype(exerciseKey(ExerciseEntry())), qsizetype> place;
     for (const ExerciseEntry &entry : exercises) {
         if (entry.course != course)
             continue;
-        auto same = std::find_if(latest.begin(), latest.end(), [&](const ExerciseEntry &seen) {
-            return exerciseKey(seen) == exerciseKey(entry);
-        });
-        if (same == latest.end())
+        const auto [same, added] = place.try_emplace(exerciseKey(entry), latest.size());
+        if (added)
             latest << entry;
         else
-            *same = entry;
+            latest[same->second] = entry;
     }
     QList<ExerciseEntry> review;
     for (const ExerciseEntry &entry : latest) {
@@ -264,10 +265,21 @@ QByteArray progressPage(const QList<ExerciseEntry> &exercises, const QList<RunEn
                    + QStringLiteral("<p><a href=\"indietro.htm\">%1</a></p>\n")
                          .arg(own ? QStringLiteral("Torna indietro")
                                   : QStringLiteral("Torna al registro della classe"));
-    for (const Course course : AllCourses)
-        page += courseProgress(int(course), exercises, runs, own);
+    for (const Course each : AllCourses) {
+        const int course = int(each);
+        page += courseProgress(course, exercises, runs, own);
+        if (own && links.memory)
+            page += signsSection(*links.memory, course, courseName(course), QDate::currentDate(),
+                                 courseCells());
+    }
     if (own)
         page += mistakesSection(links.mistakes);
+    if (own && links.memory)
+        page += QStringLiteral(
+            "<h2>Ripasso dei segni</h2>\n<p><a href=\"ripassodioggi.htm\">Ripasso di oggi</a>: "
+            "gli esercizi dei segni da ripassare oggi.</p>\n"
+            "<p><a href=\"fogliobraille.htm\">Foglio di ripasso da stampare in braille</a> "
+            "(nella cartella dei documenti).</p>\n");
     if (!own)
         return (page + QStringLiteral("<p><a href=\"indietro.htm\">Torna al registro della "
                                       "classe</a></p>\n</body></html>\n"))

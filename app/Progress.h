@@ -9,6 +9,7 @@
 
 #include <utility>
 
+class SignMemory;
 class Table;
 
 // A digest of every field of the table's current record, so that the record tells an
@@ -38,6 +39,9 @@ struct ProgressLinks
 {
     QString styleSheet; // the URL of the course's style sheet; the page's own look when empty
     QList<TestMistakesPage> mistakes;
+    // The memory of the signs: with it, each course says its signs learned, due today and
+    // weakest, and the page links to today's review and to the practice sheet.
+    const SignMemory *memory = nullptr;
 };
 
 // The progress page, HTML in UTF-8: for each course and lesson, the categories done and

@@ -4,6 +4,7 @@
 #include "rules/DamagedContent.h"
 #include "app/Progress.h"
 #include "app/Seleser_Unit1.h"
+#include "app/SignReview.h"
 #include "app/TestMistakes.h"
 #include "app/Windows.h"
 #include "rules/CourseFields.h"
@@ -33,12 +34,13 @@ QVariant exerciseNumber(const Table &table)
     }
 }
 
-// Keeps how an exercise ended in the learner's record. A record that cannot be read leaves
-// nothing to review.
-void record(Course course, const Table &table, const ExerciseOutcome &outcome)
+// Keeps how an exercise ended in the learner's record, and in the memory of its signs. A
+// record that cannot be read leaves nothing to review. Returns how many signs went up a box.
+int record(Course course, const Table &table, const ExerciseOutcome &outcome)
 {
+    const int rose = practiseSigns(int(course), table, outcome);
     if (!platform().record)
-        return;
+        return rose;
     try {
         platform().record->addExercise(exerciseEntry(int(course), table, outcome));
     } catch (const TableError &) {
@@ -48,6 +50,7 @@ void record(Course course, const Table &table, const ExerciseOutcome &outcome)
         entry.outcome = outcome;
         platform().record->addExercise(entry);
     }
+    return rose;
 }
 
 // The course's table opened, with `filter` when one is given; its exercise windows in
@@ -284,4 +287,57 @@ void RunReview(Course course)
     front.end();
     platform().messages->showMessage(
         QStringLiteral("Ripasso finito: %1 esercizi giusti su %2.").arg(right).arg(shown));
+}
+
+void RunTodayReview()
+{
+    const QList<PracticeExercise> review = todayReviewList();
+    if (review.isEmpty()) {
+        platform().messages->showMessage(nothingDueMessage());
+        return;
+    }
+    int shown = 0, stronger = 0;
+    QString previous;
+    FrontExercise front;
+    for (int index = 0; index < review.size(); ++index) {
+        const PracticeExercise &exercise = review[index];
+        const std::optional<Course> course = courseOf(exercise.course);
+        if (!course)
+            continue;
+        if (index == 0 || review[index - 1].course != exercise.course) {
+            openCourse(*course, QString());
+            dm->Table1.checkBlobFile();
+        }
+        Table &table = dm->Table1;
+        table.setFiltered(false);
+        table.setFilter(QStringLiteral("Lezione='%1'").arg(exercise.lesson));
+        table.setFiltered(true);
+        ExerciseEntry entry;
+        entry.course = exercise.course;
+        entry.lesson = exercise.lesson;
+        entry.category = exercise.category;
+        entry.number = exercise.number;
+        entry.type = exercise.type;
+        entry.identity = exercise.identity;
+        while (!table.eof() && !sameExercise(entry, exercise.course, table))
+            table.next();
+        TExerciseWindow *window =
+            table.eof() ? nullptr : exerciseWindow(*course, exercise.type);
+        if (!window)
+            continue; // edited or removed since the review was chosen
+        window->WrongAttempts = 0;
+        window->setWindowTitle(QStringLiteral("Ripasso di oggi"));
+        window->SetRunPosition(++shown, review.size(), previous);
+        const int result = front.run(window);
+        const ExerciseOutcome outcome = window->Outcome();
+        previous = previousWord(outcome);
+        stronger += record(*course, table, outcome);
+        if (result == ResultLeave)
+            return;
+    }
+    front.end();
+    platform().messages->showMessage(
+        stronger == 1 ? QStringLiteral("Ripasso di oggi finito: 1 segno ora è più forte.")
+                      : QStringLiteral("Ripasso di oggi finito: %1 segni ora sono più forti.")
+                            .arg(stronger));
 }

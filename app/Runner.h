@@ -16,3 +16,7 @@ void RunExercises(Course course, int lesson);
 // as in a run of its category, in practice mode; ends with how many were right, or says
 // that there is nothing to review.
 void RunReview(Course course);
+
+// Runs today's review of the signs (todayReviewList), in practice mode; ends with how many
+// signs are now stronger, or says that nothing is due and when the next review falls.
+void RunTodayReview();

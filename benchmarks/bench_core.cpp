@@ -9,6 +9,8 @@
 #include "platform/LearnerRecord.h"
 #include "rules/RichText.h"
 #include "rules/Table.h"
+#include "app/Progress.h"
+#include "rules/PracticeSheet.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +35,12 @@ private slots:
     void tableOnDisk_data();
     void tableOnDisk();
     void learnerRecordWrite();
+    void memoryProgressPage_data();
+    void memoryProgressPage();
+    void memoryTodayChoice_data() { memoryProgressPage_data(); }
+    void memoryTodayChoice();
+    void memorySheet_data() { memoryProgressPage_data(); }
+    void memorySheet();
 
 private:
     QString buildTable(int records);
@@ -275,6 +283,116 @@ void BenchCore::learnerRecordWrite()
         ++entry.number;
         record->addExercise(entry);
     }
+}
+
+namespace {
+
+// A learner's record of `entries` exercises (and a run for every ten) over the three courses,
+// 40 lessons each, 1,000 exercises a course; the courses' exercises with their braille words;
+// the memory of their signs after a few weeks of practice.
+struct MemoryFixture
+{
+    QList<ExerciseEntry> exercises;
+    QList<RunEntry> runs;
+    QList<PracticeExercise> catalogue;
+    SignMemory memory;
+    CellTable table = CellTable::fromCourseText(
+        "61 1 a\n62 12 b\n63 14 c\n64 145 d\n65 15 e\n66 124 f\n67 1245 g\n68 125 h\n"
+        "69 24 i\n6a 245 j\n6b 13 k\n6c 123 l\n6d 134 m\n6e 1345 n\n6f 135 o\n70 1234 p\n"
+        "71 12345 q\n72 1235 r\n73 234 s\n74 2345 t\n75 136 u\n76 1236 v\n77 2456 w\n"
+        "78 1346 x\n79 13456 y\n7a 1356 z\n20 0 blank\n");
+
+    explicit MemoryFixture(int entries)
+    {
+        const QDate today = QDate::currentDate();
+        const QDateTime start = QDateTime::currentDateTime().addDays(-400);
+        for (int course = 1; course <= 3; ++course) {
+            for (int number = 0; number < 1000; ++number) {
+                QByteArray words;
+                for (int word = 0; word < 4; ++word)
+                    for (int letter = 0; letter < 3 + word; ++letter)
+                        words += char('a' + (number * 7 + word * 5 + letter * 3) % 26);
+                words += ' ';
+                catalogue << PracticeExercise{course, number % 40, 1 + number / 40 % 4, 0, number,
+                                              QString::number(number, 16), words,
+                                              signsOf(words, table)};
+            }
+        }
+        for (int i = 0; i < entries; ++i) {
+            const PracticeExercise &exercise = catalogue[i % catalogue.size()];
+            ExerciseEntry entry;
+            entry.at = start.addSecs(i * 60);
+            entry.course = exercise.course;
+            entry.lesson = exercise.lesson;
+            entry.category = exercise.category;
+            entry.number = exercise.number;
+            entry.identity = exercise.identity;
+            entry.outcome.kind = i % 5 ? ExerciseOutcome::RightFirst : ExerciseOutcome::RightAfterWrong;
+            if (i % 5 == 0)
+                entry.outcome.confused = {{exercise.signs[1], exercise.signs[0]}};
+            exercises << entry;
+            if (i % 10 == 9)
+                runs << RunEntry{QString(), entry.at, entry.course, entry.lesson, entry.category, 8, 10,
+                                 entry.category == 4 ? QStringLiteral("BUONO") : QString(),
+                                 QString()};
+            // The memory of the last thirty days.
+            if (i >= entries - 3000)
+                memory.practise(entry.course, exercise.signs, entry.outcome,
+                                today.addDays((i - entries) / 100));
+        }
+    }
+};
+
+} // namespace
+
+void BenchCore::memoryProgressPage_data()
+{
+    QTest::addColumn<int>("entries");
+    for (const int entries : {20000, 200000})
+        QTest::newRow(QByteArray::number(entries)) << entries;
+}
+
+// The progress page with the signs of each course, from the record as read.
+void BenchCore::memoryProgressPage()
+{
+    QFETCH(int, entries);
+    const MemoryFixture fixture(entries);
+    QByteArray page;
+    ProgressLinks links;
+    links.memory = &fixture.memory;
+    QBENCHMARK {
+        page = progressPage(fixture.exercises, fixture.runs, QString(), links);
+    }
+    QVERIFY(page.contains("i segni più deboli"));
+}
+
+// Today's review chosen: the lessons reached from the record, then the exercises.
+void BenchCore::memoryTodayChoice()
+{
+    QFETCH(int, entries);
+    const MemoryFixture fixture(entries);
+    QList<int> chosen;
+    QBENCHMARK {
+        chosen = todayChoice(fixture.catalogue, fixture.memory,
+                             lessonsReached(fixture.exercises, fixture.runs), QDate::currentDate());
+    }
+    QVERIFY(!chosen.isEmpty());
+}
+
+// The practice sheet: the lessons reached, its lines, the PEF and the BRF.
+void BenchCore::memorySheet()
+{
+    QFETCH(int, entries);
+    const MemoryFixture fixture(entries);
+    QByteArray pef, brf;
+    QBENCHMARK {
+        const QList<QList<Cell>> lines =
+            sheetLines(fixture.catalogue, fixture.memory,
+                       lessonsReached(fixture.exercises, fixture.runs), fixture.table);
+        pef = sheetPef(lines, QStringLiteral("Ripasso"), QDate::currentDate(), QStringLiteral("x"));
+        brf = sheetBrf(lines);
+    }
+    QVERIFY(brf.size() > 40);
 }
 
 QTEST_GUILESS_MAIN(BenchCore)

@@ -112,6 +112,16 @@ QString TTextAnswerWindow::WrongDetail()
     return wrongCell(AnswerText(), model, courseCells());
 }
 
+std::optional<std::pair<quint8, quint8>> TTextAnswerWindow::ConfusedCells()
+{
+    if (!m_sixKeys) // an answer in print
+        return std::nullopt;
+    QByteArray answer = AnswerText(), model = RichEdittemp.Text();
+    answer.replace("\r\n", "\n");
+    model.replace("\r\n", "\n");
+    return wrongCellPair(answer, model, courseCells());
+}
+
 void TTextAnswerWindow::WriteByDots(QTextEdit *box)
 {
     m_sixKeys = new SixKeyEntry(box, this, [this](const QString &text) { ShowStatus(text); });

@@ -50,6 +50,7 @@ protected:
     bool AnswerIsRight() override;
     QString WrongDetail() override;
     ExerciseOutcome::Writing Written() const override;
+    std::optional<std::pair<quint8, quint8>> ConfusedCells() override;
     QWidget *FocusWidget() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

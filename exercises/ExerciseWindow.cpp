@@ -236,6 +236,7 @@ void TExerciseWindow::FormShow()
     m_unreadable.clear();
     m_outcome = {};
     m_helped = false;
+    m_confused.clear();
     try {
         Table1AfterScroll();
         dm->Table1.AfterScroll = [this] { ReloadHidden(); };
@@ -393,7 +394,7 @@ void TExerciseWindow::PlaySound(const QString &relative)
 
 void TExerciseWindow::Finish(int result, ExerciseOutcome::Kind outcome)
 {
-    m_outcome = {outcome, WrongAttempts, Written()};
+    m_outcome = {outcome, WrongAttempts, Written(), m_confused};
     done(result);
 }
 
@@ -409,6 +410,8 @@ void TExerciseWindow::Button2Click()
     } else {
         PlaySound(QStringLiteral("\\sound\\bad5.wav"));
         ++wrong;
+        if (const auto pair = ConfusedCells())
+            m_confused << *pair;
         QString status =
             wrong == 1 ? QStringLiteral("Risposta sbagliata: 1 tentativo errato.")
                        : QStringLiteral("Risposta sbagliata: %1 tentativi errati.").arg(wrong);

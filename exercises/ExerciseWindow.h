@@ -192,6 +192,9 @@ protected:
     // How the learner wrote the braille of the answer, asked when the exercise ends;
     // nothing by default (no braille is written).
     virtual ExerciseOutcome::Writing Written() const { return ExerciseOutcome::Writing::Nothing; }
+    // After any wrong check: the first wrong cell of a braille answer when it is one cell
+    // written for another (written, expected); none by default.
+    virtual std::optional<std::pair<quint8, quint8>> ConfusedCells() { return std::nullopt; }
     // The control that has the keyboard focus when the window is shown and after each
     // check; none by default.
     virtual QWidget *FocusWidget() const { return nullptr; }
@@ -277,6 +280,7 @@ private:
     QString m_unreadable;
     ExerciseOutcome m_outcome;
     bool m_helped = false; // "&Aiuto" or "&Risposta" was used on this exercise
+    QList<std::pair<quint8, quint8>> m_confused; // ConfusedCells() of each wrong check
 };
 
 // A window of the mathematics course: the first braille run of each title line becomes a

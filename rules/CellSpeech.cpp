@@ -262,6 +262,23 @@ QString wrongCell(const QByteArray &answer, const QByteArray &model, const CellT
     return where + QStringLiteral(": ") + differences.join(QLatin1String(", ")) + QLatin1Char('.');
 }
 
+std::optional<std::pair<Cell, Cell>> wrongCellPair(const QByteArray &answer,
+                                                   const QByteArray &model,
+                                                   const CellTable &table)
+{
+    QList<int> answerOwners, modelOwners;
+    const QList<int> written = readUnits(answer, table, &answerOwners);
+    const QList<int> wanted = readUnits(model, table, &modelOwners);
+    qsizetype unit = 0;
+    while (unit < written.size() && unit < wanted.size() && written[unit] == wanted[unit])
+        ++unit;
+    // As wrongCell reads it: a cell missing or one too many is no cell written for another.
+    if (unit >= written.size() || unit >= wanted.size() || written[unit] < 0 || wanted[unit] < 0
+        || written.mid(unit + 1) == wanted.mid(unit) || written.mid(unit) == wanted.mid(unit + 1))
+        return std::nullopt;
+    return std::make_pair(Cell(written[unit]), Cell(wanted[unit]));
+}
+
 MusicSigns MusicSigns::fromCourseText(const QByteArray &text)
 {
     MusicSigns signs;

@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <utility>
 
 // Braille said as braille: each cell by its raised dots, in Italian, so that a learner who
 // cannot see the screen hears the cells and never the print they stand for.
@@ -45,6 +47,13 @@ QString cellHelp(const QByteArray &answer, const QByteArray &model, int position
 // la quarta." Only the first difference is named. Empty when the cells are the model's, or
 // when the first difference is no cell (a line break, a sign without cells).
 QString wrongCell(const QByteArray &answer, const QByteArray &model, const CellTable &table);
+
+// The first wrong cell of a braille answer as wrongCell finds it, when it is one cell written
+// for another: (written, expected). None when the cells are the model's, or when the first
+// difference is a cell missing or one too many, a line break or a sign without cells.
+std::optional<std::pair<Cell, Cell>> wrongCellPair(const QByteArray &answer,
+                                                   const QByteArray &model,
+                                                   const CellTable &table);
 
 // The signs that the music font draws for some bytes, with their spoken names. The other
 // bytes are letters, digits and signs of print, and are read as they are.

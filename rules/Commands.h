@@ -24,6 +24,8 @@ struct NavigationCommand
         Export,   // the learner's record exported, "progressi.csv"
         ClassRegister, // the class register read again from the server, "classe.htm"
         ClassExport,   // the class register exported, "classe.csv"
+        TodayReview,   // today's review of the signs, "ripassodioggi.htm"
+        PracticeSheet, // the practice sheet for a braille embosser, "fogliobraille.htm"
     };
     Kind kind = None;
     // For Lesson: the course (hundreds digit) and the lesson (last two digits less one);
@@ -60,6 +62,9 @@ inline constexpr CommandWord CommandWords[] = {
     {QLatin1StringView("ripasso.htm"), NavigationCommand::Review},
     {QLatin1StringView("classe.htm"), NavigationCommand::ClassRegister},
     {QLatin1StringView("classe.csv"), NavigationCommand::ClassExport},
+    // The memory of the signs, after everything else.
+    {QLatin1StringView("ripassodioggi.htm"), NavigationCommand::TodayReview},
+    {QLatin1StringView("fogliobraille.htm"), NavigationCommand::PracticeSheet},
 };
 
 // Reads a navigation's URL. Command words are looked for only in the part of the URL below

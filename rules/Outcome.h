@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 // How an exercise shown in a run ended, as its window reports it.
 struct ExerciseOutcome
@@ -29,6 +32,9 @@ struct ExerciseOutcome
     Kind kind = Left;
     int wrongChecks = 0;
     Writing written = Writing::Nothing;
+    // For each wrong check of a braille answer whose first wrong cell is another cell: that
+    // cell as written, and as expected (six-dot cells). Not kept in the record.
+    QList<std::pair<quint8, quint8>> confused = {};
 
     bool right() const { return kind == RightFirst || kind == RightAfterWrong || kind == RightWithHelp; }
     // The word that names the kind in the learner's record; stable across versions.

@@ -100,6 +100,13 @@ private slots:
         QFETCH(QString, model);
         QFETCH(QString, said);
         QCOMPARE(::wrongCell(toCp1252(answer), toCp1252(model), cells), said);
+        // The pair confused is the cell named, whenever one cell is written for another.
+        const auto pair = wrongCellPair(toCp1252(answer), toCp1252(model), cells);
+        QCOMPARE(pair.has_value(), said.contains(QLatin1String(" cella: ")));
+        if (pair) {
+            const qsizetype at = ::firstCellDifference(toCp1252(answer), toCp1252(model), cells);
+            QCOMPARE(pair->first, cells.cellsOf(toCp1252(answer).at(at)).first());
+        }
     }
 
     void music_data()

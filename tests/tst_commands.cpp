@@ -53,6 +53,10 @@ void TestCommands::classify_data()
     QTest::newRow("older words first") << Dir + "/esci/progressi.htm" << Dir << NavigationCommand::Exit;
     QTest::newRow("class register") << Dir + "/classe.htm" << Dir << NavigationCommand::ClassRegister;
     QTest::newRow("class export") << Dir + "/classe.csv" << Dir << NavigationCommand::ClassExport;
+    QTest::newRow("today's review") << Dir + "/ripassodioggi.htm" << Dir << NavigationCommand::TodayReview;
+    QTest::newRow("practice sheet") << Dir + "/fogliobraille.htm" << Dir << NavigationCommand::PracticeSheet;
+    QTest::newRow("older words before the sheet")
+        << Dir + "/trova/fogliobraille.htm" << Dir << NavigationCommand::Find;
     QTest::newRow("a learner's page is a page")
         << Dir + "/classe/allievo2.htm" << Dir << NavigationCommand::None;
     QTest::newRow("review before class")

@@ -19,6 +19,8 @@ export QTWEBENGINE_DISABLE_SANDBOX=1
 # The learner's record and exports go to the scratch folder, never to the real user's; so do
 # the desktop settings that turning the accessibility bus on writes (dconf keeps them).
 export XDG_DATA_HOME="$work/data" XDG_DOCUMENTS_DIR="$work/documents" XDG_CONFIG_HOME="$work/config"
+# Qt takes the documents folder from the user's folder list, not from the environment.
+mkdir -p "$XDG_CONFIG_HOME" && echo "XDG_DOCUMENTS_DIR=\"$XDG_DOCUMENTS_DIR\"" > "$XDG_CONFIG_HOME/user-dirs.dirs"
 # One copy of the program a learner: each test's program is a learner of its own.
 export XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
