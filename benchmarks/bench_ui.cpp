@@ -513,7 +513,10 @@ int runProgram(int argc, char **argv)
     };
     watch.windowsCreated = [&] { learner->watchWindows(); };
     watch.beforeEventLoop = [] { QTimer::singleShot(180000, [] { QCoreApplication::exit(3); }); };
-    return RunProgram(argc, argv, watch);
+    // Started as a learner starts it: `sentiero FOLDER`. The bench's own words are not the
+    // program's, which would take the first of them for the course folder.
+    char *programArguments[] = {argv[0], argv[2], nullptr};
+    return RunProgram(2, programArguments, watch);
 }
 
 // ---- the report ---------------------------------------------------------------------------
