@@ -98,19 +98,28 @@ private:
             m_windowLook.geometry = {};
             m_seenWindow = true;
         }
+        // What is already at this zoom is left alone: setting a font or a size again costs a
+        // layout and a new drawing surface at each showing.
+        const bool changed = factor != m_applied;
+        m_applied = factor;
         const QList<QWidget *> controls = m_window->findChildren<QWidget *>();
         for (QWidget *control : controls) {
             if (control->isWindow() || followsOnItsOwn(control))
                 continue;
             auto it = m_looks.find(control);
-            if (it == m_looks.end()) {
+            const bool known = it != m_looks.end();
+            if (!known) {
                 it = m_looks.insert(control, lookOf(control));
                 // A control gone is forgotten with it.
                 connect(control, &QObject::destroyed, this,
                         [this, control] { m_looks.remove(control); });
             }
-            scale(control, it.value(), factor);
+            // A control made after the last change is at the normal zoom.
+            if (known ? changed : factor != 1.0)
+                scale(control, it.value(), factor);
         }
+        if (!changed)
+            return;
         const QPoint centre = m_window->frameGeometry().center();
         scale(m_window, m_windowLook, factor);
         if (m_windowLook.fixedWidth != Unfixed && m_windowLook.fixedHeight != Unfixed) {
@@ -124,6 +133,7 @@ private:
 
     QPointer<QWidget> m_window;
     bool m_seenWindow = false;
+    double m_applied = 1.0; // the zoom the window and its known controls are at
     NormalLook m_windowLook;
     QHash<QWidget *, NormalLook> m_looks;
 };
