@@ -200,14 +200,33 @@ QString capitalised(QString text)
 
 } // namespace
 
-QString wrongCell(const QByteArray &answer, const QByteArray &model, const CellTable &table)
+namespace {
+
+// The cells of an answer and of its model, and where they first differ.
+struct FirstDifference
+{
+    QList<int> written, wanted;
+    qsizetype unit = 0;
+};
+
+FirstDifference firstDifference(const QByteArray &answer, const QByteArray &model,
+                                const CellTable &table)
 {
     QList<int> answerOwners, modelOwners;
-    const QList<int> written = readUnits(answer, table, &answerOwners);
-    const QList<int> wanted = readUnits(model, table, &modelOwners);
-    qsizetype unit = 0;
+    FirstDifference difference{readUnits(answer, table, &answerOwners),
+                               readUnits(model, table, &modelOwners)};
+    const QList<int> &written = difference.written, &wanted = difference.wanted;
+    qsizetype &unit = difference.unit;
     while (unit < written.size() && unit < wanted.size() && written[unit] == wanted[unit])
         ++unit;
+    return difference;
+}
+
+} // namespace
+
+QString wrongCell(const QByteArray &answer, const QByteArray &model, const CellTable &table)
+{
+    const auto [written, wanted, unit] = firstDifference(answer, model, table);
     if (unit == written.size() && unit == wanted.size())
         return {};
     int line = 1;
@@ -266,12 +285,7 @@ std::optional<std::pair<Cell, Cell>> wrongCellPair(const QByteArray &answer,
                                                    const QByteArray &model,
                                                    const CellTable &table)
 {
-    QList<int> answerOwners, modelOwners;
-    const QList<int> written = readUnits(answer, table, &answerOwners);
-    const QList<int> wanted = readUnits(model, table, &modelOwners);
-    qsizetype unit = 0;
-    while (unit < written.size() && unit < wanted.size() && written[unit] == wanted[unit])
-        ++unit;
+    const auto [written, wanted, unit] = firstDifference(answer, model, table);
     // As wrongCell reads it: a cell missing or one too many is no cell written for another.
     if (unit >= written.size() || unit >= wanted.size() || written[unit] < 0 || wanted[unit] < 0
         || written.mid(unit + 1) == wanted.mid(unit) || written.mid(unit) == wanted.mid(unit + 1))
