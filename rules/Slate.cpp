@@ -14,22 +14,11 @@ Cell mirrored(Cell cell)
 
 std::optional<SixKey> slateKeyOf(int key)
 {
-    switch (key) {
-    case Qt::Key_J:
-        return SixKey::Dot1;
-    case Qt::Key_K:
-        return SixKey::Dot2;
-    case Qt::Key_L:
-        return SixKey::Dot3;
-    case Qt::Key_F:
-        return SixKey::Dot4;
-    case Qt::Key_D:
-        return SixKey::Dot5;
-    case Qt::Key_S:
-        return SixKey::Dot6;
-    default:
-        return sixKeyOf(key); // Space, Backspace, or nothing
-    }
+    // The same six keys, each the dot of the other column in the same row.
+    const std::optional<SixKey> typed = sixKeyOf(key);
+    if (!typed || *typed > SixKey::Dot6)
+        return typed; // Space, Backspace, or nothing
+    return SixKey((int(*typed) + 3) % 6);
 }
 
 QList<Cell> writingSide(const QList<Cell> &line)
