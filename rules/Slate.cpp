@@ -3,7 +3,6 @@
 
 #include "rules/CellSpeech.h"
 
-#include <Qt>
 
 #include <algorithm>
 
