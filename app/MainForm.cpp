@@ -237,18 +237,6 @@ void TMainForm::defer(const NavigationCommand &command)
     enableTimer();
 }
 
-// Writes a file of the learner's (its folder made when missing); says why it could not.
-static bool writeLearnerFile(const QString &path, const QByteArray &bytes, const QString &doing)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QString error;
-    if (writeFileReplacing(path, bytes, &error))
-        return true;
-    platform().messages->showMessage(QStringLiteral("Non è stato possibile %1 in \"%2\": %3")
-                                         .arg(doing, QDir::toNativeSeparators(path), error));
-    return false;
-}
-
 QString TMainForm::progressFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

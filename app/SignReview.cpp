@@ -6,6 +6,7 @@
 #include "rules/CourseFields.h"
 #include "rules/ProgramState.h"
 #include "rules/CellTable.h"
+#include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "rules/RichText.h"
 #include "rules/SafeFile.h"
@@ -192,20 +193,14 @@ void WritePracticeSheet()
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString base = documents.filePath(QStringLiteral("Sentiero dei Punti - foglio di ripasso"));
     const QString pef = base + QStringLiteral(".pef"), brf = base + QStringLiteral(".brf");
-    QDir().mkpath(documents.path());
-    QString error;
-    const bool written =
-        writeFileReplacing(pef,
-                           sheetPef(lines, QStringLiteral("Foglio di ripasso del %1").arg(dayText(today)),
-                                    today, QUuid::createUuid().toString(QUuid::WithoutBraces)),
-                           &error)
-        && writeFileReplacing(brf, sheetBrf(lines), &error);
-    if (!written) {
-        platform().messages->showMessage(
-            QStringLiteral("Non è stato possibile scrivere il foglio di ripasso in \"%1\": %2")
-                .arg(QDir::toNativeSeparators(documents.path()), error));
+    const QString doing = QStringLiteral("scrivere il foglio di ripasso");
+    if (!writeLearnerFile(pef,
+                          sheetPef(lines,
+                                   QStringLiteral("Foglio di ripasso del %1").arg(dayText(today)),
+                                   today, QUuid::createUuid().toString(QUuid::WithoutBraces)),
+                          doing)
+        || !writeLearnerFile(brf, sheetBrf(lines), doing))
         return;
-    }
     platform().messages->showMessage(
         QStringLiteral("Il foglio di ripasso è stato scritto in \"%1\" (per le stampanti braille, "
                        "formato PEF) e in \"%2\" (formato BRF, 40 celle per 25 righe).")

@@ -7,6 +7,7 @@
 #include "rules/CellSpeech.h"
 #include "rules/CellTable.h"
 #include "platform/Modal.h"
+#include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "rules/SafeFile.h"
 #include "reference/Mistakes.h"
@@ -71,14 +72,9 @@ void showTestMistakes(int course, int lesson, const QList<ShownExercise> &shown)
         look.cellFont = QString::fromLatin1(CourseFont::Braille);
         look.spoken = [](const QByteArray &text) { return spokenBraille(text, courseCells()); };
     }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QString error;
-    if (!writeFileReplacing(path, failedItemsPage(failed, look), &error)) {
-        platform().messages->showMessage(
-            QStringLiteral("Non è stato possibile scrivere gli esercizi da rivedere in \"%1\": %2")
-                .arg(QDir::toNativeSeparators(path), error));
+    if (!writeLearnerFile(path, failedItemsPage(failed, look),
+                          QStringLiteral("scrivere gli esercizi da rivedere")))
         return;
-    }
     TFmistakes window(path);
     execFrom(&window);
 }

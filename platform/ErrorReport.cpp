@@ -2,6 +2,10 @@
 #include "platform/ErrorReport.h"
 
 #include "platform/Platform.h"
+#include "rules/SafeFile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QMessageBox>
 
@@ -34,5 +38,16 @@ bool SentieroApplication::notify(QObject *receiver, QEvent *event)
     } catch (...) {
         reportError(QStringLiteral("Errore imprevisto"));
     }
+    return false;
+}
+
+bool writeLearnerFile(const QString &path, const QByteArray &bytes, const QString &doing)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QString error;
+    if (writeFileReplacing(path, bytes, &error))
+        return true;
+    platform().messages->showMessage(QStringLiteral("Non è stato possibile %1 in \"%2\": %3")
+                                         .arg(doing, QDir::toNativeSeparators(path), error));
     return false;
 }
